@@ -1,0 +1,38 @@
+#pragma once
+
+#include "platform/Screen.h"
+
+class Picture;
+
+// The main menu: the three applications, information, help, about, the web site and exit.
+class TfrmAvvio : public ApplicationScreen {
+    Q_OBJECT
+public:
+    explicit TfrmAvvio(QWidget* parent = nullptr);
+
+    Picture *imgImmobili, *btnImmobili, *infImmobili;
+    Picture *imgRicevute, *btnRicevute, *infRicevute;
+    Picture *imgModelloF24, *btnModelloF24, *infModelloF24;
+    Picture *imgInfo, *imgGuida, *imgCopyright, *imgSito, *imgEsci, *imgLogo;
+
+    void imgImmobiliClick();
+    void imgRicevuteClick();
+    void imgModelloF24Click();
+    void imgInfoClick();
+    void imgGuidaClick();
+    void imgCopyrightClick();
+    void imgSitoClick();
+    void imgEsciClick();
+
+    static QString helpTitle();
+    static QString helpText();
+
+protected:
+    void FormClose() override; // closing the main menu ends the program
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QWidget* buildTile(const QString& key, const QString& caption, const QString& description,
+                       Picture*& picture, Picture*& captionBar, Picture*& descriptionBox,
+                       void (TfrmAvvio::*open)());
+};

@@ -1,0 +1,60 @@
+#include "Cp1252.h"
+
+#include <array>
+
+namespace {
+
+// Unicode code points of bytes 0x80..0x9F; the undefined ones map to themselves.
+constexpr std::array<char16_t, 32> kHighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+char encodeOne(char16_t c)
+{
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return static_cast<char>(c);
+    for (int i = 0; i < 32; ++i) {
+        if (kHighControls[i] == c)
+            return static_cast<char>(0x80 + i);
+    }
+    return '?';
+}
+
+} // namespace
+
+namespace Cp1252 {
+
+QString decode(const char* bytes, int length)
+{
+    QString text;
+    text.reserve(length);
+    for (int i = 0; i < length; ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        text.append(QChar(b >= 0x80 && b < 0xA0 ? kHighControls[b - 0x80] : char16_t(b)));
+    }
+    return text;
+}
+
+QString decode(const QByteArray& bytes)
+{
+    return decode(bytes.constData(), int(bytes.size()));
+}
+
+QByteArray encode(const QString& text)
+{
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            bytes.append('?');
+            ++i;
+            continue;
+        }
+        bytes.append(encodeOne(c.unicode()));
+    }
+    return bytes;
+}
+
+} // namespace Cp1252

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Windows-1252, the single-byte code page of every archive and settings file.
+// The five bytes the code page leaves undefined (81 8D 8F 90 9D) map to the C1 control
+// characters of the same value, so a file holding them loads and saves back unchanged.
+namespace Cp1252 {
+
+QString decode(const QByteArray& bytes);
+QString decode(const char* bytes, int length);
+
+// A character the code page lacks becomes "?" (a surrogate pair counts as one character).
+QByteArray encode(const QString& text);
+
+} // namespace Cp1252

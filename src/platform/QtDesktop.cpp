@@ -1,0 +1,106 @@
+#include "QtDesktop.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QMessageBox::Icon iconOf(Desktop::Kind kind)
+{
+    switch (kind) {
+    case Desktop::Kind::Warning:
+        return QMessageBox::Warning;
+    case Desktop::Kind::Error:
+        return QMessageBox::Critical;
+    case Desktop::Kind::Information:
+        return QMessageBox::Information;
+    case Desktop::Kind::Confirmation:
+        return QMessageBox::Question;
+    case Desktop::Kind::Plain:
+        return QMessageBox::NoIcon;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QString titleOf(Desktop::Kind kind)
+{
+    switch (kind) {
+    case Desktop::Kind::Warning:
+        return u"Avviso"_s;
+    case Desktop::Kind::Error:
+        return u"Errore"_s;
+    case Desktop::Kind::Information:
+        return u"Informazione"_s;
+    case Desktop::Kind::Confirmation:
+        return u"Conferma"_s;
+    case Desktop::Kind::Plain:
+        return u"Tarvento"_s;
+    }
+    return u"Tarvento"_s;
+}
+
+QMessageBox::StandardButtons buttonsOf(Desktop::Buttons buttons)
+{
+    switch (buttons) {
+    case Desktop::Buttons::Ok:
+        return QMessageBox::Ok;
+    case Desktop::Buttons::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case Desktop::Buttons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case Desktop::Buttons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    }
+    return QMessageBox::Ok;
+}
+
+} // namespace
+
+Desktop::Answer QtDesktop::message(Desktop::Kind kind, const QString& text, Desktop::Buttons buttons)
+{
+    QMessageBox box(iconOf(kind), titleOf(kind), text, buttonsOf(buttons), QApplication::activeWindow());
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Desktop::Answer::Yes;
+    case QMessageBox::No:
+        return Desktop::Answer::No;
+    case QMessageBox::Cancel:
+        return Desktop::Answer::Cancel;
+    default:
+        return Desktop::Answer::Ok;
+    }
+}
+
+std::optional<QString> QtDesktop::inputBox(const QString& title, const QString& prompt, const QString& initial)
+{
+    bool ok = false;
+    const QString text =
+        QInputDialog::getText(QApplication::activeWindow(), title, prompt, QLineEdit::Normal, initial, &ok);
+    return ok ? std::optional<QString>(text) : std::nullopt;
+}
+
+QString QtDesktop::openFileName(const QString& title, const QStringList& filters, const QString& defaultSuffix)
+{
+    QFileDialog dialog(QApplication::activeWindow(), title);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+void QtDesktop::openUrl(const QUrl& url)
+{
+    QDesktopServices::openUrl(url);
+}
+
+void QtDesktop::terminate()
+{
+    QCoreApplication::exit(0);
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "Desktop.h"
+
+// The production backend: Qt's message boxes, input box and file dialog, in Italian,
+// over the active window; the desktop's URL handler for the shell's "open".
+class QtDesktop final : public Desktop::Backend {
+public:
+    Desktop::Answer message(Desktop::Kind kind, const QString& text, Desktop::Buttons buttons) override;
+    std::optional<QString> inputBox(const QString& title, const QString& prompt, const QString& initial) override;
+    QString openFileName(const QString& title, const QStringList& filters, const QString& defaultSuffix) override;
+    void openUrl(const QUrl& url) override;
+    void terminate() override;
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class QIODevice;
+
+// Files rewritten whole go through a temporary file that replaces the old one only when
+// every byte reached the disk, so a failure leaves the previous file intact.
+namespace SafeWrite {
+
+// Throws Failure (with an Italian message naming the file) when the file cannot be written.
+void replaceFile(const QString& path, const QByteArray& content);
+
+// Writes all of content to device; false when any byte was refused.
+bool writeAll(QIODevice& device, const QByteArray& content);
+
+} // namespace SafeWrite

@@ -1,0 +1,107 @@
+#include "Screen.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QShowEvent>
+
+namespace {
+ApplicationScreen*& theMainMenu()
+{
+    static ApplicationScreen* menu = nullptr;
+    return menu;
+}
+} // namespace
+
+ApplicationScreen::ApplicationScreen(const QString& caption, QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    setWindowTitle(caption);
+}
+
+void ApplicationScreen::present()
+{
+    // Without a window manager, maximising does nothing: fill the screen anyway.
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        setGeometry(screen->availableGeometry());
+    showMaximized();
+}
+
+void ApplicationScreen::handOverTo(ApplicationScreen* next)
+{
+    if (next == nullptr)
+        return;
+    next->present();
+    hide();
+}
+
+void ApplicationScreen::setMainMenu(ApplicationScreen* menu)
+{
+    theMainMenu() = menu;
+}
+
+ApplicationScreen* ApplicationScreen::mainMenu()
+{
+    return theMainMenu();
+}
+
+void ApplicationScreen::FormClose()
+{
+    if (mainMenu())
+        mainMenu()->present();
+}
+
+void ApplicationScreen::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void ApplicationScreen::closeEvent(QCloseEvent* event)
+{
+    FormClose();
+    event->accept(); // the screen ends hidden
+}
+
+DialogScreen::DialogScreen(const QString& caption, QWidget* owner) : QDialog(owner)
+{
+    setWindowTitle(caption);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+}
+
+void DialogScreen::fixClientSize(int width, int height)
+{
+    setFixedSize(width, height);
+}
+
+#include "Picture.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+QPushButton* addTitleBand(QWidget* screen, const QString& title)
+{
+    auto* layout = qobject_cast<QVBoxLayout*>(screen->layout());
+    if (layout == nullptr) {
+        layout = new QVBoxLayout(screen);
+        layout->setContentsMargins(0, 0, 0, 0);
+    }
+    auto* band = new QWidget(screen);
+    band->setObjectName(QStringLiteral("panTitolo"));
+    band->setAutoFillBackground(true);
+    band->setPalette(QPalette(QColor(0x1F, 0x3A, 0x68)));
+    auto* row = new QHBoxLayout(band);
+    auto* caption = new QLabel(title, band);
+    caption->setStyleSheet(QStringLiteral("color: white; font: bold 14pt 'Verdana';"));
+    auto* exit = new QPushButton(Pictures::icon(QStringLiteral("exit")), QStringLiteral("Esci"), band);
+    exit->setObjectName(QStringLiteral("cmdEsci"));
+    exit->setIconSize(QSize(24, 24));
+    QObject::connect(exit, &QPushButton::clicked, screen, &QWidget::close);
+    row->addWidget(caption);
+    row->addStretch();
+    row->addWidget(exit);
+    layout->insertWidget(0, band);
+    return exit;
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "platform/Screen.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class Picture;
+
+// The entry of the rent receipts: choose the year whose archive to work on, or open the
+// statistics. Its hidden navigation word decides which screen follows when it closes.
+class TfrmMenuRicevute : public ApplicationScreen {
+    Q_OBJECT
+public:
+    explicit TfrmMenuRicevute(QWidget* parent = nullptr);
+
+    QLineEdit* txtAnnoFatture;
+    QPushButton* btnApriFatture;
+    QPushButton* btnApriRiepStats;
+    Picture* imgGuida;
+    Picture* imgEsci;
+    QLabel* lblMemory;
+
+    void btnApriFattureClick();
+    void btnApriRiepStatsClick();
+    void imgEsciClick();
+    void imgGuidaClick();
+
+    static QString helpTitle();
+    static QString helpText();
+
+protected:
+    void FormShow() override;
+    void FormClose() override;
+
+private:
+    QWidget* buildArchiveBox();
+    QWidget* buildStatisticsBox();
+};
+
+extern TfrmMenuRicevute* frmMenuRicevute;

@@ -1,0 +1,92 @@
+#include "CardProtocol.h"
+
+#include "ArchiveFile.h"
+#include "platform/Failure.h"
+#include "platform/Text.h"
+
+#include <QLabel>
+
+using namespace Qt::StringLiterals;
+
+CardProtocol::CardProtocol(Card card) : m_card(std::move(card)) {}
+
+QString CardProtocol::accessMessage()
+{
+    return u"Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
+           u"Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma."_s;
+}
+
+QString CardProtocol::emptyArchiveMessage()
+{
+    return u"L'archivio non contiene nessuna scheda."_s;
+}
+
+bool CardProtocol::guarded(Desktop::Kind failureKind, const std::function<void()>& operation)
+{
+    try {
+        operation();
+        return true;
+    } catch (const std::exception&) {
+        Desktop::show(failureKind, accessMessage());
+        return false;
+    }
+}
+
+std::optional<int> CardProtocol::currentPosition() const
+{
+    const QString text = Text::trimmed(m_card.position->text());
+    if (text.isEmpty())
+        return std::nullopt;
+    bool ok = false;
+    const int position = text.toInt(&ok);
+    if (!ok || position < 1)
+        throw Failure(u"Posizione della scheda non valida: "_s + text);
+    return position;
+}
+
+bool CardProtocol::save()
+{
+    QString done;
+    const bool saved = guarded(m_card.saveFailureKind, [&] {
+        ArchiveFile archive(m_card.archivePath(), m_card.layout->size());
+        archive.openOrCreate();
+        const std::optional<int> position = currentPosition();
+        Record record(*m_card.layout);
+        m_card.fillRecord(record);
+        archive.seek(position ? *position - 1 : archive.count());
+        archive.write(record.bytes());
+        m_card.position->setText(QString::number(archive.currentIndex()));
+        archive.close();
+        done = position ? u"Le modifiche apportate alla scheda corrente sono state salvate in archivio."_s
+                        : u"La scheda corrente è stata inserita in archivio."_s;
+    });
+    if (saved)
+        Desktop::information(done);
+    return saved;
+}
+
+void CardProtocol::navigate(NavigationButton button)
+{
+    using Kind = NavigationStep::Kind;
+    bool empty = false;
+    guarded(m_card.otherFailureKind, [&] {
+        ArchiveFile archive(m_card.archivePath(), m_card.layout->size());
+        archive.openOrCreate();
+        const NavigationStep step = navigationStep(button, currentPosition(), archive.count());
+        if (step.kind == Kind::Load) {
+            // The record is read whole before any control changes, so a failed read leaves
+            // the card as it was.
+            Record record(*m_card.layout);
+            archive.seek(step.position - 1);
+            archive.read(record.bytes());
+            archive.close();
+            m_card.showRecord(record);
+            m_card.position->setText(QString::number(step.position));
+        } else if (step.kind == Kind::ClearThenEmptyArchive) {
+            m_card.position->clear();
+        }
+        empty = step.kind == Kind::EmptyArchive || step.kind == Kind::ClearThenEmptyArchive;
+    });
+    if (empty)
+        Desktop::information(emptyArchiveMessage());
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "CardNavigation.h"
+#include "RecordLayout.h"
+#include "platform/Desktop.h"
+
+#include <QString>
+#include <functional>
+
+class QLabel;
+
+// The protocol the three card screens share: save as overwrite or append, the four
+// navigation buttons, the position label and the archive messages. The screen supplies the
+// archive, the record layout and how to move a record to and from its controls.
+class CardProtocol {
+public:
+    struct Card {
+        std::function<QString()> archivePath;
+        const RecordLayout* layout = nullptr;
+        QLabel* position = nullptr;                       // lblPosizione
+        std::function<void(Record&)> fillRecord;          // controls -> record
+        std::function<void(const Record&)> showRecord;    // record -> controls
+        Desktop::Kind saveFailureKind = Desktop::Kind::Warning;
+        Desktop::Kind otherFailureKind = Desktop::Kind::Error;
+    };
+
+    explicit CardProtocol(Card card);
+
+    // Overwrites the record at the card's position, or appends a new card and shows its
+    // position. Returns false when the archive could not be used (the access message was
+    // shown and the position label is unchanged).
+    bool save();
+    void navigate(NavigationButton button);
+
+    // Runs an archive operation of the screen's own under the access message.
+    bool guarded(Desktop::Kind failureKind, const std::function<void()>& operation);
+
+    static QString accessMessage();
+    static QString emptyArchiveMessage();
+
+private:
+    std::optional<int> currentPosition() const;
+
+    Card m_card;
+};

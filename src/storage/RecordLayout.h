@@ -1,0 +1,61 @@
+#pragma once
+
+#include "FieldTypes.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <initializer_list>
+
+// A record type as one declarative table: its fields in record order. Offsets and the
+// record size are computed from it; screens take each control's maximum length from it.
+struct FieldSpec {
+    enum class Kind { Text, Flag };
+    QString name;
+    Kind kind = Kind::Text;
+    int capacity = 0; // characters; 2 for a flag
+
+    static FieldSpec text(const char* name, int capacity) { return {QString::fromLatin1(name), Kind::Text, capacity}; }
+    static FieldSpec flag(const char* name) { return {QString::fromLatin1(name), Kind::Flag, FlagField::capacity}; }
+    int size() const { return capacity + 1; }
+};
+
+class RecordLayout {
+public:
+    RecordLayout(std::initializer_list<FieldSpec> fields);
+
+    const QList<FieldSpec>& fields() const { return m_fields; }
+    int size() const { return m_size; }
+    bool contains(const QString& name) const { return m_index.contains(name); }
+    const FieldSpec& field(const QString& name) const;
+    int offset(const QString& name) const;
+
+private:
+    int indexOf(const QString& name) const;
+
+    QList<FieldSpec> m_fields;
+    QList<int> m_offsets;
+    QHash<QString, int> m_index;
+    int m_size = 0;
+};
+
+// One record buffer of a layout. Fields are reached by name; an unknown name is a
+// programming error and throws.
+class Record {
+public:
+    explicit Record(const RecordLayout& layout);
+
+    const RecordLayout& layout() const { return *m_layout; }
+    QByteArray& bytes() { return m_bytes; }
+    const QByteArray& bytes() const { return m_bytes; }
+
+    QString text(const QString& name) const;
+    void setText(const QString& name, const QString& value);
+    std::optional<bool> flag(const QString& name) const;
+    void setFlag(const QString& name, bool checked);
+
+private:
+    const RecordLayout* m_layout;
+    QByteArray m_bytes;
+};

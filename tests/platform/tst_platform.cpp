@@ -1,0 +1,226 @@
+#include "platform/Application.h"
+#include "platform/Clock.h"
+#include "platform/Cp1252.h"
+#include "platform/Desktop.h"
+#include "platform/Failure.h"
+#include "platform/Formats.h"
+#include "platform/ProfileFile.h"
+#include "platform/SafeWrite.h"
+#include "platform/Text.h"
+#include "support/ScriptedDesktop.h"
+#include "support/TestMain.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QCOMPARE(f.write(bytes), bytes.size());
+}
+
+// An object whose handler fails, to reach the default error report.
+class FailingReceiver : public QObject {
+public:
+    bool event(QEvent* e) override
+    {
+        if (e->type() == QEvent::User)
+            throw Failure(u"Il file Affitti.ini non è leggibile."_s);
+        return QObject::event(e);
+    }
+};
+} // namespace
+
+class TestPlatform : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void cp1252_data();
+    void cp1252();
+    void cp1252KeepsUndefinedBytes();
+    void cp1252ReplacesMissingCharacters();
+    void textRules();
+    void profileReadsWindowsFiles_data();
+    void profileReadsWindowsFiles();
+    void profileWriteChangesOnlyItsLine();
+    void profileWriteCreatesFileAndSection();
+    void profileWriteFailureKeepsOldFile();
+    void shellOpen();
+    void formatsIgnoreUserLocale();
+    void defaultErrorReportShowsTheFailure();
+};
+
+void TestPlatform::cp1252_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("ascii") << QByteArray("Via Roma 12") << u"Via Roma 12"_s;
+    QTest::newRow("accents") << QByteArray("S\xEC \xE0\xE8\xE9\xEC\xF2\xF9") << u"Sì àèéìòù"_s;
+    QTest::newRow("euro and quotes") << QByteArray("\x80 \x93x\x94 \x92", 7) << u"€ “x” ’"_s;
+    QTest::newRow("high range") << QByteArray("\x8A\x9F\xA0\xFF", 4) << u"ŠŸ\u00A0ÿ"_s;
+}
+
+void TestPlatform::cp1252()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    QCOMPARE(Cp1252::decode(bytes), text);
+    QCOMPARE(Cp1252::encode(text), bytes);
+}
+
+void TestPlatform::cp1252KeepsUndefinedBytes()
+{
+    QByteArray all;
+    for (int b = 0; b < 256; ++b)
+        all.append(char(b));
+    QCOMPARE(Cp1252::encode(Cp1252::decode(all)), all);
+    const QByteArray undefined("\x81\x8D\x8F\x90\x9D", 5);
+    QCOMPARE(Cp1252::encode(Cp1252::decode(undefined)), undefined);
+}
+
+void TestPlatform::cp1252ReplacesMissingCharacters()
+{
+    QCOMPARE(Cp1252::encode(u"Ωmega ł"_s), QByteArray("?mega ?"));
+    QCOMPARE(Cp1252::encode(u"casa 🏠!"_s), QByteArray("casa ?!")); // one character, one "?"
+    QCOMPARE(Cp1252::encode(QString(QChar(0x80))), QByteArray("?"));
+}
+
+void TestPlatform::textRules()
+{
+    QCOMPARE(Text::trimmed(u"\t  Rossi Mario \r\n"_s), u"Rossi Mario"_s);
+    QCOMPARE(Text::trimmed(u"\u00A0x\u00A0"_s), u"\u00A0x\u00A0"_s); // only up to U+0020
+    QCOMPARE(Text::capitals(u"rossì àb z"_s), u"ROSSì àB Z"_s);
+}
+
+void TestPlatform::profileReadsWindowsFiles_data()
+{
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("section with a blank") << u"Inizio numerazione"_s << u"Numero"_s << u"15"_s;
+    QTest::newRow("names in another case") << u"INIZIO NUMERAZIONE"_s << u"numero"_s << u"15"_s;
+    QTest::newRow("accented value") << u"Causali"_s << u"Prima"_s << u"Canone di locazione più spese"_s;
+    QTest::newRow("quoted value") << u"Causali"_s << u"Seconda"_s << u" Spese condominiali "_s;
+    QTest::newRow("missing key") << u"Causali"_s << u"Terza"_s << u"(predefinito)"_s;
+    QTest::newRow("missing section") << u"Altro"_s << u"Numero"_s << u"(predefinito)"_s;
+    QTest::newRow("key of another section") << u"Causali"_s << u"Numero"_s << u"(predefinito)"_s;
+}
+
+void TestPlatform::profileReadsWindowsFiles()
+{
+    QFETCH(QString, section);
+    QFETCH(QString, key);
+    QFETCH(QString, expected);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"Affitti.ini"_s);
+    writeBytes(path, "; impostazioni\r\n[Inizio numerazione]\r\nNumero = 15\r\n\r\n"
+                     "[Causali]\r\nPRIMA=Canone di locazione pi\xF9 spese\r\nSeconda=\" Spese condominiali \"\r\n");
+    QCOMPARE(ProfileFile::read(path, section, key, u"(predefinito)"_s), expected);
+    QCOMPARE(ProfileFile::read(dir.filePath(u"manca.ini"_s), section, key, u"x"_s), u"x"_s);
+}
+
+void TestPlatform::profileWriteChangesOnlyItsLine()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"unins000.dll"_s);
+    const QByteArray before = "[Altro]\r\nvalore=1\r\n; nota \x81\x8D\r\n[ACCESSO]\r\nValore=AB12\r\nExtra=\xE8\r\n";
+    writeBytes(path, before);
+
+    ProfileFile::write(path, u"Accesso"_s, u"Valore"_s, u"FF00"_s);
+    QCOMPARE(readAll(path), QByteArray("[Altro]\r\nvalore=1\r\n; nota \x81\x8D\r\n[ACCESSO]\r\nValore=FF00\r\nExtra=\xE8\r\n"));
+
+    ProfileFile::write(path, u"altro"_s, u"Nuovo"_s, u"città"_s);
+    QCOMPARE(readAll(path),
+             QByteArray("[Altro]\r\nvalore=1\r\n; nota \x81\x8D\r\nNuovo=citt\xE0\r\n[ACCESSO]\r\nValore=FF00\r\nExtra=\xE8\r\n"));
+    QCOMPARE(ProfileFile::read(path, u"Altro"_s, u"nuovo"_s), u"città"_s);
+}
+
+void TestPlatform::profileWriteCreatesFileAndSection()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"Affitti.ini"_s);
+    ProfileFile::write(path, u"Inizio numerazione"_s, u"Numero"_s, u"7"_s);
+    QCOMPARE(readAll(path), QByteArray("[Inizio numerazione]\r\nNumero=7\r\n"));
+
+    writeBytes(path, "[A]\nk=1"); // LF only, no final line break
+    ProfileFile::write(path, u"B"_s, u"x"_s, u"2"_s);
+    QCOMPARE(readAll(path), QByteArray("[A]\nk=1\n[B]\nx=2\n"));
+}
+
+void TestPlatform::profileWriteFailureKeepsOldFile()
+{
+    QTemporaryDir dir;
+    const QString missingFolder = dir.filePath(u"manca/Affitti.ini"_s);
+    QVERIFY_THROWS_EXCEPTION(Failure, ProfileFile::write(missingFolder, u"A"_s, u"k"_s, u"v"_s));
+
+    const QString path = dir.filePath(u"Logo.bmp"_s);
+    writeBytes(path, "vecchio");
+    QVERIFY_THROWS_EXCEPTION(Failure, SafeWrite::replaceFile(dir.filePath(u"manca/Logo.bmp"_s), "nuovo"));
+    QCOMPARE(readAll(path), QByteArray("vecchio"));
+}
+
+void TestPlatform::shellOpen()
+{
+    ScriptedDesktop desktop;
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(u"Guida.pdf"_s);
+
+    TMisc::Open(u"\""_s + pdf + u"\""_s); // missing file: nothing happens
+    QVERIFY(desktop.opened.isEmpty());
+
+    writeBytes(pdf, "%PDF");
+    TMisc::Open(u"\""_s + pdf + u"\""_s);
+    TMisc::Open(u"\"mailto:mario.rossi@example.it\""_s);
+    TMisc::Open(u"https://www.example.it/istat"_s);
+    QCOMPARE(desktop.opened.size(), 3);
+    QCOMPARE(desktop.opened[0], QUrl::fromLocalFile(pdf));
+    QCOMPARE(desktop.opened[1].scheme(), u"mailto"_s);
+    QCOMPARE(desktop.opened[1].path(), u"mario.rossi@example.it"_s);
+    QCOMPARE(desktop.opened[2], QUrl(u"https://www.example.it/istat"_s));
+}
+
+void TestPlatform::formatsIgnoreUserLocale()
+{
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    Formats::apply();
+    QCOMPARE(QLocale().toString(1234.5, 'f', 2), u"1234,50"_s);
+    QCOMPARE(Formats::date(QDate(2024, 3, 5)), u"05/03/2024"_s);
+    QCOMPARE(Formats::parseDate(u"29/02/2024"_s), QDate(2024, 2, 29));
+    QVERIFY(!Formats::parseDate(u"30/02/2024"_s).isValid());
+    QVERIFY(!Formats::parseDate(u"02/30/2024"_s).isValid());
+    bool ok = false;
+    QCOMPARE(Formats::parseNumber(u"650,25"_s, &ok), 650.25);
+    QVERIFY(ok);
+    Formats::parseNumber(u"1.650,25"_s, &ok);
+    QVERIFY(!ok);
+    Formats::parseNumber(u"abc"_s, &ok);
+    QVERIFY(!ok);
+
+    Clock::setFixedForTests(QDateTime(QDate(2024, 3, 15), QTime(10, 30)));
+    QCOMPARE(Formats::year(Clock::today()), u"2024"_s);
+    Clock::setFixedForTests({});
+}
+
+void TestPlatform::defaultErrorReportShowsTheFailure()
+{
+    ScriptedDesktop desktop;
+    FailingReceiver receiver;
+    QCoreApplication::postEvent(&receiver, new QEvent(QEvent::User));
+    QCoreApplication::processEvents();
+    QCOMPARE(desktop.messages.size(), 1);
+    QCOMPARE(desktop.lastMessage(), (ScriptedDesktop::Message{Desktop::Kind::Error, u"Il file Affitti.ini non è leggibile."_s}));
+}
+
+TARVENTO_GUI_TEST_MAIN(TestPlatform)
+#include "tst_platform.moc"
