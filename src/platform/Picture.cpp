@@ -37,7 +37,8 @@ Picture::Picture(const QString& objectName, const QString& picture, const QSize&
 {
     setObjectName(objectName);
     setFixedSize(size);
-    setPixmap(Pictures::render(picture, size));
+    if (!picture.isEmpty())
+        setPixmap(Pictures::render(picture, size));
     setAlignment(Qt::AlignCenter);
 }
 

@@ -1,0 +1,380 @@
+#include "app/Crypt.h"
+#include "app/TfrmAvvio.h"
+#include "app/TfrmCambiaPassword.h"
+#include "app/TfrmInfo.h"
+#include "app/TfrmPassword.h"
+#include "app/TfrmSplash.h"
+#include "platform/Failure.h"
+#include "platform/LinkBehaviour.h"
+#include "platform/Picture.h"
+#include "platform/ProfileFile.h"
+#include "platform/TfrmGuida.h"
+#include "support/ScreenFixture.h"
+#include "support/TestMain.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QUrlQuery>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const ScriptedDesktop::Message kWrongPassword{Desktop::Kind::Plain, u"Attenzione: password errata."_s};
+
+QString storedValue(const QString& folder)
+{
+    return ProfileFile::read(folder + u"/unins000.dll"_s, u"Accesso"_s, u"Valore"_s);
+}
+
+void present(ApplicationScreen* screen)
+{
+    screen->present();
+    QVERIFY(QTest::qWaitForWindowActive(screen));
+}
+
+void typeInto(QLineEdit* field, const QString& text)
+{
+    field->setFocus();
+    QTest::keyClicks(field, text);
+}
+
+void pressEnter(QWidget* field)
+{
+    QTest::keyClick(field, Qt::Key_Return);
+}
+
+} // namespace
+
+class TestApp : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void cipher();
+    void cipherRejectsBadHex();
+    void shippedPasswordFileHoldsTheStartPassword();
+    void screensCreatedInOrder();
+    void loginEnablingAndWrongPassword();
+    void loginIsCaseInsensitiveAndTrimmed();
+    void loginReadFailures();
+    void changePassword();
+    void changePasswordRefusals();
+    void mainMenuHandOvers();
+    void endingTheProgram();
+    void helpDialog();
+    void informationAndAboutLinks();
+    void linkColours();
+};
+
+void TestApp::cipher()
+{
+    for (int first : {0, 1}) { // every byte value, in two texts of 255 characters
+        QString all;
+        for (int c = first; c < first + 255; ++c)
+            all.append(QChar(c));
+        const QString hex = Crypt::encode(all);
+        QCOMPARE(hex.size(), 510);
+        QCOMPARE(Crypt::decode(hex), all);
+        QCOMPARE(Crypt::decode(hex.toLower()), all);
+    }
+
+    // The first byte is the character XOR the high byte of the start key 9386 (0x24AA).
+    QCOMPARE(Crypt::encode(u"C"_s), u"67"_s);
+    QCOMPARE(Crypt::encode(u"CHIAVEPARTENZA"_s), u"67D5E0CF8D26283905416B14446A"_s);
+    QCOMPARE(Crypt::decode(u"67D5E0CF8D26283905416B14446A7"_s), u"CHIAVEPARTENZA"_s); // odd digit ignored
+    QCOMPARE(Crypt::encode(QString()), QString());
+    QCOMPARE(Crypt::encode(QString(300, u'a')).size(), 510); // at most 255 characters
+}
+
+void TestApp::cipherRejectsBadHex()
+{
+    QVERIFY_THROWS_EXCEPTION(Failure, Crypt::decode(u"67ZZ"_s));
+    QVERIFY_THROWS_EXCEPTION(Failure, Crypt::decode(u"6 "_s));
+}
+
+void TestApp::shippedPasswordFileHoldsTheStartPassword()
+{
+    const QString value = ProfileFile::read(QStringLiteral(SOURCE_DIR "/resources/unins000.dll"), u"Accesso"_s, u"Valore"_s);
+    QCOMPARE(Crypt::decode(value), u"CHIAVEPARTENZA"_s);
+}
+
+void TestApp::screensCreatedInOrder()
+{
+    ScreenFixture f;
+    const QStringList expected = {
+        u"TfrmPassword"_s, u"TfrmAvvio"_s, u"TfrmGuida"_s, u"TfrmInfo"_s, u"TfrmSplash"_s, u"TfrmCambiaPassword"_s,
+        u"TfrmImmobili"_s, u"TfrmCodFisc"_s, u"TfrmPartitaIva"_s, u"TfrmAllegaCartella"_s, u"TfrmTrovaImmobili"_s,
+        u"TfrmExpImmobili"_s, u"TfrmMenuRicevute"_s, u"TfrmRicevute"_s, u"TfrmStatisticheRic"_s, u"TfrmLogo"_s,
+        u"TfrmVoci"_s, u"TfrmNumerazioneRic"_s, u"TfrmTrovaRicevute"_s, u"TfrmSospeseRic"_s, u"TfrmRiepAnnualeRic"_s,
+        u"TfrmRiepMensileRic"_s, u"TfrmRiepTrimestraleRic"_s, u"TfrmExpRicevute"_s, u"TfrmStampaRic"_s,
+        u"TfrmAnteprimaRic"_s, u"TfrmModello_F24_Elide"_s, u"TfrmStampaElide"_s, u"TfrmAnteprimaF24"_s,
+        u"TfrmCrea_PDF_F24"_s, u"TfrmTrovaF24"_s, u"TfrmExpF24"_s, u"TfrmCodici_Tributo"_s};
+    const QList<QWidget*> screens = ScreenRegistry::all();
+    QCOMPARE(screens.size(), 33);
+    for (int i = 0; i < screens.size(); ++i) {
+        const QString className = QString::fromLatin1(screens[i]->metaObject()->className());
+        if (className != u"DialogScreen"_s) // dialogs whose design is only their caption
+            QCOMPARE(className, expected[i]);
+        const QString caption = screens[i]->windowTitle();
+        QVERIFY2(caption.startsWith(u' ') && !caption.startsWith(u"  "_s), qPrintable(caption));
+        QVERIFY(!screens[i]->isVisible());
+    }
+    QCOMPARE(screens[1]->windowTitle(), u" Tarvento 5.0"_s);
+    QCOMPARE(screens[13]->windowTitle(), u" Tarvento 5.0 - Archivio ricevute d'affitto"_s);
+    QCOMPARE(screens[32]->windowTitle(), u" Tabella Codici Tributo per versamenti con Modello F24 ELIDE"_s);
+}
+
+void TestApp::loginEnablingAndWrongPassword()
+{
+    ScreenFixture f;
+    present(frmPassword);
+    QVERIFY(frmPassword->isVisible());
+    QCOMPARE(frmPassword->focusWidget(), frmPassword->txtPassword);
+    QVERIFY(!frmPassword->cmdOK->isEnabled());
+
+    typeInto(frmPassword->txtPassword, u"   "_s);
+    QVERIFY(!frmPassword->cmdOK->isEnabled());
+    pressEnter(frmPassword->txtPassword); // blanks only: Enter does nothing
+    QVERIFY(f.desktop.messages.isEmpty());
+
+    typeInto(frmPassword->txtPassword, u"sbagliata"_s);
+    QVERIFY(frmPassword->cmdOK->isEnabled());
+    click(frmPassword->cmdOK);
+    QCOMPARE(f.desktop.lastMessage(), kWrongPassword);
+    QCOMPARE(frmPassword->txtPassword->text(), QString());
+    QVERIFY(!frmPassword->cmdOK->isEnabled());
+    QVERIFY(frmPassword->isVisible());
+    QVERIFY(!frmAvvio->isVisible());
+}
+
+void TestApp::loginIsCaseInsensitiveAndTrimmed()
+{
+    ScreenFixture f;
+    present(frmPassword);
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        typeInto(frmPassword->txtPassword, u"CHIAVE"_s);
+        pressEnter(frmPassword->txtPassword);
+    }
+    QCOMPARE(f.desktop.messages.size(), 3);
+    typeInto(frmPassword->txtPassword, u"  chiavePartenza "_s);
+    pressEnter(frmPassword->txtPassword);
+    QCOMPARE(f.desktop.messages.size(), 3);
+    QVERIFY(frmAvvio->isVisible());
+    QVERIFY(!frmPassword->isVisible());
+}
+
+void TestApp::loginReadFailures()
+{
+    ScreenFixture f;
+    present(frmPassword);
+    QFile::remove(f.folder.filePath(u"unins000.dll"_s));
+    typeInto(frmPassword->txtPassword, u"chiavepartenza"_s);
+    click(frmPassword->cmdOK);
+    QCOMPARE(f.desktop.lastMessage(), kWrongPassword);
+
+    ProfileFile::write(f.folder.filePath(u"unins000.dll"_s), u"Accesso"_s, u"Valore"_s, u"67XY"_s);
+    typeInto(frmPassword->txtPassword, u"chiavepartenza"_s);
+    click(frmPassword->cmdOK);
+    QCOMPARE(f.desktop.lastMessage(),
+             (ScriptedDesktop::Message{Desktop::Kind::Plain,
+                                       u"Attenzione: si è verificato un errore durante la procedura di lettura della "
+                                       u"password. Si consiglia di reinstallare il software."_s}));
+    QCOMPARE(frmPassword->txtPassword->text(), u"chiavepartenza"_s); // the screen stays unchanged
+    QVERIFY(!frmAvvio->isVisible());
+}
+
+void TestApp::changePassword()
+{
+    ScreenFixture f;
+    present(frmPassword);
+    frmPassword->txtPassword->setText(u"abc"_s);
+    click(frmPassword->btnCambiaPassword);
+    TfrmCambiaPassword* c = frmCambiaPassword;
+    QVERIFY(c->isVisible());
+    QVERIFY(!frmPassword->isVisible());
+    QCOMPARE(c->focusWidget(), c->txtPasswordOld);
+
+    QTest::keyClicks(c->txtPasswordOld, u"chiavepartenza"_s);
+    QVERIFY(!c->cmdOK->isEnabled());
+    pressEnter(c->txtPasswordOld);
+    QCOMPARE(c->focusWidget(), c->txtPasswordNew);
+    QTest::keyClicks(c->txtPasswordNew, u" Casa2024 "_s);
+    pressEnter(c->txtPasswordNew);
+    QCOMPARE(c->focusWidget(), c->txtConferma);
+    QVERIFY(!c->cmdOK->isEnabled());
+    QTest::keyClicks(c->txtConferma, u"Casa2024"_s);
+    QVERIFY(c->cmdOK->isEnabled());
+    pressEnter(c->txtConferma); // Enter never presses OK
+    QCOMPARE(c->focusWidget(), c->txtPasswordOld);
+    QVERIFY(f.desktop.messages.isEmpty());
+
+    click(c->cmdOK);
+    QCOMPARE(f.desktop.lastMessage(),
+             (ScriptedDesktop::Message{Desktop::Kind::Plain, u"Modifica della password completata con successo."_s}));
+    QCOMPARE(storedValue(f.folder.path()), Crypt::encode(u"CASA2024"_s));
+    QVERIFY(!c->isVisible());
+    QVERIFY(frmPassword->isVisible());
+    QCOMPARE(frmPassword->txtPassword->text(), QString());
+    QCOMPARE(frmPassword->focusWidget(), frmPassword->txtPassword);
+
+    typeInto(frmPassword->txtPassword, u"chiavepartenza"_s);
+    pressEnter(frmPassword->txtPassword);
+    QCOMPARE(f.desktop.lastMessage(), kWrongPassword);
+    typeInto(frmPassword->txtPassword, u"casa2024"_s);
+    pressEnter(frmPassword->txtPassword);
+    QVERIFY(frmAvvio->isVisible());
+}
+
+void TestApp::changePasswordRefusals()
+{
+    ScreenFixture f;
+    present(frmPassword);
+    click(frmPassword->btnCambiaPassword);
+    TfrmCambiaPassword* c = frmCambiaPassword;
+    const QString before = storedValue(f.folder.path());
+
+    c->txtPasswordOld->setText(u"sbagliata"_s);
+    c->txtPasswordNew->setText(u"nuova"_s);
+    c->txtConferma->setText(u"nuova"_s);
+    click(c->cmdOK);
+    QCOMPARE(f.desktop.lastMessage().text, u"Attenzione: vecchia password errata."_s);
+    QCOMPARE(c->txtPasswordOld->text(), QString());
+    QCOMPARE(c->focusWidget(), c->txtPasswordOld);
+
+    c->txtPasswordOld->setText(u"CHIAVEPARTENZA"_s);
+    c->txtPasswordNew->setText(u"Nuova"_s);
+    c->txtConferma->setText(u"nuova"_s); // differs only in case: refused
+    click(c->cmdOK);
+    QCOMPARE(f.desktop.lastMessage().text,
+             u"Attenzione: la nuova password non è stata confermata correttamente. E' necessario reinserire "
+             u"entrambi i valori."_s);
+    QCOMPARE(c->txtPasswordNew->text(), QString());
+    QCOMPARE(c->txtConferma->text(), QString());
+    QCOMPARE(c->txtPasswordOld->text(), u"CHIAVEPARTENZA"_s);
+    QCOMPARE(c->focusWidget(), c->txtPasswordNew);
+    QCOMPARE(storedValue(f.folder.path()), before);
+
+    frmPassword->txtPassword->setText(u"resto"_s);
+    click(c->cmdEsci); // "Chiudi"
+    QVERIFY(!c->isVisible());
+    QVERIFY(frmPassword->isVisible());
+    QCOMPARE(frmPassword->txtPassword->text(), QString());
+    QCOMPARE(storedValue(f.folder.path()), before);
+
+    click(frmPassword->btnCambiaPassword); // the fields start empty every time
+    QCOMPARE(c->txtPasswordOld->text(), QString());
+}
+
+void TestApp::mainMenuHandOvers()
+{
+    ScreenFixture f;
+    present(frmAvvio);
+    const std::pair<const char*, QWidget*> tiles[] = {
+        {"imgImmobili", frmImmobili}, {"btnImmobili", frmImmobili}, {"infImmobili", frmImmobili},
+        {"imgRicevute", frmMenuRicevute}, {"btnModelloF24", frmModello_F24_Elide}, {"infModelloF24", frmModello_F24_Elide}};
+    for (const auto& [name, screen] : tiles) {
+        click(control<QWidget>(frmAvvio, name));
+        QVERIFY2(screen->isVisible(), name);
+        QVERIFY(!frmAvvio->isVisible());
+        screen->close();
+        QVERIFY(!screen->isVisible());
+        QVERIFY(frmAvvio->isVisible());
+    }
+    click(frmAvvio->imgImmobili); // leaving by the screen's own exit button
+    click(control<QPushButton>(frmImmobili, "cmdEsci"));
+    QVERIFY(frmAvvio->isVisible());
+    QVERIFY(!frmImmobili->isVisible());
+    QCOMPARE(f.desktop.terminations, 0);
+}
+
+void TestApp::endingTheProgram()
+{
+    ScreenFixture f;
+    present(frmAvvio);
+    click(frmAvvio->imgEsci);
+    QCOMPARE(f.desktop.terminations, 1);
+    frmAvvio->close(); // the close box ends the program too
+    QCOMPARE(f.desktop.terminations, 2);
+    present(frmPassword);
+    click(frmPassword->cmdEsci);
+    QCOMPARE(f.desktop.terminations, 3);
+}
+
+void TestApp::helpDialog()
+{
+    ScreenFixture f;
+    present(frmAvvio);
+    withModal([&] { click(frmAvvio->imgGuida); }, [&](QWidget* modal) {
+        auto* help = qobject_cast<TfrmGuida*>(modal);
+        QVERIFY(help);
+        QVERIFY(help != frmGuida); // a fresh dialog, never the one created at start
+        QCOMPARE(help->windowTitle(), u" Guida all'utilizzo del software"_s);
+        QCOMPARE(help->size(), QSize(676, 598));
+        QCOMPARE(help->lblTitolo->text(), u"Uno sguardo a Tarvento 5.0"_s);
+        const QStringList paragraphs = help->txtGuida->toPlainText().split(u"\n\n"_s);
+        QCOMPARE(paragraphs.size(), 16);
+        QVERIFY(paragraphs[14].contains(u"\"chiavepartenza\""_s));
+        click(help->lnkWeb); // no Guida.pdf: nothing happens
+        QVERIFY(f.desktop.opened.isEmpty());
+    });
+    QCOMPARE(TfrmAvvio::helpText().count(u"\r\n\r\n"_s), 15);
+
+    QFile pdf(f.folder.filePath(u"Guida.pdf"_s));
+    QVERIFY(pdf.open(QIODevice::WriteOnly));
+    pdf.close();
+    withModal([&] { click(frmAvvio->imgGuida); }, [&](QWidget* modal) {
+        click(control<QWidget>(modal, "imgPDF"));
+    });
+    QCOMPARE(f.desktop.opened, QList<QUrl>{QUrl::fromLocalFile(pdf.fileName())});
+}
+
+void TestApp::informationAndAboutLinks()
+{
+    ScreenFixture f;
+    present(frmAvvio);
+    withModal([&] { click(frmAvvio->imgInfo); }, [&](QWidget* modal) {
+        QCOMPARE(modal->windowTitle(), u" Informazioni su Tarvento 5.0"_s);
+        click(control<QLabel>(modal, "lnkWeb"));
+    });
+    QCOMPARE(f.desktop.opened.size(), 1);
+    const QUrl mail = f.desktop.opened.last();
+    QCOMPARE(mail.scheme(), u"mailto"_s);
+    QCOMPARE(mail.path(), u"info@tarvento.it"_s);
+    QCOMPARE(QUrlQuery(mail).queryItemValue(u"subject"_s, QUrl::FullyDecoded), u"Software Tarvento 5.0"_s);
+    QCOMPARE(QUrlQuery(mail).queryItemValue(u"body"_s, QUrl::FullyDecoded),
+             u"Salve, desidererei avere le seguenti informazioni sul software in oggetto:"_s);
+
+    withModal([&] { click(frmAvvio->imgCopyright); }, [&](QWidget* modal) {
+        QVERIFY(qobject_cast<TfrmSplash*>(modal));
+        click(control<QWidget>(modal, "imgWeb"));
+    });
+    click(frmAvvio->imgSito);
+    QCOMPARE(f.desktop.opened.size(), 3);
+    QCOMPARE(f.desktop.opened[1], QUrl(u"https://www.tarvento.it"_s));
+    QCOMPARE(f.desktop.opened[2], QUrl(u"https://www.tarvento.it"_s));
+}
+
+void TestApp::linkColours()
+{
+    ScriptedDesktop desktop;
+    TfrmSplash about;
+    about.show();
+    QLabel* link = about.lnkWeb;
+    QCOMPARE(LinkBehaviour::colourOf(link), LinkBehaviour::linkColour);
+
+    QTest::mousePress(link, Qt::LeftButton, {}, link->rect().center());
+    QCOMPARE(LinkBehaviour::colourOf(link), LinkBehaviour::pressedColour);
+    QTest::mouseRelease(link, Qt::LeftButton, {}, QPoint(-20, -20)); // released elsewhere
+    QCOMPARE(LinkBehaviour::colourOf(link), LinkBehaviour::pressedColour);
+    QVERIFY(desktop.opened.isEmpty());
+
+    QTest::mousePress(about.imgWeb, Qt::LeftButton, {}, about.imgWeb->rect().center()); // the icon too
+    QCOMPARE(LinkBehaviour::colourOf(link), LinkBehaviour::pressedColour);
+    QTest::mouseRelease(about.imgWeb, Qt::LeftButton, {}, about.imgWeb->rect().center());
+    QCOMPARE(LinkBehaviour::colourOf(link), LinkBehaviour::linkColour);
+    QCOMPARE(desktop.opened.size(), 1);
+}
+
+TARVENTO_GUI_TEST_MAIN(TestApp)
+#include "tst_app.moc"
