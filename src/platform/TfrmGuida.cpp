@@ -17,7 +17,7 @@ TfrmGuida::TfrmGuida(QWidget* owner) : DialogScreen(u" Guida all'utilizzo del so
 {
     setObjectName(u"frmGuida"_s);
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 12);
+    layout->setContentsMargins(0, 0, 0, 18);
 
     auto* band = new QWidget(this);
     band->setAutoFillBackground(true);
@@ -57,9 +57,10 @@ TfrmGuida::TfrmGuida(QWidget* owner) : DialogScreen(u" Guida all'utilizzo del so
     btnChiudi->setMinimumWidth(100);
     connect(btnChiudi, &QPushButton::clicked, this, &QDialog::close);
     linkRow->addWidget(btnChiudi);
-    body->addLayout(linkRow);
     layout->addLayout(body);
     layout->addStretch();
+    linkRow->setContentsMargins(24, 0, 24, 0);
+    layout->addLayout(linkRow);
 }
 
 void TfrmGuida::showEvent(QShowEvent* event)

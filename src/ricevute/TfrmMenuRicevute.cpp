@@ -23,7 +23,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 const QString kBoxStyle = u"QGroupBox { background: white; border: 1px solid #7FA3CC; border-radius: 6px;"
-                          u" margin-top: 22px; font: bold 11pt 'Verdana'; color: #1F3A68; }"
+                          u" margin-top: 24px; font: bold 10pt 'Verdana'; color: #1F3A68; }"
                           u"QGroupBox::title { subcontrol-origin: margin; left: 12px; padding: 0 4px; }"_s;
 }
 
@@ -38,7 +38,7 @@ TfrmMenuRicevute::TfrmMenuRicevute(QWidget* parent)
     auto* outer = new QGridLayout(this);
     auto* panel = new QWidget(this);
     panel->setObjectName(u"panMenu"_s);
-    panel->setFixedSize(900, 640);
+    panel->setFixedSize(960, 600);
     panel->setAutoFillBackground(true);
     panel->setPalette(QPalette(QColor(0xB5, 0xCE, 0xE9)));
     outer->addWidget(panel, 0, 0, Qt::AlignCenter);
@@ -68,10 +68,10 @@ TfrmMenuRicevute::TfrmMenuRicevute(QWidget* parent)
     column->addWidget(info);
 
     auto* middle = new QHBoxLayout;
-    middle->setContentsMargins(24, 16, 24, 8);
+    middle->setContentsMargins(24, 28, 24, 8);
     middle->addWidget(buildArchiveBox());
     middle->addStretch();
-    middle->addWidget(new Picture(u"imgRicevute"_s, u"receipts_large"_s, QSize(260, 240), panel));
+    middle->addWidget(new Picture(u"imgRicevute"_s, u"receipts_large"_s, QSize(300, 290), panel));
     middle->addStretch();
     middle->addWidget(buildStatisticsBox());
     column->addLayout(middle);
@@ -109,7 +109,7 @@ QWidget* TfrmMenuRicevute::buildArchiveBox()
 {
     auto* box = new QGroupBox(u"Archivio ricevute d'affitto:"_s);
     box->setStyleSheet(kBoxStyle);
-    box->setFixedSize(270, 200);
+    box->setFixedSize(300, 250);
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(18, 24, 18, 18);
     auto* row = new QHBoxLayout;
@@ -127,7 +127,6 @@ QWidget* TfrmMenuRicevute::buildArchiveBox()
     btnApriFatture = new QPushButton(u"Apri"_s, box);
     btnApriFatture->setObjectName(u"btnApriFatture"_s);
     btnApriFatture->setMinimumHeight(34);
-    btnApriFatture->setStyleSheet(u""_s);
     layout->addStretch();
     layout->addWidget(btnApriFatture);
     return box;
@@ -137,10 +136,10 @@ QWidget* TfrmMenuRicevute::buildStatisticsBox()
 {
     auto* box = new QGroupBox(u"Grafici statistici incassi mensili:"_s);
     box->setStyleSheet(kBoxStyle);
-    box->setFixedSize(270, 200);
+    box->setFixedSize(300, 250);
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(18, 24, 18, 18);
-    layout->addWidget(new Picture(u"imgGrafico"_s, u"chart"_s, QSize(80, 80), box), 0, Qt::AlignCenter);
+    layout->addWidget(new Picture(u"imgGrafico"_s, u"chart"_s, QSize(110, 110), box), 0, Qt::AlignCenter);
     btnApriRiepStats = new QPushButton(u"Apri"_s, box);
     btnApriRiepStats->setObjectName(u"btnApriRiepStats"_s);
     btnApriRiepStats->setMinimumHeight(34);
