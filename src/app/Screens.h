@@ -3,6 +3,7 @@
 #include "checks/CheckScreens.h"
 #include "f24/F24Screens.h"
 #include "immobili/ImmobiliScreens.h"
+#include "immobili/TfrmImmobili.h"
 #include "ricevute/RicevuteScreens.h"
 #include "ricevute/TfrmMenuRicevute.h"
 

@@ -4,7 +4,7 @@
 
 using namespace Qt::StringLiterals;
 
-RecordLayout::RecordLayout(std::initializer_list<FieldSpec> fields) : m_fields(fields)
+RecordLayout::RecordLayout(QList<FieldSpec> fields) : m_fields(std::move(fields))
 {
     for (int i = 0; i < m_fields.size(); ++i) {
         m_index.insert(m_fields[i].name, i);

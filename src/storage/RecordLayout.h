@@ -23,7 +23,8 @@ struct FieldSpec {
 
 class RecordLayout {
 public:
-    RecordLayout(std::initializer_list<FieldSpec> fields);
+    RecordLayout(std::initializer_list<FieldSpec> fields) : RecordLayout(QList<FieldSpec>(fields)) {}
+    explicit RecordLayout(QList<FieldSpec> fields);
 
     const QList<FieldSpec>& fields() const { return m_fields; }
     int size() const { return m_size; }

@@ -282,7 +282,7 @@ void TestApp::mainMenuHandOvers()
         QVERIFY(frmAvvio->isVisible());
     }
     click(frmAvvio->imgImmobili); // leaving by the screen's own exit button
-    click(control<QPushButton>(frmImmobili, "cmdEsci"));
+    click(control<QAbstractButton>(frmImmobili, "cmdEsci"));
     QVERIFY(frmAvvio->isVisible());
     QVERIFY(!frmImmobili->isVisible());
     QCOMPARE(f.desktop.terminations, 0);

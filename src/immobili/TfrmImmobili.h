@@ -1,0 +1,52 @@
+#pragma once
+
+#include "platform/Screen.h"
+#include "storage/CardForm.h"
+#include "storage/CardProtocol.h"
+
+#include <memory>
+
+class QLabel;
+class QToolButton;
+class Picture;
+
+// The property card: one record of Immobili.pro at a time, in four sections.
+class TfrmImmobili : public ApplicationScreen {
+    Q_OBJECT
+public:
+    explicit TfrmImmobili(QWidget* parent = nullptr);
+    ~TfrmImmobili() override;
+
+    enum class Section { Immobile, Locatore, Conduttore, Contratto };
+    void showSection(Section section);
+
+    CardForm& form() { return *m_form; }
+    QLabel* lblPosizione;
+    QLabel* panInfo;
+
+    void cmdNuovoClick();
+    void cmdDuplicaClick();
+    void cmdSalvaClick();
+    void cmdGuidaClick();
+
+    static QString helpTitle();
+    static QString helpText();
+
+protected:
+    void FormShow() override;
+
+private:
+    QWidget* buildToolBar();
+    QWidget* buildSectionHeaders();
+    QWidget* buildSections();
+    QToolButton* toolButton(const char* name, const QString& icon, const QString& text, const QString& hint);
+    void addFieldHelpers();
+    void clearCard();
+    QWidget* field(const char* name) const;
+
+    std::unique_ptr<CardForm> m_form;
+    std::unique_ptr<CardProtocol> m_protocol;
+    QList<QWidget*> m_panels;
+    QList<Picture*> m_blue;
+    QList<Picture*> m_red;
+};

@@ -1,0 +1,24 @@
+#include "CardField.h"
+
+using namespace Qt::StringLiterals;
+
+QString CardField::controlName() const
+{
+    switch (entry) {
+    case Entry::Check:
+        return u"chk"_s + name;
+    case Entry::Hidden:
+        return u"lbl"_s + name;
+    default:
+        return u"txt"_s + name;
+    }
+}
+
+RecordLayout layoutOf(const QList<CardField>& fields)
+{
+    QList<FieldSpec> specs;
+    for (const CardField& f : fields)
+        specs.append({f.name, f.entry == CardField::Entry::Check ? FieldSpec::Kind::Flag : FieldSpec::Kind::Text,
+                      f.capacity});
+    return RecordLayout(specs);
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "RecordLayout.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// One field of a card screen, as its record table describes it: the record field and the
+// control that edits it (its name, caption, how it is typed, its section on the card).
+struct CardField {
+    enum class Entry {
+        Text,     // plain text
+        Digits,   // only 0 to 9
+        Upper,    // trimmed and in capitals after each key release
+        Trim,     // trimmed after each key release
+        List,     // editable drop-down with a vocabulary
+        Province, // editable drop-down of province codes, in capitals while typing
+        Check,    // a check box
+        Hidden    // a hidden label
+    };
+
+    QString name;
+    int capacity = 0; // characters; 2 for a check box
+    Entry entry = Entry::Text;
+    int section = 0;
+    QString caption; // the label before the control, or a check box's own text
+    QStringList vocabulary;
+
+    QString controlName() const; // txt…, chk… or lbl… followed by the field name
+    bool isTextField() const { return entry != Entry::Check && entry != Entry::Hidden; }
+};
+
+RecordLayout layoutOf(const QList<CardField>& fields);
