@@ -2,6 +2,10 @@
 
 #include "ImmobiliScreens.h"
 #include "SchedaImmobile.h"
+#include "SchedaReport.h"
+#include "platform/Clock.h"
+#include "report/ReportOutput.h"
+#include "report/ReportPdf.h"
 #include "checks/CheckScreens.h"
 #include "platform/Desktop.h"
 #include "platform/ExeFolder.h"
@@ -130,6 +134,7 @@ TfrmImmobili::TfrmImmobili(QWidget* parent) : ApplicationScreen(u" Tarvento 5.0 
     setPalette(QPalette(QColor(0xE4, 0xEC, 0xF5)));
 
     m_form = std::make_unique<CardForm>(SchedaImmobile::fields(), this);
+    m_repScheda = SchedaReport::create();
 
     panInfo = new QLabel(u"Pronto per archiviare una nuova scheda..."_s, this);
     panInfo->setObjectName(u"panInfo"_s);
@@ -241,6 +246,9 @@ QWidget* TfrmImmobili::buildToolBar()
     connect(cmdAvanti, &QToolButton::clicked, this, [this] { m_protocol->navigate(NavigationButton::Next); });
     connect(cmdUltimo, &QToolButton::clicked, this, [this] { m_protocol->navigate(NavigationButton::Last); });
     connect(cmdGuida, &QToolButton::clicked, this, &TfrmImmobili::cmdGuidaClick);
+    connect(cmdStampa, &QToolButton::clicked, this, &TfrmImmobili::cmdStampaClick);
+    connect(cmdAnteprima, &QToolButton::clicked, this, &TfrmImmobili::cmdAnteprimaClick);
+    connect(cmdPDF, &QToolButton::clicked, this, &TfrmImmobili::cmdPDFClick);
     connect(cmdEsci, &QToolButton::clicked, this, &QWidget::close);
     return bar;
 }
@@ -331,6 +339,8 @@ QWidget* TfrmImmobili::buildSections()
         // On a small screen a section scrolls instead of being cut.
         auto* scroll = new QScrollArea(area);
         scroll->setWidgetResizable(true);
+        scroll->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        panel->setMaximumWidth(1360); // on a wide screen the rows stay readable
         scroll->setFrameShape(QFrame::StyledPanel);
         scroll->setWidget(panel);
         stack->addWidget(scroll, 0, 0);
@@ -403,6 +413,34 @@ void TfrmImmobili::cmdDuplicaClick()
     field("Immobile")->setFocus(Qt::OtherFocusReason);
     Desktop::information(u"E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
                          u"Al termine premere Salva per inserire la scheda in archivio."_s);
+}
+
+// Print, preview and PDF catch nothing: what fails reaches the default error report.
+void TfrmImmobili::fillReport()
+{
+    SchedaReport::fill(
+        m_repScheda, [this](const QString& name) { return Text::trimmed(FieldBehaviour::textOf(m_form->control(name))); },
+        Clock::now());
+}
+
+void TfrmImmobili::cmdStampaClick()
+{
+    fillReport();
+    ReportOutput::Print(m_repScheda);
+}
+
+void TfrmImmobili::cmdAnteprimaClick()
+{
+    fillReport();
+    ReportOutput::ShowReport(m_repScheda, this);
+}
+
+void TfrmImmobili::cmdPDFClick()
+{
+    fillReport();
+    ReportPdf::Export(m_repScheda, SchedaReport::pdfPath());
+    if (Desktop::confirm(SchedaReport::pdfDoneQuestion()))
+        TMisc::Open(u"\""_s + SchedaReport::pdfPath() + u"\""_s);
 }
 
 void TfrmImmobili::cmdGuidaClick()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Screen.h"
+#include "report/ReportModel.h"
 #include "storage/CardForm.h"
 #include "storage/CardProtocol.h"
 
@@ -28,6 +29,10 @@ public:
     void cmdDuplicaClick();
     void cmdSalvaClick();
     void cmdGuidaClick();
+    void cmdStampaClick();
+    void cmdAnteprimaClick();
+    void cmdPDFClick();
+    ReportDocument& repScheda() { return m_repScheda; }
 
     static QString helpTitle();
     static QString helpText();
@@ -42,10 +47,12 @@ private:
     QToolButton* toolButton(const char* name, const QString& icon, const QString& text, const QString& hint);
     void addFieldHelpers();
     void clearCard();
+    void fillReport();
     QWidget* field(const char* name) const;
 
     std::unique_ptr<CardForm> m_form;
     std::unique_ptr<CardProtocol> m_protocol;
+    ReportDocument m_repScheda;
     QList<QWidget*> m_panels;
     QList<Picture*> m_blue;
     QList<Picture*> m_red;

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "ReportModel.h"
+
+class QWidget;
+
+// The two outputs that need the screen: the printer, through the print dialog, and the
+// preview window. Both take the pages as PrepareReport left them.
+namespace ReportOutput {
+// Prints the pages chosen in the print dialog; a cancelled dialog prints nothing and says
+// nothing. Throws Failure when the printer cannot be used.
+void Print(const ReportDocument& document);
+// Shows the pages modally in the preview window (print, zoom, full screen, close).
+void ShowReport(const ReportDocument& document, QWidget* owner);
+} // namespace ReportOutput

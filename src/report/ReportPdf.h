@@ -1,0 +1,11 @@
+#pragma once
+
+#include "ReportModel.h"
+
+// Writes the prepared pages of a document as a PDF file: title and subject are the
+// document's name; no password, everything allowed. An existing file is replaced without
+// asking, and only once the whole PDF is ready, so a failure leaves the old file intact.
+namespace ReportPdf {
+QByteArray render(const ReportDocument& document);
+void Export(const ReportDocument& document, const QString& path); // throws Failure when it cannot write
+} // namespace ReportPdf

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "ReportModel.h"
+
+#include <QDialog>
+
+class QLabel;
+class QScrollArea;
+
+// The preview window: the prepared pages one under the other, read-only, opening at 100 %,
+// with print, zoom, full screen and close.
+class ReportPreview : public QDialog {
+    Q_OBJECT
+public:
+    ReportPreview(const ReportDocument& document, QWidget* owner);
+
+    double zoom() const { return m_zoom; }
+    void setZoom(double zoom);
+
+private:
+    const ReportDocument& m_document;
+    double m_zoom = 1.0;
+    QWidget* m_pages;
+    QLabel* m_zoomLabel;
+};

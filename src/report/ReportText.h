@@ -1,0 +1,15 @@
+#pragma once
+
+#include "ReportModel.h"
+
+#include <QFont>
+
+// How the lines of a text box print: [DATE] evaluated where the box asks for it, <b> and
+// <i> turned into bold and italic runs where tags are on, and every line cut at the box's
+// right edge (there is no word wrap).
+namespace ReportText {
+
+QFont fontOf(const TextBox& box, bool bold, bool italic); // sized for a 96-dpi device
+QList<QList<PreparedItem::Run>> printedLines(const TextBox& box);
+
+} // namespace ReportText

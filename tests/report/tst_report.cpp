@@ -1,0 +1,196 @@
+#include "platform/Clock.h"
+#include "platform/Failure.h"
+#include "report/ListReport.h"
+#include "report/ReportPdf.h"
+#include "report/ReportTemplate.h"
+#include "support/PdfTools.h"
+#include "support/TestMain.h"
+
+#include <QFile>
+#include <QFontMetricsF>
+#include <QProcess>
+#include <QTemporaryDir>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QStringList numberedLines(int count)
+{
+    QStringList lines;
+    for (int i = 1; i <= count; ++i)
+        lines.append(u"riga "_s + QString::number(i));
+    return lines;
+}
+
+ReportDocument oneBox(const QByteArray& boxJson)
+{
+    return ReportTemplate::parse(
+        R"({"name": "Prova", "pages": [{"paper": [210, 297], "objects": [)" + boxJson + "]}]}", u"prova"_s);
+}
+
+} // namespace
+
+class TestReport : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init() { Clock::setFixedForTests(QDateTime(QDate(2024, 3, 15), QTime(9, 30, 5))); }
+    void cleanup() { Clock::setFixedForTests({}); }
+    void templatesAreChecked_data();
+    void templatesAreChecked();
+    void listReportSplitsAcrossPages();
+    void listReportWithoutLines();
+    void tagsAndExpressions();
+    void linesAreCutAtTheBoxEdge();
+    void pdfExport();
+};
+
+void TestReport::templatesAreChecked_data()
+{
+    QTest::addColumn<QByteArray>("json");
+    QTest::newRow("not json") << QByteArray("{ nome");
+    QTest::newRow("no pages") << QByteArray(R"({"name": "x", "pages": []})");
+    QTest::newRow("object without rect") << QByteArray(R"({"name": "x", "pages": [{"paper": [210, 297], "objects": [{"type": "line", "name": "l"}]}]})");
+    QTest::newRow("repeated name")
+        << QByteArray(R"({"name": "x", "pages": [{"paper": [210, 297], "objects": [{"type": "line", "name": "l", "rect": [0,0,1,0]}, {"type": "line", "name": "l", "rect": [0,0,1,0]}]}]})");
+    QTest::newRow("unknown type")
+        << QByteArray(R"({"name": "x", "pages": [{"paper": [210, 297], "objects": [{"type": "ellipse", "name": "e", "rect": [0,0,1,1]}]}]})");
+    QTest::newRow("picture that does not load")
+        << QByteArray(R"({"name": "x", "pages": [{"paper": [210, 297], "objects": [{"type": "picture", "name": "p", "rect": [0,0,1,1], "source": ":/manca.png"}]}]})");
+}
+
+void TestReport::templatesAreChecked()
+{
+    QFETCH(QByteArray, json);
+    QVERIFY_THROWS_EXCEPTION(Failure, ReportTemplate::parse(json, u"prova"_s));
+
+    ReportDocument list = ListReport::create();
+    QCOMPARE(list.name, u"Riepilogo dati"_s);
+    QVERIFY(list.FindObject(u"txtPagina"_s));
+    QVERIFY(!list.FindObject(u"txtManca"_s));
+    QVERIFY_THROWS_EXCEPTION(Failure, list.text(u"txtManca"_s)); // print code never skips a box
+}
+
+void TestReport::listReportSplitsAcrossPages()
+{
+    ReportDocument report = ListReport::create();
+    ListReport::fill(report, u"Riepilogo Immobili"_s, numberedLines(100));
+    QCOMPARE(report.text(u"txtRiepilogo"_s).rect.height(), 1282.2);
+    QCOMPARE(report.band(u"MasterData"_s).height, 1292.2);
+    report.PrepareReport();
+
+    const QList<PreparedPage>& pages = report.preparedPages();
+    QCOMPARE(pages.size(), 2);
+    QCOMPARE(qRound(pages[0].size.width()), 1123); // A4 landscape
+    QCOMPARE(pages[0].find(u"txtTitolo"_s)->text(), u"Riepilogo Immobili"_s);
+    QVERIFY(!pages[1].find(u"txtTitolo"_s));
+
+    const QStringList first = pages[0].find(u"txtRiepilogo"_s)->text().split(u'\n');
+    const QStringList second = pages[1].find(u"txtRiepilogo"_s)->text().split(u'\n');
+    QCOMPARE(first.size() + second.size(), 100);
+    QCOMPARE(first.size(), 53); // what fits under the title within the 10 mm margins
+    QCOMPARE(second.front(), u"riga 54"_s);
+    QCOMPARE(second.back(), u"riga 100"_s);
+    const double margin = 10 * 96 / 25.4;
+    QCOMPARE(pages[1].find(u"txtRiepilogo"_s)->object->rect.top(), margin);
+
+    QVERIFY(!pages[0].find(u"txtPagina"_s));
+    const PreparedItem* footer = pages[1].find(u"txtPagina"_s);
+    QVERIFY(footer);
+    QCOMPARE(footer->text(), u"Stampa eseguita in data 15/03/2024"_s);
+    const QRectF lastLines = pages[1].find(u"txtRiepilogo"_s)->object->rect;
+    QVERIFY(footer->object->rect.top() > lastLines.bottom() + 10);
+    QVERIFY(footer->object->rect.bottom() < pages[1].size.height() - margin);
+}
+
+void TestReport::listReportWithoutLines()
+{
+    ReportDocument report = ListReport::create();
+    ListReport::fill(report, u"Riepilogo ricevute non saldate"_s, {});
+    QCOMPARE(report.text(u"txtRiepilogo"_s).rect.height(), 0.0);
+    QCOMPARE(report.band(u"MasterData"_s).height, 10.0);
+    report.PrepareReport();
+    QCOMPARE(report.preparedPages().size(), 1);
+    const PreparedPage& page = report.preparedPages().front();
+    QCOMPARE(page.find(u"txtTitolo"_s)->text(), u"Riepilogo ricevute non saldate"_s);
+    QCOMPARE(page.find(u"txtRiepilogo"_s)->lines.size(), 0);
+    QCOMPARE(page.find(u"txtPagina"_s)->text(), u"Stampa eseguita in data 15/03/2024"_s);
+
+    // Preparing again starts from the template and the texts set so far.
+    ListReport::fill(report, u"Altro"_s, numberedLines(2));
+    report.PrepareReport();
+    QCOMPARE(report.preparedPages().size(), 1);
+    QCOMPARE(report.preparedPages().front().find(u"txtRiepilogo"_s)->text(), u"riga 1\nriga 2"_s);
+}
+
+void TestReport::tagsAndExpressions()
+{
+    ReportDocument doc = oneBox(R"({"type": "text", "name": "t", "rect": [0, 0, 600, 40], "font": ["Arial", 10], "tags": true})");
+    TextBox& box = doc.text(u"t"_s);
+    box.setText(u"<b>Data stipula:</b> 01/02/2024\r\n[DATE]"_s);
+    QCOMPARE(box.lineCount(), 2);
+    doc.PrepareReport();
+    const PreparedItem* item = doc.preparedPages().front().find(u"t"_s);
+    QCOMPARE(item->lines.size(), 2);
+    QCOMPARE(item->lines[0].size(), 2);
+    QCOMPARE(item->lines[0][0].text, u"Data stipula:"_s);
+    QVERIFY(item->lines[0][0].bold);
+    QCOMPARE(item->lines[0][1].text, u" 01/02/2024"_s);
+    QVERIFY(!item->lines[0][1].bold);
+    QCOMPARE(item->text(), u"Data stipula: 01/02/2024\n[DATE]"_s); // expressions off: printed as typed
+
+    box.tags = false;
+    box.expressions = true;
+    doc.PrepareReport();
+    QCOMPARE(doc.preparedPages().front().find(u"t"_s)->text(), u"<b>Data stipula:</b> 01/02/2024\n15/03/2024"_s);
+}
+
+void TestReport::linesAreCutAtTheBoxEdge()
+{
+    ReportDocument doc = oneBox(R"({"type": "text", "name": "t", "rect": [0, 0, 100, 20], "font": ["Arial", 10]})");
+    const QString longText = u"Via Giuseppe Garibaldi numero centoventitré, scala B"_s;
+    doc.text(u"t"_s).setText(longText);
+    doc.PrepareReport();
+    const QString printed = doc.preparedPages().front().find(u"t"_s)->text();
+    QVERIFY(printed.size() > 5);
+    QVERIFY(printed.size() < longText.size());
+    QVERIFY(longText.startsWith(printed));
+    QImage device(1, 1, QImage::Format_ARGB32);
+    device.setDotsPerMeterX(3780);
+    device.setDotsPerMeterY(3780);
+    QFont font(u"Arial"_s);
+    font.setPointSizeF(10);
+    const QFontMetricsF metrics(font, &device);
+    QVERIFY(metrics.horizontalAdvance(printed) <= 100.01);
+    QVERIFY(metrics.horizontalAdvance(longText.left(printed.size() + 1)) > 100);
+}
+
+void TestReport::pdfExport()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"Lista.pdf"_s);
+    ReportDocument report = ListReport::create();
+    ListReport::fill(report, u"Riepilogo Immobili"_s, numberedLines(70));
+    report.PrepareReport();
+    ReportPdf::Export(report, path);
+    const QString info = PdfTools::info(path);
+    QCOMPARE(PdfTools::field(info, u"Pages"_s), u"2"_s);
+    QCOMPARE(PdfTools::field(info, u"Title"_s), u"Riepilogo dati"_s);
+    QCOMPARE(PdfTools::field(info, u"Subject"_s), u"Riepilogo dati"_s);
+    QCOMPARE(PdfTools::field(info, u"Encrypted"_s), u"no"_s);
+    QVERIFY(PdfTools::field(info, u"Page size"_s).startsWith(u"842 x 595"_s)); // A4 landscape
+    const QString text = PdfTools::text(path);
+    QVERIFY(text.contains(u"Riepilogo Immobili"_s));
+    QVERIFY(text.contains(u"riga 70"_s));
+    QVERIFY(text.contains(u"Stampa eseguita in data 15/03/2024"_s));
+
+    // A path that cannot be written fails with a message and leaves the old file as it was.
+    const QByteArray before = [&] { QFile f(path); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+    QVERIFY_THROWS_EXCEPTION(Failure, ReportPdf::Export(report, dir.filePath(u"manca/Lista.pdf"_s)));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), before);
+}
+
+TARVENTO_GUI_TEST_MAIN(TestReport)
+#include "tst_report.moc"
