@@ -1,6 +1,9 @@
 #include "TfrmImmobili.h"
 
 #include "ImmobiliScreens.h"
+#include "TfrmAllegaCartella.h"
+#include "TfrmExpImmobili.h"
+#include "TfrmTrovaImmobili.h"
 #include "SchedaImmobile.h"
 #include "SchedaReport.h"
 #include "platform/Clock.h"
@@ -20,6 +23,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QScrollArea>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -249,6 +253,9 @@ QWidget* TfrmImmobili::buildToolBar()
     connect(cmdStampa, &QToolButton::clicked, this, &TfrmImmobili::cmdStampaClick);
     connect(cmdAnteprima, &QToolButton::clicked, this, &TfrmImmobili::cmdAnteprimaClick);
     connect(cmdPDF, &QToolButton::clicked, this, &TfrmImmobili::cmdPDFClick);
+    connect(cmdTrova, &QToolButton::clicked, this, &TfrmImmobili::cmdTrovaClick);
+    connect(cmdExcel, &QToolButton::clicked, this, &TfrmImmobili::cmdExcelClick);
+    connect(cmdAllega, &QToolButton::clicked, this, &TfrmImmobili::cmdAllegaClick);
     connect(cmdEsci, &QToolButton::clicked, this, &QWidget::close);
     return bar;
 }
@@ -441,6 +448,34 @@ void TfrmImmobili::cmdPDFClick()
     ReportPdf::Export(m_repScheda, SchedaReport::pdfPath());
     if (Desktop::confirm(SchedaReport::pdfDoneQuestion()))
         TMisc::Open(u"\""_s + SchedaReport::pdfPath() + u"\""_s);
+}
+
+void TfrmImmobili::cmdTrovaClick()
+{
+    auto* search = new TfrmTrovaImmobili(this);
+    search->lblMemory->setText(u"immobili"_s);
+    search->exec();
+    delete search;
+}
+
+void TfrmImmobili::cmdExcelClick()
+{
+    auto* export_ = new TfrmExpImmobili(this);
+    export_->exec();
+    delete export_;
+}
+
+void TfrmImmobili::cmdAllegaClick()
+{
+    auto* attachments = new TfrmAllegaCartella(this);
+    attachments->lblMemory->setText(u"immobili"_s);
+    for (int n = 0; n < 3; ++n) {
+        const QString suffix = u"0"_s + QString::number(n + 1);
+        attachments->txtFile[n]->setText(Text::trimmed(static_cast<QLabel*>(m_form->control(u"File"_s + suffix))->text()));
+        attachments->txtDesc[n]->setText(Text::trimmed(static_cast<QLabel*>(m_form->control(u"Desc"_s + suffix))->text()));
+    }
+    attachments->exec();
+    delete attachments;
 }
 
 void TfrmImmobili::cmdGuidaClick()

@@ -32,6 +32,9 @@ public:
     void cmdStampaClick();
     void cmdAnteprimaClick();
     void cmdPDFClick();
+    void cmdTrovaClick();
+    void cmdExcelClick();
+    void cmdAllegaClick();
     ReportDocument& repScheda() { return m_repScheda; }
 
     static QString helpTitle();
@@ -57,3 +60,5 @@ private:
     QList<Picture*> m_blue;
     QList<Picture*> m_red;
 };
+
+extern TfrmImmobili* frmImmobili;

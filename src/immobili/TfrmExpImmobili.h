@@ -1,0 +1,12 @@
+#pragma once
+
+#include "storage/ExportScreen.h"
+
+// The property archive shown as a grid and exported to Immobili.xls.
+class TfrmExpImmobili : public ExportScreen {
+    Q_OBJECT
+public:
+    explicit TfrmExpImmobili(QWidget* owner = nullptr);
+};
+
+extern TfrmExpImmobili* frmExpImmobili;

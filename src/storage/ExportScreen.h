@@ -1,0 +1,50 @@
+#pragma once
+
+#include "RecordLayout.h"
+#include "platform/Screen.h"
+#include "report/Spreadsheet.h"
+
+#include <functional>
+
+class QLabel;
+class QTableWidget;
+class QToolButton;
+
+// The export screen the three archives share: every record as a row of a grid (some
+// columns editable), written as it stands to a spreadsheet file beside the executable.
+class ExportScreen : public DialogScreen {
+    Q_OBJECT
+public:
+    using Column = Spreadsheet::GridColumn;
+    struct Setup {
+        QString caption;
+        std::function<QString()> archivePath;
+        const RecordLayout* layout = nullptr;
+        QList<Column> columns;
+        std::function<QStringList(const Record&)> values;
+        QString fileName;   // beside the executable
+        QString worksheet;
+        QString helpTitle;
+        QString helpTopic;  // help text resource
+    };
+
+    explicit ExportScreen(Setup setup, QWidget* owner);
+
+    QTableWidget* grdRecords;
+    QToolButton* cmdEsporta;
+    QToolButton* cmdGuida;
+    QToolButton* cmdEsci;
+    QLabel* panInfo;
+
+    void cmdEsportaClick();
+    void cmdGuidaClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void fillGrid();
+    QList<QStringList> gridRows() const;
+
+    Setup m_setup;
+};

@@ -1,0 +1,237 @@
+#include "ListScreen.h"
+
+#include "CardProtocol.h"
+#include "FieldBehaviour.h"
+#include "ListSearch.h"
+#include "platform/Desktop.h"
+#include "platform/Formats.h"
+#include "platform/Picture.h"
+#include "platform/Text.h"
+#include "report/ListReport.h"
+#include "report/ReportOutput.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QLabel* instruction(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setWordWrap(true);
+    return label;
+}
+
+QPushButton* button(const QString& text, const char* name, QWidget* parent)
+{
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setMinimumWidth(110);
+    return b;
+}
+
+} // namespace
+
+ListScreen::ListScreen(const QString& caption, const QString& printTitle, QWidget* owner)
+    : DialogScreen(caption, owner), m_printTitle(printTitle)
+{
+    Formats::apply();
+    resize(1000, 640);
+    auto* layout = new QVBoxLayout(this);
+    auto* strip = new QHBoxLayout;
+    strip->addWidget(new Picture(u"imgLogo"_s, u"logo"_s, QSize(260, 61), this));
+    strip->addStretch();
+    layout->addLayout(strip);
+
+    // Criteria panel.
+    panAvvio = new QWidget(this);
+    panAvvio->setObjectName(u"panAvvio"_s);
+    auto* criteriaLayout = new QVBoxLayout(panAvvio);
+    criteriaLayout->addWidget(instruction(u"Immettere nei campi prescelti una o più parole consecutive presenti nelle "
+                                          u"schede da trovare e premere il pulsante Cerca."_s, panAvvio));
+    criteriaLayout->addWidget(instruction(u"Lasciare in bianco tutti gli altri campi."_s, panAvvio));
+    criteriaLayout->addWidget(instruction(u"Per ogni ricerca è possibile utilizzare uno o più campi contemporaneamente."_s,
+                                          panAvvio));
+    auto* grid = new QGridLayout;
+    grid->setObjectName(u"criteriaGrid"_s);
+    grid->setHorizontalSpacing(24);
+    criteriaLayout->addLayout(grid);
+    criteriaLayout->addStretch();
+    lblAttendere = new QLabel(u"Ricerca schede in corso. Attendere..."_s, panAvvio);
+    lblAttendere->setObjectName(u"lblAttendere"_s);
+    lblAttendere->setStyleSheet(u"color: #DC143C; font-weight: bold;"_s);
+    lblAttendere->hide();
+    auto* criteriaButtons = new QHBoxLayout;
+    criteriaButtons->addWidget(lblAttendere);
+    criteriaButtons->addStretch();
+    btnAnnulla = button(u"Chiudi"_s, "btnAnnulla", panAvvio);
+    btnCerca = button(u"Cerca"_s, "btnCerca", panAvvio);
+    criteriaButtons->addWidget(btnAnnulla);
+    criteriaButtons->addWidget(btnCerca);
+    criteriaLayout->addLayout(criteriaButtons);
+    layout->addWidget(panAvvio);
+
+    // Result panel.
+    panContainer = new QWidget(this);
+    panContainer->setObjectName(u"panContainer"_s);
+    auto* results = new QVBoxLayout(panContainer);
+    results->addWidget(instruction(u"Immettere una o più parole consecutive presenti nella scheda in elenco da cercare e "
+                                   u"premere il pulsante Trova."_s, panContainer));
+    results->addWidget(instruction(u"Per spostarsi sulla voce successiva contenente la stessa chiave di ricerca, fare di "
+                                   u"nuovo clic su Trova."_s, panContainer));
+    auto* findRow = new QHBoxLayout;
+    txtTrova = new QLineEdit(panContainer);
+    txtTrova->setObjectName(u"txtTrova"_s);
+    btnTrova = button(u"Trova"_s, "btnTrova", panContainer);
+    findRow->addWidget(txtTrova);
+    findRow->addWidget(btnTrova);
+    results->addLayout(findRow);
+    lstRecords = new QListWidget(panContainer);
+    lstRecords->setObjectName(u"lstRecords"_s);
+    lstRecords->setFont(QFont(u"Courier New"_s, 12));
+    lstRecords->setUniformItemSizes(true);
+    lstRecords->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    lstRecords->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    results->addWidget(lstRecords, 1);
+    auto* hint = new QLabel(u"Per richiamare i dati di una scheda, selezionarla con un doppio clic."_s, panContainer);
+    hint->setStyleSheet(u"color: #DC143C;"_s);
+    results->addWidget(hint);
+    auto* resultButtons = new QHBoxLayout;
+    lblTrovate = new QLabel(panContainer);
+    lblTrovate->setObjectName(u"lblTrovate"_s);
+    btnChiudi = button(u"Chiudi"_s, "btnChiudi", panContainer);
+    btnStampa = button(u"Stampa"_s, "btnStampa", panContainer);
+    resultButtons->addWidget(lblTrovate);
+    resultButtons->addStretch();
+    resultButtons->addWidget(btnChiudi);
+    resultButtons->addWidget(btnStampa);
+    results->addLayout(resultButtons);
+    layout->addWidget(panContainer);
+    panContainer->hide();
+
+    lblConta = new QLabel(this);
+    lblConta->setObjectName(u"lblConta"_s);
+    lblConta->hide();
+    lblMemory = new QLabel(this);
+    lblMemory->setObjectName(u"lblMemory"_s);
+    lblMemory->hide();
+
+    FieldBehaviour::enterMovesTo(txtTrova, btnTrova);
+    connect(btnCerca, &QPushButton::pressed, this, [this] {
+        lblAttendere->show();
+        lblAttendere->repaint(); // visible while the search runs
+    });
+    connect(btnCerca, &QPushButton::clicked, this, &ListScreen::btnCercaClick);
+    connect(btnTrova, &QPushButton::clicked, this, &ListScreen::btnTrovaClick);
+    connect(btnStampa, &QPushButton::clicked, this, &ListScreen::btnStampaClick);
+    connect(lstRecords, &QListWidget::itemDoubleClicked, this, &ListScreen::lstRecordsDblClick);
+    connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::close);
+    connect(btnChiudi, &QPushButton::clicked, this, &QDialog::close);
+}
+
+void ListScreen::setCriteria(const QList<Criterion>& criteria)
+{
+    auto* grid = panAvvio->findChild<QGridLayout*>(u"criteriaGrid"_s);
+    for (int i = 0; i < criteria.size(); ++i) {
+        auto* caption = new QLabel(criteria[i].caption, panAvvio);
+        auto* field = new QLineEdit(panAvvio);
+        field->setObjectName(criteria[i].controlName);
+        FieldBehaviour::highlight(field);
+        grid->addWidget(caption, (i / 2) * 2, i % 2);
+        grid->addWidget(field, (i / 2) * 2 + 1, i % 2);
+        m_criteria.append(field);
+    }
+    for (int i = 0; i < m_criteria.size(); ++i)
+        FieldBehaviour::enterMovesTo(m_criteria[i], m_criteria[(i + 1) % m_criteria.size()]);
+}
+
+QStringList ListScreen::criteriaTexts() const
+{
+    QStringList texts;
+    for (QLineEdit* field : m_criteria)
+        texts.append(field->text());
+    return texts;
+}
+
+QStringList ListScreen::lines() const
+{
+    QStringList all;
+    for (int i = 0; i < lstRecords->count(); ++i)
+        all.append(lstRecords->item(i)->text());
+    return all;
+}
+
+void ListScreen::showEvent(QShowEvent* event)
+{
+    DialogScreen::showEvent(event);
+    m_lastFind.clear();
+    lstRecords->setCurrentRow(0);
+    txtTrova->clear();
+    if (!m_criteria.isEmpty())
+        m_criteria.front()->setFocus(Qt::OtherFocusReason);
+}
+
+void ListScreen::closeEvent(QCloseEvent* event)
+{
+    lstRecords->clear();
+    lblAttendere->hide();
+    DialogScreen::closeEvent(event);
+}
+
+void ListScreen::btnCercaClick()
+{
+    const QStringList criteria = criteriaTexts();
+    lblConta->setText(QString::number(ListSearch::usedCriteria(criteria)));
+    QStringList found;
+    try {
+        found = search(criteria);
+    } catch (const std::exception&) {
+        lblAttendere->hide();
+        Desktop::error(CardProtocol::accessMessage());
+        return;
+    }
+    lstRecords->clear();
+    lstRecords->addItems(found);
+    lblTrovate->setText(u"Il presente riepilogo contiene "_s + QString::number(found.size()) + u" schede."_s);
+    panAvvio->hide();
+    panContainer->show();
+    txtTrova->clear();
+    txtTrova->setFocus(Qt::OtherFocusReason);
+}
+
+void ListScreen::btnTrovaClick()
+{
+    if (lstRecords->count() == 0) {
+        Desktop::plain(u"Ricerca non applicabile: la lista non contiene nessuna voce."_s);
+        return;
+    }
+    const int row = ListSearch::findNext(lines(), lstRecords->currentRow(), txtTrova->text(), m_lastFind);
+    lstRecords->setCurrentRow(row);
+}
+
+void ListScreen::btnStampaClick()
+{
+    ReportDocument report = ListReport::create();
+    ListReport::fill(report, m_printTitle, lines());
+    report.PrepareReport();
+    ReportOutput::Print(report);
+}
+
+void ListScreen::lstRecordsDblClick()
+{
+    // Whatever fails here closes the screen without a word.
+    try {
+        if (QListWidgetItem* item = lstRecords->currentItem())
+            handOver(item->text());
+    } catch (const std::exception&) {
+    }
+    close();
+}

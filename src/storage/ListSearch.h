@@ -1,0 +1,40 @@
+#pragma once
+
+#include "RecordLayout.h"
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+// The rules every list screen shares: criteria against record fields, fixed-width list
+// lines, the sorted order, "Trova" through the list, and a pass over an archive.
+namespace ListSearch {
+
+// Lower case for the letters A to Z only; accented letters compare as they are.
+QString folded(const QString& text);
+
+// Criteria whose trimmed text is not empty.
+int usedCriteria(const QStringList& criteria);
+
+// A record is listed when at least as many criteria occur in their fields (as typed, blanks
+// included, folded) as are used; an empty criterion never occurs.
+bool matches(const QStringList& criteria, const QStringList& fields, int used);
+
+// Cut or padded with blanks on the right to exactly `width` characters.
+QString fixed(const QString& text, int width);
+
+// Ascending by character codes with a to z folded to capitals; equal lines keep their order.
+void sortLines(QStringList& lines);
+
+// "Trova": the line to select for `typed`, or the current selection when nothing matches.
+// A text other than the last one starts at line 0 and tests it first; the same text goes on
+// after the selected line, wrapping to the top. `lastText` is updated.
+int findNext(const QStringList& lines, int selected, const QString& typed, QString& lastText);
+
+// Reads every whole record of an archive in file order (created empty when missing).
+// Throws Failure when the archive cannot be used.
+void forEachRecord(const QString& path, const RecordLayout& layout,
+                   const std::function<void(const Record& record, int position)>& visit);
+
+} // namespace ListSearch
