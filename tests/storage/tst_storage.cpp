@@ -3,6 +3,7 @@
 #include "storage/ArchiveFile.h"
 #include "storage/CardNavigation.h"
 #include "storage/CardProtocol.h"
+#include "storage/ListSearch.h"
 #include "support/ScriptedDesktop.h"
 #include "support/TestMain.h"
 
@@ -106,6 +107,10 @@ private Q_SLOTS:
     void failuresLeaveTheCardAsItWas();
     void accessMessageText();
     void twoProcessesAppending();
+    void listMatching_data();
+    void listMatching();
+    void listLinesAndOrder();
+    void findNext();
 };
 
 void TestStorage::layoutOffsets()
@@ -422,6 +427,58 @@ void TestStorage::twoProcessesAppending()
     }
     QCOMPARE(lastSeq[0], perWriter - 1);
     QCOMPARE(lastSeq[1], perWriter - 1);
+}
+
+void TestStorage::listMatching_data()
+{
+    QTest::addColumn<QStringList>("criteria");
+    QTest::addColumn<QStringList>("fields");
+    QTest::addColumn<bool>("listed");
+    const QStringList rossi{u"ROSSI"_s, u"Milano"_s};
+    QTest::newRow("substring anywhere") << QStringList{u"ross"_s, QString()} << QStringList{u"Grossi"_s, u"x"_s} << true;
+    QTest::newRow("capitals typed, small stored") << QStringList{u"ROSSI"_s, QString()} << QStringList{u"rossi"_s, u""_s} << true;
+    QTest::newRow("both criteria needed") << QStringList{u"rossi"_s, u"milano"_s} << rossi << true;
+    QTest::newRow("one of two is not enough") << QStringList{u"rossi"_s, u"roma"_s} << rossi << false;
+    QTest::newRow("accented letters as they are") << QStringList{u"CITTÀ"_s, QString()} << QStringList{u"città"_s, u""_s} << false;
+    QTest::newRow("accented letters equal") << QStringList{u"città"_s, QString()} << QStringList{u"Città Alta"_s, u""_s} << true;
+    QTest::newRow("criterion with a blank is searched with it") << QStringList{u"rossi "_s, QString()} << rossi << false;
+    QTest::newRow("blank criterion: unused but searched") << QStringList{u"  "_s, u"milano"_s} << QStringList{u"a  b"_s, u"Milano"_s} << true;
+    QTest::newRow("all empty lists everything") << QStringList{QString(), QString()} << QStringList{u"x"_s, u"y"_s} << true;
+}
+
+void TestStorage::listMatching()
+{
+    QFETCH(QStringList, criteria);
+    QFETCH(QStringList, fields);
+    QFETCH(bool, listed);
+    QCOMPARE(ListSearch::matches(criteria, fields, ListSearch::usedCriteria(criteria)), listed);
+}
+
+void TestStorage::listLinesAndOrder()
+{
+    QCOMPARE(ListSearch::usedCriteria({u" "_s, u"a"_s, QString(), u" b "_s}), 2);
+    QCOMPARE(ListSearch::fixed(u"abc"_s, 5), u"abc  "_s);
+    QCOMPARE(ListSearch::fixed(u"abcdefg"_s, 5), u"abcde"_s);
+    QStringList lines{u"villa"_s, u"Appartamento"_s, u"_box"_s, u"Zeta"_s, u"ápice"_s, u"appartamento"_s};
+    ListSearch::sortLines(lines);
+    // a to z fold to capitals, then plain character codes: "_" (95) after the capitals.
+    QCOMPARE(lines, (QStringList{u"Appartamento"_s, u"appartamento"_s, u"villa"_s, u"Zeta"_s, u"_box"_s, u"ápice"_s}));
+}
+
+void TestStorage::findNext()
+{
+    const QStringList lines{u"uno"_s, u"due"_s, u"Verdi Mario"_s, u"tre"_s, u"quattro"_s, u"Via Verdi"_s, u"sei"_s};
+    QString last;
+    int selected = -1;
+    for (int expected : {2, 5, 2}) {
+        selected = ListSearch::findNext(lines, selected, u"verdi"_s, last);
+        QCOMPARE(selected, expected);
+    }
+    // A new text tests line 0 first, even when another line is selected.
+    QCOMPARE(ListSearch::findNext(lines, 5, u"UNO"_s, last), 0);
+    QCOMPARE(ListSearch::findNext(lines, 0, u"uno"_s, last), 0); // the only match, found again after wrapping
+    QCOMPARE(ListSearch::findNext(lines, 3, u"nessuno"_s, last), 3); // no match: the selection stays
+    QCOMPARE(ListSearch::findNext(lines, -1, QString(), last), 0);   // empty text: first line, nothing found
 }
 
 TARVENTO_GUI_TEST_MAIN(TestStorage)
