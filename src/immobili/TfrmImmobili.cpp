@@ -138,7 +138,6 @@ TfrmImmobili::TfrmImmobili(QWidget* parent) : ApplicationScreen(u" Tarvento 5.0 
     setPalette(QPalette(QColor(0xE4, 0xEC, 0xF5)));
 
     m_form = std::make_unique<CardForm>(SchedaImmobile::fields(), this);
-    m_repScheda = SchedaReport::create();
 
     panInfo = new QLabel(u"Pronto per archiviare una nuova scheda..."_s, this);
     panInfo->setObjectName(u"panInfo"_s);
@@ -425,6 +424,8 @@ void TfrmImmobili::cmdDuplicaClick()
 // Print, preview and PDF catch nothing: what fails reaches the default error report.
 void TfrmImmobili::fillReport()
 {
+    if (m_repScheda.pages.empty()) // loaded on first use, to keep the start quick
+        m_repScheda = SchedaReport::create();
     SchedaReport::fill(
         m_repScheda, [this](const QString& name) { return Text::trimmed(FieldBehaviour::textOf(m_form->control(name))); },
         Clock::now());

@@ -37,9 +37,17 @@ Picture::Picture(const QString& objectName, const QString& picture, const QSize&
 {
     setObjectName(objectName);
     setFixedSize(size);
-    if (!picture.isEmpty())
-        setPixmap(Pictures::render(picture, size));
     setAlignment(Qt::AlignCenter);
+    m_picture = picture;
+}
+
+void Picture::showEvent(QShowEvent* event)
+{
+    QLabel::showEvent(event);
+    if (!m_picture.isEmpty()) {
+        setPixmap(Pictures::render(m_picture, size()));
+        m_picture.clear();
+    }
 }
 
 void Picture::setClickable(bool clickable)

@@ -22,7 +22,9 @@ Q_SIGNALS:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    QString m_picture; // drawn when first shown: most screens wait hidden for a long time
     bool m_clickable = false;
 };
