@@ -1,6 +1,7 @@
 #include "Screen.h"
 
 #include <QCloseEvent>
+#include <QPushButton>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QShowEvent>
@@ -67,6 +68,13 @@ DialogScreen::DialogScreen(const QString& caption, QWidget* owner) : QDialog(own
 {
     setWindowTitle(caption);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+}
+
+void DialogScreen::showEvent(QShowEvent* event)
+{
+    for (QPushButton* button : findChildren<QPushButton*>())
+        button->setAutoDefault(false);
+    QDialog::showEvent(event);
 }
 
 void DialogScreen::fixClientSize(int width, int height)

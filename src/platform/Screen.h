@@ -39,6 +39,8 @@ public:
 protected:
     // Fixed-size window with the given client area and no system buttons but close.
     void fixClientSize(int width, int height);
+    // Enter belongs to the fields (it moves to the next one), never to a default button.
+    void showEvent(QShowEvent* event) override;
 };
 
 // A dialog screen whose only design so far is its caption.
