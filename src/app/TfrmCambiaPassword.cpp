@@ -8,13 +8,10 @@
 #include "platform/Text.h"
 #include "storage/FieldBehaviour.h"
 
-#include <QFormLayout>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -78,10 +75,7 @@ TfrmCambiaPassword::TfrmCambiaPassword(QWidget* parent) : ApplicationScreen(u" C
 
 void TfrmCambiaPassword::present()
 {
-    show();
-    if (QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
-    activateWindow();
+    presentCentred();
 }
 
 void TfrmCambiaPassword::FormShow()

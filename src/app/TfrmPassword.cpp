@@ -9,23 +9,13 @@
 #include "platform/Text.h"
 #include "storage/FieldBehaviour.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-void centreOnScreen(QWidget* window)
-{
-    if (QScreen* screen = QGuiApplication::primaryScreen())
-        window->move(screen->availableGeometry().center() - window->rect().center());
-}
-} // namespace
 
 TfrmPassword::TfrmPassword(QWidget* parent) : ApplicationScreen(u" Tarvento 5.0 - Accesso al programma"_s, parent)
 {
@@ -82,9 +72,7 @@ TfrmPassword::TfrmPassword(QWidget* parent) : ApplicationScreen(u" Tarvento 5.0 
 
 void TfrmPassword::present()
 {
-    show();
-    centreOnScreen(this);
-    activateWindow();
+    presentCentred();
 }
 
 void TfrmPassword::FormShow()

@@ -27,6 +27,14 @@ void ApplicationScreen::present()
     showMaximized();
 }
 
+void ApplicationScreen::presentCentred()
+{
+    show();
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    activateWindow();
+}
+
 void ApplicationScreen::handOverTo(ApplicationScreen* next)
 {
     if (next == nullptr)

@@ -13,6 +13,8 @@ public:
     // Shows the screen as it wants to be seen (maximised, unless a screen says otherwise).
     virtual void present();
     void handOverTo(ApplicationScreen* next);
+    // For the small fixed-size screens (password, change of password).
+    void presentCentred();
 
     // The main menu, to which every application returns.
     static void setMainMenu(ApplicationScreen* menu);
