@@ -6,11 +6,35 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+bool& writesFail()
+{
+    static bool fail = false;
+    return fail;
+}
+} // namespace
+
 namespace SafeWrite {
+
+namespace {
+[[noreturn]] void cannotWrite(const QString& path)
+{
+    throw Failure(u"Impossibile scrivere il file "_s + path +
+                  u". Verificare che la cartella sia accessibile, che il disco non sia pieno e che il file non sia "
+                  u"aperto in un altro programma."_s);
+}
+} // namespace
 
 bool writeAll(QIODevice& device, const QByteArray& content)
 {
+    if (writesFail())
+        return false;
     return device.write(content) == content.size();
+}
+
+void failWritesForTests(bool fail)
+{
+    writesFail() = fail;
 }
 
 void replaceFile(const QString& path, const QByteArray& content)
@@ -20,10 +44,10 @@ void replaceFile(const QString& path, const QByteArray& content)
     // flush first, and cancel otherwise.
     if (!file.open(QIODevice::WriteOnly) || !writeAll(file, content) || !file.flush()) {
         file.cancelWriting();
-        throw Failure(u"Impossibile scrivere il file "_s + path);
+        cannotWrite(path);
     }
     if (!file.commit())
-        throw Failure(u"Impossibile scrivere il file "_s + path);
+        cannotWrite(path);
 }
 
 } // namespace SafeWrite

@@ -15,4 +15,7 @@ void replaceFile(const QString& path, const QByteArray& content);
 // Writes all of content to device; false when any byte was refused.
 bool writeAll(QIODevice& device, const QByteArray& content);
 
+// A seam for tests: every write fails as on a full disk until switched off.
+void failWritesForTests(bool fail);
+
 } // namespace SafeWrite

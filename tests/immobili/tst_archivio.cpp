@@ -5,6 +5,7 @@
 #include "platform/Cp1252.h"
 #include "platform/Picture.h"
 #include "platform/PrintDialog.h"
+#include "platform/SafeWrite.h"
 #include "storage/FieldBehaviour.h"
 #include "support/ScreenFixture.h"
 #include "support/TestMain.h"
@@ -318,14 +319,28 @@ void TestArchivio::exportThatCannotBeWrittenKeepsTheOldFile()
 {
     ScreenFixture f;
     const QString path = f.folder.filePath(u"Immobili.xls"_s);
+    {
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("esportazione precedente");
+    }
+    writeArchive(f.folder.path(), card({{u"Immobile"_s, u"Villa"_s}}));
     TfrmExpImmobili exporter;
     exporter.show();
-    // Something named Immobili.xls that cannot be replaced: a folder holding a file.
+    const ScriptedDesktop::Message refused{Desktop::Kind::Plain,
+                                           u"Attenzione: il sistema non permette di esportare i dati.\n\r\n\rAccertarsi "
+                                           u"che il file di Excel non sia già aperto."_s};
+    SafeWrite::failWritesForTests(true); // the disk is full
+    click(exporter.cmdEsporta);
+    SafeWrite::failWritesForTests(false);
+    QCOMPARE(f.desktop.lastMessage(), refused);
+    QCOMPARE(readFile(path), QByteArray("esportazione precedente"));
+
+    // Something named Immobili.xls that cannot be replaced at all: a folder holding a file.
+    QFile::remove(path);
     QVERIFY(QDir().mkpath(path + u"/dentro"_s));
     click(exporter.cmdEsporta);
-    QCOMPARE(f.desktop.lastMessage(),
-             (ScriptedDesktop::Message{Desktop::Kind::Plain, u"Attenzione: il sistema non permette di esportare i dati."
-                                                             u"\n\r\n\rAccertarsi che il file di Excel non sia già aperto."_s}));
+    QCOMPARE(f.desktop.lastMessage(), refused);
     QVERIFY(QFileInfo(path + u"/dentro"_s).isDir());
     QVERIFY(f.desktop.opened.isEmpty());
 }

@@ -3,6 +3,7 @@
 #include "immobili/TfrmImmobili.h"
 #include "platform/Picture.h"
 #include "platform/PrintDialog.h"
+#include "platform/SafeWrite.h"
 #include "storage/FieldBehaviour.h"
 #include "report/ReportPreview.h"
 #include "support/PdfTools.h"
@@ -53,6 +54,8 @@ private Q_SLOTS:
     void pdfExportAndQuestion();
     void previewOpensAtFullSize();
     void cancelledPrintPrintsNothing();
+    void printerThatFailsIsReported();
+    void pdfThatCannotBeWrittenIsReported();
     void printsThroughThePrintSystem();
 };
 
@@ -187,6 +190,44 @@ void TestScheda::cancelledPrintPrintsNothing()
     PrintDialog::setHandlerForTests({});
     QCOMPARE(asked, 1);
     QVERIFY(f.desktop.messages.isEmpty());
+}
+
+void TestScheda::printerThatFailsIsReported()
+{
+    ScreenFixture f;
+    openCard();
+    PrintDialog::setHandlerForTests([](QPrinter& printer, int) {
+        printer.setPrinterName(u"Stampante spenta"_s);
+        printer.setOutputFileName(u"/cartella/che/non/esiste/stampa.pdf"_s); // the device cannot be opened
+        return true;
+    });
+    press("cmdStampa"); // the handler catches nothing: the default error report speaks
+    PrintDialog::setHandlerForTests({});
+    QCOMPARE(f.desktop.messages.size(), 1);
+    QCOMPARE(f.desktop.lastMessage().kind, Desktop::Kind::Error);
+    QVERIFY2(f.desktop.lastMessage().text.startsWith(u"Impossibile stampare sulla stampante"_s),
+             qPrintable(f.desktop.lastMessage().text));
+}
+
+void TestScheda::pdfThatCannotBeWrittenIsReported()
+{
+    ScreenFixture f;
+    openCard();
+    const QString path = f.folder.filePath(u"Immobile.pdf"_s);
+    {
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("scheda precedente");
+    }
+    SafeWrite::failWritesForTests(true);
+    press("cmdPDF");
+    SafeWrite::failWritesForTests(false);
+    QCOMPARE(f.desktop.messages.size(), 1); // the failure, and no question about opening the file
+    QCOMPARE(f.desktop.lastMessage().kind, Desktop::Kind::Error);
+    QVERIFY(f.desktop.lastMessage().text.contains(u"Immobile.pdf"_s));
+    QFile old(path);
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), QByteArray("scheda precedente"));
 }
 
 void TestScheda::printsThroughThePrintSystem()

@@ -1,0 +1,21 @@
+# Installs twice into a fresh folder: the first time brings the start password file, the
+# second must leave a changed one alone.
+file(REMOVE_RECURSE "${PREFIX}")
+execute_process(COMMAND ${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${PREFIX}" RESULT_VARIABLE result OUTPUT_QUIET)
+if(NOT result EQUAL 0 OR NOT EXISTS "${PREFIX}/tarvento")
+  message(FATAL_ERROR "the program was not installed")
+endif()
+file(SHA256 "${PREFIX}/unins000.dll" first)
+file(SHA256 "${SOURCE_DIR}/resources/unins000.dll" shipped)
+if(NOT first STREQUAL shipped)
+  message(FATAL_ERROR "the first install did not write the start password file")
+endif()
+
+file(WRITE "${PREFIX}/unins000.dll" "[Accesso]\nValore=4142\n")
+file(SHA256 "${PREFIX}/unins000.dll" changed)
+execute_process(COMMAND ${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${PREFIX}" RESULT_VARIABLE result OUTPUT_QUIET)
+file(SHA256 "${PREFIX}/unins000.dll" second)
+if(NOT second STREQUAL changed)
+  message(FATAL_ERROR "the install replaced the user's password file")
+endif()
+message(STATUS "the user's password file was kept")
