@@ -20,6 +20,7 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget* owner) : DialogScreen(u" Allega 
 {
     setObjectName(u"frmAllegaCartella"_s);
     resize(720, 420);
+    setWindowFlags(windowFlags() | Qt::WindowCloseButtonHint);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new Picture(u"imgLogo"_s, u"logo"_s, QSize(260, 61), this));
     auto* grid = new QGridLayout;

@@ -75,7 +75,8 @@ void ApplicationScreen::closeEvent(QCloseEvent* event)
 DialogScreen::DialogScreen(const QString& caption, QWidget* owner) : QDialog(owner)
 {
     setWindowTitle(caption);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    // Dialogs close by their own buttons; those that may also be closed from the title bar say so.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
 }
 
 void DialogScreen::showEvent(QShowEvent* event)

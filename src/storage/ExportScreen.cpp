@@ -24,7 +24,7 @@ constexpr int kEmptyRows = 10;
 ExportScreen::ExportScreen(Setup setup, QWidget* owner) : DialogScreen(setup.caption, owner), m_setup(std::move(setup))
 {
     resize(1100, 640);
-    setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint);
+    setWindowFlags(windowFlags() | Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint);
     auto* layout = new QVBoxLayout(this);
 
     panInfo = new QLabel(u"Esportazione archivio in Microsoft Excel."_s, this);

@@ -44,6 +44,7 @@ ListScreen::ListScreen(const QString& caption, const QString& printTitle, QWidge
     : DialogScreen(caption, owner), m_printTitle(printTitle)
 {
     Formats::apply();
+    setWindowFlags(windowFlags() | Qt::WindowCloseButtonHint);
     resize(1000, 640);
     auto* layout = new QVBoxLayout(this);
     auto* strip = new QHBoxLayout;
