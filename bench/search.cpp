@@ -18,8 +18,9 @@ namespace {
 
 QByteArray buildArchive(int cards)
 {
-    const QStringList surnames = {u"Rossi"_s, u"Bianchi"_s, u"Verdi"_s, u"Esposito"_s, u"Romano"_s, u"Colombo"_s,
-                                  u"Ricci"_s, u"Marino"_s, u"Greco"_s, u"Bruno"_s, u"Gallo"_s, u"Conti"_s};
+    const QStringList surnames = {u"Rossi"_s,  u"Bianchi"_s, u"Verdi"_s, u"Esposito"_s,
+                                  u"Romano"_s, u"Colombo"_s, u"Ricci"_s, u"Marino"_s,
+                                  u"Greco"_s,  u"Bruno"_s,   u"Gallo"_s, u"Conti"_s};
     const QStringList towns = {u"Milano"_s, u"Roma"_s, u"Napoli"_s, u"Torino"_s, u"Bologna"_s, u"Firenze"_s};
     QByteArray bytes;
     bytes.reserve(qsizetype(cards) * SchedaImmobile::layout().size());
@@ -76,7 +77,8 @@ int main(int argc, char** argv)
         grep.push_back(t.nsecsElapsed() / 1e6);
     }
     const double s = median(search), g = median(grep);
-    std::printf("archive: %d cards, %.1f MB; listed %lld\n", cards, cards * 6653 / 1e6, static_cast<long long>(listed));
+    std::printf("archive: %d cards, %.1f MB; listed %lld\n", cards, cards * 6653 / 1e6,
+                static_cast<long long>(listed));
     std::printf("search full pass: %.1f ms (median of %d)\n", s, runs);
     std::printf("grep -c -i:       %.1f ms (median of %d)\n", g, runs);
     std::printf("ratio:            %.2f\n", s / g);

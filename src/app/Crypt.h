@@ -6,7 +6,7 @@
 // its low 8 bits; at most 255 characters are handled (longer text is cut).
 namespace Crypt {
 
-QString encode(const QString& plain);  // two upper-case hexadecimal digits per character
-QString decode(const QString& hex);    // throws Failure when a pair is not hexadecimal
+QString encode(const QString& plain); // two upper-case hexadecimal digits per character
+QString decode(const QString& hex);   // throws Failure when a pair is not hexadecimal
 
 } // namespace Crypt

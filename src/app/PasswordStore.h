@@ -7,8 +7,8 @@
 namespace PasswordStore {
 
 QString filePath();
-QString stored();                            // decoded and trimmed; empty when missing; throws on bad data
-void store(const QString& password);         // throws Failure when the file cannot be written
-QString normalised(const QString& typed);    // a to z in capitals, trimmed
+QString stored();                         // decoded and trimmed; empty when missing; throws on bad data
+void store(const QString& password);      // throws Failure when the file cannot be written
+QString normalised(const QString& typed); // a to z in capitals, trimmed
 
 } // namespace PasswordStore

@@ -1,13 +1,13 @@
 #include "TfrmAvvio.h"
 
-#include "platform/HelpTopics.h"
 #include "Product.h"
 #include "Screens.h"
-#include "platform/TfrmGuida.h"
 #include "TfrmInfo.h"
 #include "TfrmSplash.h"
 #include "platform/Desktop.h"
+#include "platform/HelpTopics.h"
 #include "platform/Picture.h"
+#include "platform/TfrmGuida.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -73,18 +73,21 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : ApplicationScreen(u" Tarvento 5.0"_s, pa
     auto* tiles = new QHBoxLayout;
     tiles->setContentsMargins(36, 30, 36, 30);
     tiles->setSpacing(36);
-    tiles->addWidget(buildTile(u"immobili"_s, u"ARCHIVIO IMMOBILI"_s,
-                               u"Dati degli immobili con locatori, conduttori, contratti e scadenze dell'imposta di "
-                               u"registro. I dati passano alle ricevute e ai modelli F24."_s,
-                               imgImmobili, btnImmobili, infImmobili, &TfrmAvvio::imgImmobiliClick));
-    tiles->addWidget(buildTile(u"ricevute"_s, u"RICEVUTE DI AFFITTO"_s,
-                               u"Ricevute in formato piccolo (due per foglio A4) o grande, con il canone aggiornato "
-                               u"all'indice ISTAT, riepiloghi e grafici degli incassi."_s,
-                               imgRicevute, btnRicevute, infRicevute, &TfrmAvvio::imgRicevuteClick));
-    tiles->addWidget(buildTile(u"f24"_s, u"MODELLO F24 ELIDE"_s,
-                               u"Modelli F24 ELIDE compilati dall'archivio immobili, totali calcolati, codici "
-                               u"tributo scelti da una tabella; stampa su carta o in PDF."_s,
-                               imgModelloF24, btnModelloF24, infModelloF24, &TfrmAvvio::imgModelloF24Click));
+    tiles->addWidget(
+        buildTile(u"immobili"_s, u"ARCHIVIO IMMOBILI"_s,
+                  u"Dati degli immobili con locatori, conduttori, contratti e scadenze dell'imposta di "
+                  u"registro. I dati passano alle ricevute e ai modelli F24."_s,
+                  imgImmobili, btnImmobili, infImmobili, &TfrmAvvio::imgImmobiliClick));
+    tiles->addWidget(
+        buildTile(u"ricevute"_s, u"RICEVUTE DI AFFITTO"_s,
+                  u"Ricevute in formato piccolo (due per foglio A4) o grande, con il canone aggiornato "
+                  u"all'indice ISTAT, riepiloghi e grafici degli incassi."_s,
+                  imgRicevute, btnRicevute, infRicevute, &TfrmAvvio::imgRicevuteClick));
+    tiles->addWidget(
+        buildTile(u"f24"_s, u"MODELLO F24 ELIDE"_s,
+                  u"Modelli F24 ELIDE compilati dall'archivio immobili, totali calcolati, codici "
+                  u"tributo scelti da una tabella; stampa su carta o in PDF."_s,
+                  imgModelloF24, btnModelloF24, infModelloF24, &TfrmAvvio::imgModelloF24Click));
     column->addLayout(tiles);
     column->addStretch();
 
@@ -106,8 +109,10 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : ApplicationScreen(u" Tarvento 5.0"_s, pa
     column->addWidget(footer);
 
     const std::pair<Picture*, void (TfrmAvvio::*)()> actions[] = {
-        {imgInfo, &TfrmAvvio::imgInfoClick},           {imgGuida, &TfrmAvvio::imgGuidaClick},
-        {imgCopyright, &TfrmAvvio::imgCopyrightClick}, {imgSito, &TfrmAvvio::imgSitoClick},
+        {imgInfo, &TfrmAvvio::imgInfoClick},
+        {imgGuida, &TfrmAvvio::imgGuidaClick},
+        {imgCopyright, &TfrmAvvio::imgCopyrightClick},
+        {imgSito, &TfrmAvvio::imgSitoClick},
         {imgEsci, &TfrmAvvio::imgEsciClick}};
     for (const auto& [picture, handler] : actions) {
         picture->setClickable(true);
@@ -128,8 +133,9 @@ QWidget* TfrmAvvio::buildTile(const QString& key, const QString& caption, const 
     picture = new Picture(u"img"_s + name, u"tile_"_s + key, QSize(276, 228), tile);
     captionBar = new Picture(u"btn"_s + name, QString(), QSize(276, 34), tile);
     captionBar->setText(caption);
-    captionBar->setStyleSheet(u"background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #2F5F98, stop:1 #1F3A68);"
-                              u"color: white; font: bold 13pt 'Verdana';"_s);
+    captionBar->setStyleSheet(
+        u"background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #2F5F98, stop:1 #1F3A68);"
+        u"color: white; font: bold 13pt 'Verdana';"_s);
     descriptionBox = new Picture(u"inf"_s + name, QString(), QSize(276, 116), tile);
     descriptionBox->setText(description);
     descriptionBox->setWordWrap(true);
@@ -155,12 +161,27 @@ void TfrmAvvio::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), gradient);
 }
 
-void TfrmAvvio::imgImmobiliClick() { handOverTo(frmImmobili); }
-void TfrmAvvio::imgRicevuteClick() { handOverTo(frmMenuRicevute); }
-void TfrmAvvio::imgModelloF24Click() { handOverTo(frmModello_F24_Elide); }
+void TfrmAvvio::imgImmobiliClick()
+{
+    handOverTo(frmImmobili);
+}
+void TfrmAvvio::imgRicevuteClick()
+{
+    handOverTo(frmMenuRicevute);
+}
+void TfrmAvvio::imgModelloF24Click()
+{
+    handOverTo(frmModello_F24_Elide);
+}
 
-void TfrmAvvio::imgInfoClick() { showDialog<TfrmInfo>(this); }
-void TfrmAvvio::imgCopyrightClick() { showDialog<TfrmSplash>(this); }
+void TfrmAvvio::imgInfoClick()
+{
+    showDialog<TfrmInfo>(this);
+}
+void TfrmAvvio::imgCopyrightClick()
+{
+    showDialog<TfrmSplash>(this);
+}
 
 void TfrmAvvio::imgGuidaClick()
 {

@@ -101,7 +101,7 @@ bool TfrmCambiaPassword::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            QLineEdit* next = watched == txtPasswordOld ? txtPasswordNew
+            QLineEdit* next = watched == txtPasswordOld   ? txtPasswordNew
                               : watched == txtPasswordNew ? txtConferma
                                                           : txtPasswordOld;
             next->setFocus(Qt::OtherFocusReason);
@@ -137,8 +137,9 @@ void TfrmCambiaPassword::cmdOKClick()
         }
         PasswordStore::store(txtPasswordNew->text());
     } catch (const std::exception&) {
-        Desktop::plain(u"Attenzione: si è verificato un errore durante la procedura di modifica della password. "
-                       u"Si consiglia di reinstallare il software."_s);
+        Desktop::plain(
+            u"Attenzione: si è verificato un errore durante la procedura di modifica della password. "
+            u"Si consiglia di reinstallare il software."_s);
         return;
     }
     Desktop::plain(u"Modifica della password completata con successo."_s);

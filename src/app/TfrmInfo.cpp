@@ -1,8 +1,8 @@
 #include "TfrmInfo.h"
 
-#include "platform/LinkBehaviour.h"
 #include "Product.h"
 #include "platform/Desktop.h"
+#include "platform/LinkBehaviour.h"
 #include "platform/Picture.h"
 
 #include <QHBoxLayout>
@@ -67,7 +67,8 @@ TfrmInfo::TfrmInfo(QWidget* owner) : DialogScreen(u" Informazioni su Tarvento 5.
 
 QString TfrmInfo::mailCommand()
 {
-    return u"\"mailto:"_s + Product::contactAddress + u"?subject=Software Tarvento 5.0"
+    return u"\"mailto:"_s + Product::contactAddress +
+           u"?subject=Software Tarvento 5.0"
            u"&body=Salve, desidererei avere le seguenti informazioni sul software in oggetto:\""_s;
 }
 

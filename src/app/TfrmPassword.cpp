@@ -17,7 +17,8 @@
 
 using namespace Qt::StringLiterals;
 
-TfrmPassword::TfrmPassword(QWidget* parent) : ApplicationScreen(u" Tarvento 5.0 - Accesso al programma"_s, parent)
+TfrmPassword::TfrmPassword(QWidget* parent)
+    : ApplicationScreen(u" Tarvento 5.0 - Accesso al programma"_s, parent)
 {
     setObjectName(u"frmPassword"_s);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
@@ -116,8 +117,9 @@ void TfrmPassword::cmdOKClick()
         stored = PasswordStore::stored();
         typed = PasswordStore::normalised(txtPassword->text());
     } catch (const std::exception&) {
-        Desktop::plain(u"Attenzione: si è verificato un errore durante la procedura di lettura della password. "
-                       u"Si consiglia di reinstallare il software."_s);
+        Desktop::plain(
+            u"Attenzione: si è verificato un errore durante la procedura di lettura della password. "
+            u"Si consiglia di reinstallare il software."_s);
         return;
     }
     if (typed == stored) {

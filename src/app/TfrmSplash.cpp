@@ -1,8 +1,8 @@
 #include "TfrmSplash.h"
 
-#include "platform/LinkBehaviour.h"
 #include "Product.h"
 #include "platform/Desktop.h"
+#include "platform/LinkBehaviour.h"
 #include "platform/Picture.h"
 
 #include <QHBoxLayout>

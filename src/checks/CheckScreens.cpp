@@ -87,7 +87,8 @@ void TfrmCodFisc::btnControllaClick()
 {
     const QString code = Text::capitals(txtCodFisc->text());
     if (code.size() != 16) {
-        Desktop::warning(u"Attenzione: il codice fiscale deve essere composto da 16 caratteri alfanumerici."_s);
+        Desktop::warning(
+            u"Attenzione: il codice fiscale deve essere composto da 16 caratteri alfanumerici."_s);
         txtCodFisc->setFocus(Qt::OtherFocusReason);
         return;
     }
@@ -103,8 +104,9 @@ TfrmPartitaIva::TfrmPartitaIva(QWidget* owner) : DialogScreen(u" Controllo parti
     setObjectName(u"frmPartitaIva"_s);
     Formats::apply();
     fixClientSize(480, 254);
-    txtPartitaIva = buildCheckDialog(this, u"Immettere il numero di partita IVA e premere il pulsante di controllo."_s,
-                                     "txtPartitaIva", 11, btnControlla, btnChiudi);
+    txtPartitaIva =
+        buildCheckDialog(this, u"Immettere il numero di partita IVA e premere il pulsante di controllo."_s,
+                         "txtPartitaIva", 11, btnControlla, btnChiudi);
     FieldBehaviour::digitsOnly(txtPartitaIva, btnControlla);
     connect(btnControlla, &QPushButton::clicked, this, &TfrmPartitaIva::btnControllaClick);
 }
@@ -128,8 +130,9 @@ void TfrmPartitaIva::btnControllaClick()
                              u"E' stato rilasciato dall'Ufficio IVA del Comune di "_s +
                              IdentityCodes::partitaIvaOffice(number) + u"."_s);
     else
-        Desktop::warning(u"Attenzione: il numero di partita IVA digitato risulta ERRATO!\r\n\r\n"
-                         u"Non è quindi possibile fornire informazioni relative all'Ufficio IVA che lo ha rilasciato."_s);
+        Desktop::warning(
+            u"Attenzione: il numero di partita IVA digitato risulta ERRATO!\r\n\r\n"
+            u"Non è quindi possibile fornire informazioni relative all'Ufficio IVA che lo ha rilasciato."_s);
     close();
 }
 

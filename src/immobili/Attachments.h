@@ -6,9 +6,9 @@
 // executable, named by their file name only. A name can never lead outside that folder.
 namespace Attachments {
 
-QString folder();                          // with its trailing separator
-QString safeName(const QString& name);     // the base name; empty for ".", ".." or nothing
-QString pathOf(const QString& name);       // folder + safe name; empty when the name is not safe
+QString folder();                      // with its trailing separator
+QString safeName(const QString& name); // the base name; empty for ".", ".." or nothing
+QString pathOf(const QString& name);   // folder + safe name; empty when the name is not safe
 bool existsInFolder(const QString& name);
 
 // Copies a file into the folder under its own base name, creating the folder when missing.

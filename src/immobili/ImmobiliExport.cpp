@@ -41,7 +41,8 @@ const QList<Spreadsheet::GridColumn>& columns()
                      {u"Importo rata canone", u"Importo rata canone", 200, true}};
         QList<Spreadsheet::GridColumn> columns;
         for (const auto& c : table)
-            columns.append({QString::fromUtf16(c.grid), {QString::fromUtf16(c.exported), c.width, false}, c.editable});
+            columns.append(
+                {QString::fromUtf16(c.grid), {QString::fromUtf16(c.exported), c.width, false}, c.editable});
         return columns;
     }();
     return list;
@@ -50,32 +51,32 @@ const QList<Spreadsheet::GridColumn>& columns()
 QStringList values(const Record& card)
 {
     const auto v = [&](const char* field) { return card.text(QString::fromLatin1(field)); };
-    const QStringList raw = {
-        v("Immobile"),
-        v("Tipologia"),
-        v("Via01") + u' ' + v("Indirizzo01") + u' ' + v("Civico01"),
-        v("Cap01") + u' ' + v("Comune01") + u' ' + v("Prov01"),
-        v("AnnoCostruz01"),
-        v("Utilizzo"),
-        u"Volume: "_s + v("Volume") + u" Superficie: "_s + v("Superficie") + u" Vani: "_s + v("Vani"),
-        v("Accessori"),
-        v("Mercato"),
-        v("Condominio"),
-        v("Tasse"),
-        v("Categoria01"),
-        v("ImpRend01") + u',' + v("CentRend01"),
-        v("CognomeLoc01") + u' ' + v("NomeLoc01"),
-        v("CodFiscLoc01"),
-        v("ImpPoss01") + u',' + v("CentPoss01"),
-        v("TelCelLoc01"),
-        v("Comproprietari"),
-        v("CognomeCon01") + u' ' + v("NomeCon01"),
-        v("CodFiscCon01"),
-        v("TelCelCon01"),
-        v("Conviventi"),
-        v("CodContratto"),
-        v("Periodicita"),
-        v("ImpRata") + u',' + v("CentRata")};
+    const QStringList raw = {v("Immobile"),
+                             v("Tipologia"),
+                             v("Via01") + u' ' + v("Indirizzo01") + u' ' + v("Civico01"),
+                             v("Cap01") + u' ' + v("Comune01") + u' ' + v("Prov01"),
+                             v("AnnoCostruz01"),
+                             v("Utilizzo"),
+                             u"Volume: "_s + v("Volume") + u" Superficie: "_s + v("Superficie") +
+                                 u" Vani: "_s + v("Vani"),
+                             v("Accessori"),
+                             v("Mercato"),
+                             v("Condominio"),
+                             v("Tasse"),
+                             v("Categoria01"),
+                             v("ImpRend01") + u',' + v("CentRend01"),
+                             v("CognomeLoc01") + u' ' + v("NomeLoc01"),
+                             v("CodFiscLoc01"),
+                             v("ImpPoss01") + u',' + v("CentPoss01"),
+                             v("TelCelLoc01"),
+                             v("Comproprietari"),
+                             v("CognomeCon01") + u' ' + v("NomeCon01"),
+                             v("CodFiscCon01"),
+                             v("TelCelCon01"),
+                             v("Conviventi"),
+                             v("CodContratto"),
+                             v("Periodicita"),
+                             v("ImpRata") + u',' + v("CentRata")};
     QStringList out;
     for (const QString& value : raw)
         out.append(Text::trimmed(value));

@@ -8,7 +8,13 @@ namespace ImmobiliExport {
 
 const QList<Spreadsheet::GridColumn>& columns(); // the 25 columns
 QStringList values(const Record& card);
-inline QString fileName() { return QStringLiteral("Immobili.xls"); }
-inline QString worksheet() { return QStringLiteral("Riepilogo Immobili"); }
+inline QString fileName()
+{
+    return QStringLiteral("Immobili.xls");
+}
+inline QString worksheet()
+{
+    return QStringLiteral("Riepilogo Immobili");
+}
 
 } // namespace ImmobiliExport

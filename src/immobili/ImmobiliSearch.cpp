@@ -9,17 +9,16 @@ namespace ImmobiliSearch {
 
 const QList<Criterion>& criteria()
 {
-    static const QList<Criterion> list = {
-        {u"Descrizione Immobile:"_s, u"Immobile"_s},
-        {u"Tipologia:"_s, u"Tipologia"_s},
-        {u"Comune ubicazione Immobile:"_s, u"Comune01"_s},
-        {u"Zona:"_s, u"Zona01"_s},
-        {u"Cognome Locatore:"_s, u"CognomeLoc01"_s},
-        {u"Codice fiscale Locatore:"_s, u"CodFiscLoc01"_s},
-        {u"Cognome Conduttore:"_s, u"CognomeCon01"_s},
-        {u"Codice fiscale Conduttore:"_s, u"CodFiscCon01"_s},
-        {u"Data stipula contratto (gg/mm/aaaa):"_s, u"DataStipula"_s},
-        {u"Codice identificativo contratto:"_s, u"CodContratto"_s}};
+    static const QList<Criterion> list = {{u"Descrizione Immobile:"_s, u"Immobile"_s},
+                                          {u"Tipologia:"_s, u"Tipologia"_s},
+                                          {u"Comune ubicazione Immobile:"_s, u"Comune01"_s},
+                                          {u"Zona:"_s, u"Zona01"_s},
+                                          {u"Cognome Locatore:"_s, u"CognomeLoc01"_s},
+                                          {u"Codice fiscale Locatore:"_s, u"CodFiscLoc01"_s},
+                                          {u"Cognome Conduttore:"_s, u"CognomeCon01"_s},
+                                          {u"Codice fiscale Conduttore:"_s, u"CodFiscCon01"_s},
+                                          {u"Data stipula contratto (gg/mm/aaaa):"_s, u"DataStipula"_s},
+                                          {u"Codice identificativo contratto:"_s, u"CodContratto"_s}};
     return list;
 }
 

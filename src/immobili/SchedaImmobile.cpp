@@ -7,18 +7,32 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-const QStringList kTipologie = {u"Appartamento"_s, u"Box"_s, u"Capannone"_s, u"Casa condominiale"_s, u"Casa indipendente"_s,
-                u"Edificio industriale"_s, u"Fondo"_s, u"Garage"_s, u"Rustico"_s, u"Terreno agricolo"_s,
-                u"Terreno edificabile"_s, u"Villa"_s};
-const QStringList kUtilizzi = {u"Abitativo"_s, u"Attività commerciale"_s, u"Autorimessa privata"_s, u"Cantina"_s, u"Deposito"_s,
-                u"Laboratorio"_s, u"Magazzino"_s, u"Negozio"_s, u"Non abitativo"_s, u"Posto auto"_s, u"Posto letto"_s,
-                u"Soffitta"_s, u"Turistico"_s, u"Ufficio"_s};
-const QStringList kPeriodicita = {u"Rata canone di locazione mensile"_s, u"Rata canone di locazione trimestrale"_s,
-                u"Rata canone di locazione semestrale"_s};
-const QStringList kProvince = u"AG AL AN AO AP AQ AR AT AV BA BG BI BL BN BO BR BS BT BZ CA CB CE CH CI CL CN CO CR CS CT CZ EE EN FC "
-               u"FE FG FI FM FO FR GE GO GR IM IS KR LC LE LI LO LT LU MB MC MD ME MI MN MO MS MT NA NO NU OG OR OT PA "
-               u"PC PD PE PG PI PN PO PR PT PU PV PZ RA RC RE RG RI RM RN RO SA SI SO SP SR SS SV TA TE TN TO TP TR TS "
-               u"TV UD VA VB VC VE VI VR VT VV"_s.split(u' ');
+const QStringList kTipologie = {
+    u"Appartamento"_s,         u"Box"_s,   u"Capannone"_s, u"Casa condominiale"_s, u"Casa indipendente"_s,
+    u"Edificio industriale"_s, u"Fondo"_s, u"Garage"_s,    u"Rustico"_s,           u"Terreno agricolo"_s,
+    u"Terreno edificabile"_s,  u"Villa"_s};
+const QStringList kUtilizzi = {u"Abitativo"_s,
+                               u"Attività commerciale"_s,
+                               u"Autorimessa privata"_s,
+                               u"Cantina"_s,
+                               u"Deposito"_s,
+                               u"Laboratorio"_s,
+                               u"Magazzino"_s,
+                               u"Negozio"_s,
+                               u"Non abitativo"_s,
+                               u"Posto auto"_s,
+                               u"Posto letto"_s,
+                               u"Soffitta"_s,
+                               u"Turistico"_s,
+                               u"Ufficio"_s};
+const QStringList kPeriodicita = {u"Rata canone di locazione mensile"_s,
+                                  u"Rata canone di locazione trimestrale"_s,
+                                  u"Rata canone di locazione semestrale"_s};
+const QStringList kProvince =
+    u"AG AL AN AO AP AQ AR AT AV BA BG BI BL BN BO BR BS BT BZ CA CB CE CH CI CL CN CO CR CS CT CZ EE EN FC "
+    u"FE FG FI FM FO FR GE GO GR IM IS KR LC LE LI LO LT LU MB MC MD ME MI MN MO MS MT NA NO NU OG OR OT PA "
+    u"PC PD PE PG PI PN PO PR PT PU PV PZ RA RC RE RG RI RM RN RO SA SI SO SP SR SS SV TA TE TN TO TP TR TS "
+    u"TV UD VA VB VC VE VI VR VT VV"_s.split(u' ');
 } // namespace
 
 namespace SchedaImmobile {
@@ -113,7 +127,8 @@ const QList<CardField>& fields()
         {u"Criteri"_s, 250, E::Text, Conduttore, u"Criteri e parametri per calcolo canone:"_s},
         {u"Pagamento"_s, 250, E::Text, Conduttore, u"Modalità di pagamento:"_s},
         {u"StatoImm"_s, 250, E::Text, Conduttore, u"Note sullo stato dell'immobile:"_s},
-        {u"VisitaImm"_s, 250, E::Text, Conduttore, u"Modalità di visita all'immobile (in caso di vendita):"_s},
+        {u"VisitaImm"_s, 250, E::Text, Conduttore,
+         u"Modalità di visita all'immobile (in caso di vendita):"_s},
         {u"Pattuizioni"_s, 250, E::Text, Conduttore, u"Altre pattuizioni:"_s},
         {u"UfficioTer"_s, 30, E::Text, Contratto, u"Ufficio territoriale:"_s},
         {u"TipoContratto"_s, 3, E::Text, Contratto, u"Tipologia contratto:"_s},

@@ -11,6 +11,9 @@ enum class Section { Immobile, Locatore, Conduttore, Contratto, Allegati };
 const QList<CardField>& fields();
 const RecordLayout& layout();
 const CardField& field(const QString& name);
-inline QString archiveName() { return QStringLiteral("Immobili.pro"); }
+inline QString archiveName()
+{
+    return QStringLiteral("Immobili.pro");
+}
 
 } // namespace SchedaImmobile

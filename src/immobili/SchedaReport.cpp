@@ -23,14 +23,15 @@ void fill(ReportDocument& report, const ValueOf& valueOf, const QDateTime& now)
         {u"Comune:"_s, v("Cap01") + u' ' + v("Comune01") + u' ' + v("Prov01")},
         {u"Anno costruzione:"_s, v("AnnoCostruz01")},
         {u"Utilizzo:"_s, v("Utilizzo")},
-        {u"Costituzione:"_s, u"Volume: "_s + v("Volume") + u"  Superficie: "_s + v("Superficie") + u"  Vani: "_s + v("Vani")},
+        {u"Costituzione:"_s,
+         u"Volume: "_s + v("Volume") + u"  Superficie: "_s + v("Superficie") + u"  Vani: "_s + v("Vani")},
         {u"Accessori:"_s, v("Accessori")},
         {u"Valore di mercato:"_s, u"€ "_s + v("Mercato")},
         {u"Dati in tabelle millesimali:"_s, v("Condominio")},
         {u"Tasse comunali:"_s, v("Tasse")},
-        {u"Dati catastali:"_s, u"Comune: "_s + v("CodComune01") + u"  Sez. urb. "_s + v("SezUrb01") + u"  Foglio: "_s +
-                                   v("Foglio01") + u"  Part. "_s + v("ParticellaA01") + u" / "_s + v("ParticellaB01") +
-                                   u"  Sub. "_s + v("Subalterno01")},
+        {u"Dati catastali:"_s, u"Comune: "_s + v("CodComune01") + u"  Sez. urb. "_s + v("SezUrb01") +
+                                   u"  Foglio: "_s + v("Foglio01") + u"  Part. "_s + v("ParticellaA01") +
+                                   u" / "_s + v("ParticellaB01") + u"  Sub. "_s + v("Subalterno01")},
         {u"Categoria catastale:"_s, v("Categoria01")},
         {u"Rendita catastale:"_s, u"€ "_s + v("ImpRend01") + u',' + v("CentRend01")},
         {u"Locatore:"_s, v("CognomeLoc01") + u' ' + v("NomeLoc01") + u"  C.F. "_s + v("CodFiscLoc01")},
@@ -51,8 +52,9 @@ void fill(ReportDocument& report, const ValueOf& valueOf, const QDateTime& now)
         report.text(u"titCampo"_s + number).setText(rows[n - 1].first);
         report.text(u"txtCampo"_s + number).setText(rows[n - 1].second);
     }
-    report.text(u"txtCalce"_s).setText(u"Stampa eseguita in data "_s + Formats::date(now.date()) + u" alle ore "_s +
-                                       now.time().toString(u"HH:mm:ss"_s));
+    report.text(u"txtCalce"_s)
+        .setText(u"Stampa eseguita in data "_s + Formats::date(now.date()) + u" alle ore "_s +
+                 now.time().toString(u"HH:mm:ss"_s));
     report.PrepareReport();
 }
 

@@ -46,7 +46,8 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget* owner) : DialogScreen(u" Allega 
         grid->addWidget(btnSfoglia[n], row + 1, 1);
         grid->addWidget(btnApri[n], row + 1, 2);
         grid->addWidget(imgCancella[n], row + 1, 3);
-        grid->addWidget(new QLabel(u"Descrizione "_s + ordinal[n] + u" file allegato:"_s, this), row + 2, 0, 1, 4);
+        grid->addWidget(new QLabel(u"Descrizione "_s + ordinal[n] + u" file allegato:"_s, this), row + 2, 0,
+                        1, 4);
         txtDesc[n] = new QLineEdit(this);
         txtDesc[n]->setObjectName(u"txtDesc"_s + suffix);
         txtDesc[n]->setMaxLength(250);
@@ -80,8 +81,8 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget* owner) : DialogScreen(u" Allega 
 
 void TfrmAllegaCartella::btnSfogliaClick(int row)
 {
-    const QString chosen =
-        Desktop::backend().openFileName(u"Selezionare il file da allegare:"_s, {u"Tutti i file (*.*)"_s}, QString());
+    const QString chosen = Desktop::backend().openFileName(u"Selezionare il file da allegare:"_s,
+                                                           {u"Tutti i file (*.*)"_s}, QString());
     if (chosen.isEmpty())
         return;
     const QString name = Attachments::safeName(QFileInfo(chosen).fileName());
@@ -89,8 +90,9 @@ void TfrmAllegaCartella::btnSfogliaClick(int row)
         return;
     txtFile[row]->setText(name);
     if (Attachments::existsInFolder(name) &&
-        !Desktop::confirm(u"Attenzione: nella cartella dei documenti allegati è presente un file con lo stesso nome."
-                          u"\r\n\r\nSi vuole sovrascrivere il file esistente?"_s))
+        !Desktop::confirm(
+            u"Attenzione: nella cartella dei documenti allegati è presente un file con lo stesso nome."
+            u"\r\n\r\nSi vuole sovrascrivere il file esistente?"_s))
         return;
     try {
         Attachments::copyIn(chosen);

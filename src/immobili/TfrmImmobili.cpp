@@ -1,22 +1,22 @@
 #include "TfrmImmobili.h"
 
 #include "ImmobiliScreens.h"
+#include "SchedaImmobile.h"
+#include "SchedaReport.h"
 #include "TfrmAllegaCartella.h"
 #include "TfrmExpImmobili.h"
 #include "TfrmTrovaImmobili.h"
-#include "SchedaImmobile.h"
-#include "SchedaReport.h"
-#include "platform/Clock.h"
-#include "report/ReportOutput.h"
-#include "report/ReportPdf.h"
 #include "checks/CheckScreens.h"
+#include "platform/Clock.h"
 #include "platform/Desktop.h"
 #include "platform/ExeFolder.h"
 #include "platform/Formats.h"
 #include "platform/HelpTopics.h"
 #include "platform/Picture.h"
-#include "platform/TfrmGuida.h"
 #include "platform/Text.h"
+#include "platform/TfrmGuida.h"
+#include "report/ReportOutput.h"
+#include "report/ReportPdf.h"
 #include "storage/ArchiveFile.h"
 #include "storage/FieldBehaviour.h"
 
@@ -126,11 +126,13 @@ const SectionInfo kSections[] = {
     {"panContratto", "cmdContratto_Blu", "cmdContratto_Red", u"RIFERIMENTI DEL CONTRATTO"_s,
      u"Visualizza la sezione relativa ai riferimenti del contratto."_s}};
 
-const QString kToolGroupStyle = u"QFrame#toolGroup { background: white; border: 1px solid #9DB6D3; border-radius: 6px; }"_s;
+const QString kToolGroupStyle =
+    u"QFrame#toolGroup { background: white; border: 1px solid #9DB6D3; border-radius: 6px; }"_s;
 
 } // namespace
 
-TfrmImmobili::TfrmImmobili(QWidget* parent) : ApplicationScreen(u" Tarvento 5.0 - Archivio immobili"_s, parent)
+TfrmImmobili::TfrmImmobili(QWidget* parent)
+    : ApplicationScreen(u" Tarvento 5.0 - Archivio immobili"_s, parent)
 {
     setObjectName(u"frmImmobili"_s);
     Formats::apply();
@@ -157,9 +159,9 @@ TfrmImmobili::TfrmImmobili(QWidget* parent) : ApplicationScreen(u" Tarvento 5.0 
     FieldBehaviour::noHint(this, panInfo);
 
     m_protocol = std::make_unique<CardProtocol>(CardProtocol::Card{
-        [] { return ExeFolder::file(SchedaImmobile::archiveName()); }, &SchedaImmobile::layout(), lblPosizione,
-        [this](Record& r) { m_form->fillRecord(r); }, [this](const Record& r) { m_form->showRecord(r); },
-        Desktop::Kind::Warning, Desktop::Kind::Error});
+        [] { return ExeFolder::file(SchedaImmobile::archiveName()); }, &SchedaImmobile::layout(),
+        lblPosizione, [this](Record& r) { m_form->fillRecord(r); },
+        [this](const Record& r) { m_form->showRecord(r); }, Desktop::Kind::Warning, Desktop::Kind::Error});
 }
 
 TfrmImmobili::~TfrmImmobili() = default;
@@ -169,7 +171,8 @@ QWidget* TfrmImmobili::field(const char* name) const
     return m_form->control(QString::fromLatin1(name));
 }
 
-QToolButton* TfrmImmobili::toolButton(const char* name, const QString& icon, const QString& text, const QString& hint)
+QToolButton* TfrmImmobili::toolButton(const char* name, const QString& icon, const QString& text,
+                                      const QString& hint)
 {
     auto* button = new QToolButton(this);
     button->setObjectName(QString::fromLatin1(name));
@@ -208,24 +211,31 @@ QWidget* TfrmImmobili::buildToolBar()
     QToolButton* cmdDuplica = toolButton(
         "cmdDuplica", u"duplicate"_s, u"Duplica"_s,
         u"Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti."_s);
-    QToolButton* cmdSalva = toolButton("cmdSalva", u"save"_s, u"Salva"_s, u"Salva o aggiorna la scheda corrente."_s);
+    QToolButton* cmdSalva =
+        toolButton("cmdSalva", u"save"_s, u"Salva"_s, u"Salva o aggiorna la scheda corrente."_s);
     QToolButton* cmdTrova = toolButton("cmdTrova", u"find"_s, u"Trova"_s, u"Trova una scheda in archivio."_s);
-    QToolButton* cmdAllega = toolButton("cmdAllega", u"attach"_s, u"Allega"_s, u"Allega file alla scheda corrente."_s);
+    QToolButton* cmdAllega =
+        toolButton("cmdAllega", u"attach"_s, u"Allega"_s, u"Allega file alla scheda corrente."_s);
     QToolButton* cmdAnteprima = toolButton("cmdAnteprima", u"preview"_s, u"Anteprima"_s,
                                            u"Visualizza l'anteprima di stampa della scheda corrente."_s);
-    QToolButton* cmdStampa = toolButton("cmdStampa", u"print"_s, u"Stampa"_s, u"Stampa la scheda corrente."_s);
-    QToolButton* cmdPDF = toolButton("cmdPDF", u"pdf"_s, u"PDF"_s, u"Esporta la scheda corrente in formato PDF."_s);
-    QToolButton* cmdPrimo = toolButton("cmdPrimo", u"first"_s, u"Prima"_s, u"Visualizza la prima scheda in archivio."_s);
+    QToolButton* cmdStampa =
+        toolButton("cmdStampa", u"print"_s, u"Stampa"_s, u"Stampa la scheda corrente."_s);
+    QToolButton* cmdPDF =
+        toolButton("cmdPDF", u"pdf"_s, u"PDF"_s, u"Esporta la scheda corrente in formato PDF."_s);
+    QToolButton* cmdPrimo =
+        toolButton("cmdPrimo", u"first"_s, u"Prima"_s, u"Visualizza la prima scheda in archivio."_s);
     QToolButton* cmdIndietro = toolButton("cmdIndietro", u"previous"_s, u"Indietro"_s,
                                           u"Visualizza la scheda precedente in archivio."_s);
-    QToolButton* cmdAvanti = toolButton("cmdAvanti", u"next"_s, u"Avanti"_s,
-                                        u"Visualizza la scheda successiva in archivio."_s);
-    QToolButton* cmdUltimo = toolButton("cmdUltimo", u"last"_s, u"Ultima"_s, u"Visualizza l'ultima scheda in archivio."_s);
+    QToolButton* cmdAvanti =
+        toolButton("cmdAvanti", u"next"_s, u"Avanti"_s, u"Visualizza la scheda successiva in archivio."_s);
+    QToolButton* cmdUltimo =
+        toolButton("cmdUltimo", u"last"_s, u"Ultima"_s, u"Visualizza l'ultima scheda in archivio."_s);
     QToolButton* cmdExcel = toolButton("cmdExcel", u"excel"_s, u"Excel"_s,
                                        u"Esporta le schede in archivio in un file di Microsoft Excel."_s);
     QToolButton* cmdGuida = toolButton("cmdGuida", u"help"_s, u"Guida"_s,
                                        u"Visualizza la pagina della guida in linea sensibile al contesto."_s);
-    QToolButton* cmdEsci = toolButton("cmdEsci", u"exit"_s, u"Esci"_s, u"Esci dalla schermata di lavoro corrente."_s);
+    QToolButton* cmdEsci =
+        toolButton("cmdEsci", u"exit"_s, u"Esci"_s, u"Esci dalla schermata di lavoro corrente."_s);
 
     lblPosizione = new QLabel(this);
     lblPosizione->setObjectName(u"lblPosizione"_s);
@@ -245,7 +255,8 @@ QWidget* TfrmImmobili::buildToolBar()
     connect(cmdDuplica, &QToolButton::clicked, this, &TfrmImmobili::cmdDuplicaClick);
     connect(cmdSalva, &QToolButton::clicked, this, &TfrmImmobili::cmdSalvaClick);
     connect(cmdPrimo, &QToolButton::clicked, this, [this] { m_protocol->navigate(NavigationButton::First); });
-    connect(cmdIndietro, &QToolButton::clicked, this, [this] { m_protocol->navigate(NavigationButton::Previous); });
+    connect(cmdIndietro, &QToolButton::clicked, this,
+            [this] { m_protocol->navigate(NavigationButton::Previous); });
     connect(cmdAvanti, &QToolButton::clicked, this, [this] { m_protocol->navigate(NavigationButton::Next); });
     connect(cmdUltimo, &QToolButton::clicked, this, [this] { m_protocol->navigate(NavigationButton::Last); });
     connect(cmdGuida, &QToolButton::clicked, this, &TfrmImmobili::cmdGuidaClick);
@@ -270,14 +281,16 @@ QWidget* TfrmImmobili::buildSectionHeaders()
         const SectionInfo& s = kSections[i];
         auto* blue = new Picture(QString::fromLatin1(s.blue), QString(), QSize(284, 33), block);
         blue->setText(s.title);
-        blue->setStyleSheet(u"background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #3C7BC4, stop:1 #1F4E8C);"
-                            u"color: white; font: bold 11pt 'Verdana'; border-radius: 4px;"_s);
+        blue->setStyleSheet(
+            u"background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #3C7BC4, stop:1 #1F4E8C);"
+            u"color: white; font: bold 11pt 'Verdana'; border-radius: 4px;"_s);
         blue->setClickable(true);
         FieldBehaviour::hint(blue, panInfo, s.hint);
         auto* red = new Picture(QString::fromLatin1(s.red), QString(), QSize(284, 33), block);
         red->setText(s.title);
-        red->setStyleSheet(u"background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #D9534F, stop:1 #A8322E);"
-                           u"color: white; font: bold 11pt 'Verdana'; border-radius: 4px;"_s);
+        red->setStyleSheet(
+            u"background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #D9534F, stop:1 #A8322E);"
+            u"color: white; font: bold 11pt 'Verdana'; border-radius: 4px;"_s);
         grid->addWidget(blue, i / 2, i % 2);
         grid->addWidget(red, i / 2, i % 2);
         m_blue.append(blue);
@@ -304,15 +317,22 @@ void TfrmImmobili::addFieldHelpers()
         enum { CodiceFiscale, PartitaIva, Email } kind;
     };
     const Helper helpers[] = {
-        {"btnCodFiscLoc01", "CodFiscLoc01", "check", u"Controlla il codice fiscale."_s, Helper::CodiceFiscale},
+        {"btnCodFiscLoc01", "CodFiscLoc01", "check", u"Controlla il codice fiscale."_s,
+         Helper::CodiceFiscale},
         {"btnCodFiscRap", "CodFiscRap", "check", u"Controlla il codice fiscale."_s, Helper::CodiceFiscale},
-        {"btnCodFiscCon01", "CodFiscCon01", "check", u"Controlla il codice fiscale."_s, Helper::CodiceFiscale},
-        {"btnPartitaIvaLoc01", "PartitaIvaLoc01", "check", u"Controlla il numero di partita IVA."_s, Helper::PartitaIva},
-        {"btnPartitaIvaCon01", "PartitaIvaCon01", "check", u"Controlla il numero di partita IVA."_s, Helper::PartitaIva},
-        {"btnEmailLoc01", "EmailLoc01", "email", u"Invia una e-mail all'indirizzo indicato."_s, Helper::Email},
-        {"btnEmailCon01", "EmailCon01", "email", u"Invia una e-mail all'indirizzo indicato."_s, Helper::Email}};
+        {"btnCodFiscCon01", "CodFiscCon01", "check", u"Controlla il codice fiscale."_s,
+         Helper::CodiceFiscale},
+        {"btnPartitaIvaLoc01", "PartitaIvaLoc01", "check", u"Controlla il numero di partita IVA."_s,
+         Helper::PartitaIva},
+        {"btnPartitaIvaCon01", "PartitaIvaCon01", "check", u"Controlla il numero di partita IVA."_s,
+         Helper::PartitaIva},
+        {"btnEmailLoc01", "EmailLoc01", "email", u"Invia una e-mail all'indirizzo indicato."_s,
+         Helper::Email},
+        {"btnEmailCon01", "EmailCon01", "email", u"Invia una e-mail all'indirizzo indicato."_s,
+         Helper::Email}};
     for (const Helper& h : helpers) {
-        auto* button = new Picture(QString::fromLatin1(h.name), QString::fromLatin1(h.icon), QSize(22, 22), this);
+        auto* button =
+            new Picture(QString::fromLatin1(h.name), QString::fromLatin1(h.icon), QSize(22, 22), this);
         button->setClickable(true);
         button->setToolTip(h.hint);
         FieldBehaviour::hint(button, panInfo, h.hint);
@@ -389,7 +409,8 @@ void TfrmImmobili::cmdNuovoClick()
 void TfrmImmobili::cmdSalvaClick()
 {
     if (Text::trimmed(FieldBehaviour::textOf(field("Immobile"))).isEmpty()) {
-        Desktop::warning(u"Attenzione: per salvare la scheda è necessario indicare la descrizione dell'immobile."_s);
+        Desktop::warning(
+            u"Attenzione: per salvare la scheda è necessario indicare la descrizione dell'immobile."_s);
         showSection(Section::Immobile);
         field("Immobile")->setFocus(Qt::OtherFocusReason);
         return;
@@ -400,8 +421,9 @@ void TfrmImmobili::cmdSalvaClick()
 void TfrmImmobili::cmdDuplicaClick()
 {
     if (Text::trimmed(lblPosizione->text()).isEmpty()) {
-        Desktop::warning(u"Attenzione: la duplicazione di una scheda può avvenire soltanto dopo che questa è stata "
-                         u"inserita in archivio."_s);
+        Desktop::warning(
+            u"Attenzione: la duplicazione di una scheda può avvenire soltanto dopo che questa è stata "
+            u"inserita in archivio."_s);
         return;
     }
     const bool usable = m_protocol->guarded(Desktop::Kind::Error, [] {
@@ -427,7 +449,8 @@ void TfrmImmobili::fillReport()
     if (m_repScheda.pages.empty()) // loaded on first use, to keep the start quick
         m_repScheda = SchedaReport::create();
     SchedaReport::fill(
-        m_repScheda, [this](const QString& name) { return Text::trimmed(FieldBehaviour::textOf(m_form->control(name))); },
+        m_repScheda,
+        [this](const QString& name) { return Text::trimmed(FieldBehaviour::textOf(m_form->control(name))); },
         Clock::now());
 }
 
@@ -472,8 +495,10 @@ void TfrmImmobili::cmdAllegaClick()
     attachments->lblMemory->setText(u"immobili"_s);
     for (int n = 0; n < 3; ++n) {
         const QString suffix = u"0"_s + QString::number(n + 1);
-        attachments->txtFile[n]->setText(Text::trimmed(static_cast<QLabel*>(m_form->control(u"File"_s + suffix))->text()));
-        attachments->txtDesc[n]->setText(Text::trimmed(static_cast<QLabel*>(m_form->control(u"Desc"_s + suffix))->text()));
+        attachments->txtFile[n]->setText(
+            Text::trimmed(static_cast<QLabel*>(m_form->control(u"File"_s + suffix))->text()));
+        attachments->txtDesc[n]->setText(
+            Text::trimmed(static_cast<QLabel*>(m_form->control(u"Desc"_s + suffix))->text()));
     }
     attachments->exec();
     delete attachments;

@@ -6,7 +6,10 @@
 namespace Clock {
 
 QDateTime now();
-inline QDate today() { return now().date(); }
+inline QDate today()
+{
+    return now().date();
+}
 
 void setFixedForTests(const QDateTime& moment); // an invalid moment restores the real clock
 

@@ -52,10 +52,22 @@ void show(Kind kind, const QString& text)
     backend().message(kind, text, kind == Kind::Plain ? Buttons::Ok : Buttons::OkCancel);
 }
 
-void warning(const QString& text) { show(Kind::Warning, text); }
-void error(const QString& text) { show(Kind::Error, text); }
-void information(const QString& text) { show(Kind::Information, text); }
-void plain(const QString& text) { show(Kind::Plain, text); }
+void warning(const QString& text)
+{
+    show(Kind::Warning, text);
+}
+void error(const QString& text)
+{
+    show(Kind::Error, text);
+}
+void information(const QString& text)
+{
+    show(Kind::Information, text);
+}
+void plain(const QString& text)
+{
+    show(Kind::Plain, text);
+}
 
 bool confirm(const QString& text)
 {

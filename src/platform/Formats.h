@@ -9,9 +9,9 @@ namespace Formats {
 
 void apply(); // sets the default locale; called once at start-up
 
-QString date(const QDate& date);            // "15/03/2024"
-QDate parseDate(const QString& text);       // invalid unless exactly dd/mm/yyyy and a real day
-QString year(const QDate& date);            // "2024"
+QString date(const QDate& date);      // "15/03/2024"
+QDate parseDate(const QString& text); // invalid unless exactly dd/mm/yyyy and a real day
+QString year(const QDate& date);      // "2024"
 
 // Amount text with "," as decimal separator; ok is false for anything that is not a number.
 double parseNumber(const QString& text, bool* ok);

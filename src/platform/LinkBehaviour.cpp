@@ -13,7 +13,10 @@ void setColour(QLabel* text, const QColor& colour)
 
 class LinkFilter final : public QObject {
 public:
-    LinkFilter(QLabel* text, std::function<void()> follow) : QObject(text), m_text(text), m_follow(std::move(follow)) {}
+    LinkFilter(QLabel* text, std::function<void()> follow)
+        : QObject(text), m_text(text), m_follow(std::move(follow))
+    {
+    }
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {

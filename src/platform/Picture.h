@@ -6,7 +6,8 @@
 // The program's pictures are vector drawings in the resources, rendered crisp at the size
 // and pixel ratio they are shown at.
 namespace Pictures {
-QPixmap render(const QString& name, const QSize& size, qreal pixelRatio = 0); // name: "logo" → :/pictures/logo.svg
+QPixmap render(const QString& name, const QSize& size,
+               qreal pixelRatio = 0); // name: "logo" → :/pictures/logo.svg
 QIcon icon(const QString& name);
 } // namespace Pictures
 

@@ -58,7 +58,8 @@ bool sameName(const QString& a, const QString& b)
 
 QString unquoted(const QString& value)
 {
-    if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') && value.back() == value.front())
+    if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') &&
+        value.back() == value.front())
         return value.mid(1, value.size() - 2);
     return value;
 }

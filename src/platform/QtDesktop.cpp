@@ -76,7 +76,8 @@ Desktop::Answer QtDesktop::message(Desktop::Kind kind, const QString& text, Desk
     }
 }
 
-std::optional<QString> QtDesktop::inputBox(const QString& title, const QString& prompt, const QString& initial)
+std::optional<QString> QtDesktop::inputBox(const QString& title, const QString& prompt,
+                                           const QString& initial)
 {
     bool ok = false;
     const QString text =
@@ -84,7 +85,8 @@ std::optional<QString> QtDesktop::inputBox(const QString& title, const QString& 
     return ok ? std::optional<QString>(text) : std::nullopt;
 }
 
-QString QtDesktop::openFileName(const QString& title, const QStringList& filters, const QString& defaultSuffix)
+QString QtDesktop::openFileName(const QString& title, const QStringList& filters,
+                                const QString& defaultSuffix)
 {
     QFileDialog dialog(QApplication::activeWindow(), title);
     dialog.setFileMode(QFileDialog::ExistingFile);

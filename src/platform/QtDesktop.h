@@ -7,8 +7,10 @@
 class QtDesktop final : public Desktop::Backend {
 public:
     Desktop::Answer message(Desktop::Kind kind, const QString& text, Desktop::Buttons buttons) override;
-    std::optional<QString> inputBox(const QString& title, const QString& prompt, const QString& initial) override;
-    QString openFileName(const QString& title, const QStringList& filters, const QString& defaultSuffix) override;
+    std::optional<QString> inputBox(const QString& title, const QString& prompt,
+                                    const QString& initial) override;
+    QString openFileName(const QString& title, const QStringList& filters,
+                         const QString& defaultSuffix) override;
     void openUrl(const QUrl& url) override;
     void terminate() override;
 };

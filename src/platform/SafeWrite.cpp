@@ -19,9 +19,10 @@ namespace SafeWrite {
 namespace {
 [[noreturn]] void cannotWrite(const QString& path)
 {
-    throw Failure(u"Impossibile scrivere il file "_s + path +
-                  u". Verificare che la cartella sia accessibile, che il disco non sia pieno e che il file non sia "
-                  u"aperto in un altro programma."_s);
+    throw Failure(
+        u"Impossibile scrivere il file "_s + path +
+        u". Verificare che la cartella sia accessibile, che il disco non sia pieno e che il file non sia "
+        u"aperto in un altro programma."_s);
 }
 } // namespace
 

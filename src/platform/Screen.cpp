@@ -1,8 +1,8 @@
 #include "Screen.h"
 
 #include <QCloseEvent>
-#include <QPushButton>
 #include <QGuiApplication>
+#include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
 

@@ -12,6 +12,9 @@ QString trimmed(const QString& text);
 QString capitals(const QString& text);
 
 // Folds only a to z for case-insensitive searches.
-inline QString folded(const QString& text) { return capitals(text); }
+inline QString folded(const QString& text)
+{
+    return capitals(text);
+}
 
 } // namespace Text

@@ -1,8 +1,8 @@
 #include "TfrmGuida.h"
 
-#include "LinkBehaviour.h"
 #include "Desktop.h"
 #include "ExeFolder.h"
+#include "LinkBehaviour.h"
 #include "Picture.h"
 
 #include <QHBoxLayout>

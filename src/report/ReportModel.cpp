@@ -72,8 +72,9 @@ QSizeF ReportPage::paperUnits() const
 QRectF ReportPage::printableUnits() const
 {
     const QSizeF paper = paperUnits();
-    return QRectF(QPointF(marginLeftMm * kUnitsPerMm, marginTopMm * kUnitsPerMm),
-                  QPointF(paper.width() - marginRightMm * kUnitsPerMm, paper.height() - marginBottomMm * kUnitsPerMm));
+    return QRectF(
+        QPointF(marginLeftMm * kUnitsPerMm, marginTopMm * kUnitsPerMm),
+        QPointF(paper.width() - marginRightMm * kUnitsPerMm, paper.height() - marginBottomMm * kUnitsPerMm));
 }
 
 QString PreparedItem::text() const
@@ -122,21 +123,24 @@ TextBox& ReportDocument::text(const QString& name)
 {
     if (auto* box = dynamic_cast<TextBox*>(FindObject(name)))
         return *box;
-    throw Failure(u"Il modello di stampa \""_s + this->name + u"\" non contiene la casella di testo "_s + name + u"."_s);
+    throw Failure(u"Il modello di stampa \""_s + this->name + u"\" non contiene la casella di testo "_s +
+                  name + u"."_s);
 }
 
 PictureBox& ReportDocument::picture(const QString& name)
 {
     if (auto* box = dynamic_cast<PictureBox*>(FindObject(name)))
         return *box;
-    throw Failure(u"Il modello di stampa \""_s + this->name + u"\" non contiene l'immagine "_s + name + u"."_s);
+    throw Failure(u"Il modello di stampa \""_s + this->name + u"\" non contiene l'immagine "_s + name +
+                  u"."_s);
 }
 
 Band& ReportDocument::band(const QString& name)
 {
     if (Band* found = FindBand(name))
         return *found;
-    throw Failure(u"Il modello di stampa \""_s + this->name + u"\" non contiene la sezione "_s + name + u"."_s);
+    throw Failure(u"Il modello di stampa \""_s + this->name + u"\" non contiene la sezione "_s + name +
+                  u"."_s);
 }
 
 void ReportDocument::PrepareReport()
@@ -177,7 +181,8 @@ void ReportDocument::PrepareReport()
             const double lineHeight = box->lineHeight();
             qsizetype next = 0;
             while (next < box->lines.size()) {
-                const int fit = std::max(0, int(std::floor((area.bottom() - y - box->rect.top() + 1e-6) / lineHeight)));
+                const int fit =
+                    std::max(0, int(std::floor((area.bottom() - y - box->rect.top() + 1e-6) / lineHeight)));
                 if (fit == 0) {
                     newSheet();
                     continue;

@@ -32,13 +32,13 @@ struct TextBox final : ReportObject {
     double fontPoints = 10;
     bool bold = false;
     QColor colour = Qt::black;
-    QColor fill;                 // invalid: transparent
+    QColor fill; // invalid: transparent
     Qt::Alignment horizontal = Qt::AlignLeft;
     bool centreVertically = false;
-    bool tags = false;           // <b> and <i> honoured
-    bool expressions = false;    // [DATE] evaluated
+    bool tags = false;        // <b> and <i> honoured
+    bool expressions = false; // [DATE] evaluated
 
-    void setText(const QString& text);       // a line break starts a new line
+    void setText(const QString& text); // a line break starts a new line
     void clearLines() { lines.clear(); }
     void addLine(const QString& line) { lines.append(line); }
     int lineCount() const { return int(lines.size()); }
@@ -80,8 +80,8 @@ struct ReportPage {
     double paperHeightMm = 297;
     bool landscape = false;
     double marginLeftMm = 0, marginTopMm = 0, marginRightMm = 0, marginBottomMm = 0;
-    ObjectList objects;       // on a page without bands
-    std::vector<Band> bands;  // title, master data, footer
+    ObjectList objects;      // on a page without bands
+    std::vector<Band> bands; // title, master data, footer
 
     void setLandscape(bool on);
     QSizeF paperUnits() const;     // the sheet in report units

@@ -71,11 +71,13 @@ QToolButton* button(QWidget* parent, const char* name, const QString& icon, cons
 
 } // namespace
 
-ReportPreview::ReportPreview(const ReportDocument& document, QWidget* owner) : QDialog(owner), m_document(document)
+ReportPreview::ReportPreview(const ReportDocument& document, QWidget* owner)
+    : QDialog(owner), m_document(document)
 {
     setObjectName(u"frmAnteprima"_s);
     setWindowTitle(u" Anteprima di stampa - "_s + document.name);
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::WindowMaximizeButtonHint);
     resize(1000, 760);
 
     auto* layout = new QVBoxLayout(this);
@@ -92,8 +94,9 @@ ReportPreview::ReportPreview(const ReportDocument& document, QWidget* owner) : Q
     m_zoomLabel->setObjectName(u"lblZoom"_s);
     m_zoomLabel->setMinimumWidth(50);
     m_zoomLabel->setAlignment(Qt::AlignCenter);
-    for (QWidget* w : {static_cast<QWidget*>(print), static_cast<QWidget*>(smaller), static_cast<QWidget*>(m_zoomLabel),
-                       static_cast<QWidget*>(larger), static_cast<QWidget*>(actual), static_cast<QWidget*>(full)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(print), static_cast<QWidget*>(smaller), static_cast<QWidget*>(m_zoomLabel),
+          static_cast<QWidget*>(larger), static_cast<QWidget*>(actual), static_cast<QWidget*>(full)})
         bar->addWidget(w);
     bar->addStretch();
     bar->addWidget(close);

@@ -25,7 +25,8 @@ void paintText(QPainter& painter, const TextBox& box, const PreparedItem& item, 
     for (const auto& line : item.lines) {
         double width = 0;
         for (const auto& run : line)
-            width += QFontMetricsF(ReportText::fontOf(box, run.bold, run.italic), &unitDevice).horizontalAdvance(run.text);
+            width += QFontMetricsF(ReportText::fontOf(box, run.bold, run.italic), &unitDevice)
+                         .horizontalAdvance(run.text);
         double x = box.rect.left();
         if (box.horizontal & Qt::AlignHCenter)
             x += (box.rect.width() - width) / 2;
@@ -39,7 +40,8 @@ void paintText(QPainter& painter, const TextBox& box, const PreparedItem& item, 
             font.setPointSizeF(box.fontPoints * 96.0 / deviceDpi);
             painter.setFont(font);
             painter.drawText(QPointF(x, baseline), run.text);
-            x += QFontMetricsF(ReportText::fontOf(box, run.bold, run.italic), &unitDevice).horizontalAdvance(run.text);
+            x += QFontMetricsF(ReportText::fontOf(box, run.bold, run.italic), &unitDevice)
+                     .horizontalAdvance(run.text);
         }
         top += lineHeight;
     }

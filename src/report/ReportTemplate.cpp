@@ -35,10 +35,12 @@ struct Reader {
         const QJsonArray a = require(o, u"rect"_s, where).toArray();
         if (a.size() != 4)
             fail(where + u": \"rect\" vuole quattro valori"_s);
-        return QRectF(a[0].toDouble() * scale, a[1].toDouble() * scale, a[2].toDouble() * scale, a[3].toDouble() * scale);
+        return QRectF(a[0].toDouble() * scale, a[1].toDouble() * scale, a[2].toDouble() * scale,
+                      a[3].toDouble() * scale);
     }
 
-    QColor colour(const QJsonObject& o, const QString& key, const QColor& fallback, const QString& where) const
+    QColor colour(const QJsonObject& o, const QString& key, const QColor& fallback,
+                  const QString& where) const
     {
         if (!o.contains(key))
             return fallback;
@@ -67,7 +69,9 @@ struct Reader {
             box->colour = colour(o, u"colour"_s, Qt::black, name);
             box->fill = colour(o, u"fill"_s, QColor(), name);
             const QString align = o.value(u"align"_s).toString(u"left"_s);
-            box->horizontal = align == u"centre"_s ? Qt::AlignHCenter : align == u"right"_s ? Qt::AlignRight : Qt::AlignLeft;
+            box->horizontal = align == u"centre"_s  ? Qt::AlignHCenter
+                              : align == u"right"_s ? Qt::AlignRight
+                                                    : Qt::AlignLeft;
             box->centreVertically = o.value(u"valign"_s).toString() == u"centre"_s;
             box->tags = o.value(u"tags"_s).toBool();
             box->expressions = o.value(u"expressions"_s).toBool();
@@ -145,7 +149,9 @@ ReportDocument parse(const QByteArray& json, const QString& origin)
             Band band;
             band.name = reader.require(bo, u"name"_s, u"una sezione"_s).toString();
             const QString kind = reader.require(bo, u"kind"_s, band.name).toString();
-            band.kind = kind == u"title"_s ? Band::Kind::Title : kind == u"footer"_s ? Band::Kind::Footer : Band::Kind::MasterData;
+            band.kind = kind == u"title"_s    ? Band::Kind::Title
+                        : kind == u"footer"_s ? Band::Kind::Footer
+                                              : Band::Kind::MasterData;
             band.height = reader.require(bo, u"height"_s, band.name).toDouble() * reader.scale;
             band.width = bo.value(u"width"_s).toDouble() * reader.scale;
             band.objects = reader.objects(bo.value(u"objects"_s).toArray());

@@ -36,7 +36,8 @@ QList<Run> runsOf(const QString& line, bool tags)
         current.clear();
     };
     for (qsizetype i = 0; i < line.size();) {
-        static const std::pair<QString, int> markers[] = {{u"<b>"_s, 0}, {u"</b>"_s, 1}, {u"<i>"_s, 2}, {u"</i>"_s, 3}};
+        static const std::pair<QString, int> markers[] = {
+            {u"<b>"_s, 0}, {u"</b>"_s, 1}, {u"<i>"_s, 2}, {u"</i>"_s, 3}};
         bool matched = false;
         for (const auto& [tag, which] : markers) {
             if (line.mid(i, tag.size()).compare(tag, Qt::CaseInsensitive) == 0) {

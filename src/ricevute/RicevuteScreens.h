@@ -48,4 +48,3 @@ extern TfrmRiepTrimestraleRic* frmRiepTrimestraleRic;
 extern TfrmExpRicevute* frmExpRicevute;
 extern TfrmStampaRic* frmStampaRic;
 extern TfrmAnteprimaRic* frmAnteprimaRic;
-

@@ -1,14 +1,14 @@
 #include "TfrmMenuRicevute.h"
 
 #include "RicevuteScreens.h"
-#include "platform/HelpTopics.h"
-#include "platform/TfrmGuida.h"
 #include "platform/Clock.h"
 #include "platform/Desktop.h"
 #include "platform/ExeFolder.h"
 #include "platform/Formats.h"
+#include "platform/HelpTopics.h"
 #include "platform/Picture.h"
 #include "platform/Text.h"
+#include "platform/TfrmGuida.h"
 #include "storage/FieldBehaviour.h"
 
 #include <QGridLayout>
@@ -57,9 +57,10 @@ TfrmMenuRicevute::TfrmMenuRicevute(QWidget* parent)
     titleRow->addWidget(new Picture(u"imgMani"_s, u"hands"_s, QSize(64, 64), title));
     column->addWidget(title);
 
-    auto* info = new QLabel(u"In questo ambiente è possibile emettere ricevute d'affitto per i propri Conduttori e "
-                            u"visualizzare grafici statistici degli incassi mensili."_s,
-                            panel);
+    auto* info =
+        new QLabel(u"In questo ambiente è possibile emettere ricevute d'affitto per i propri Conduttori e "
+                   u"visualizzare grafici statistici degli incassi mensili."_s,
+                   panel);
     info->setObjectName(u"lblInformazioni"_s);
     info->setWordWrap(true);
     info->setAlignment(Qt::AlignCenter);

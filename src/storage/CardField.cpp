@@ -18,7 +18,8 @@ RecordLayout layoutOf(const QList<CardField>& fields)
 {
     QList<FieldSpec> specs;
     for (const CardField& f : fields)
-        specs.append({f.name, f.entry == CardField::Entry::Check ? FieldSpec::Kind::Flag : FieldSpec::Kind::Text,
+        specs.append({f.name,
+                      f.entry == CardField::Entry::Check ? FieldSpec::Kind::Flag : FieldSpec::Kind::Text,
                       f.capacity});
     return RecordLayout(specs);
 }

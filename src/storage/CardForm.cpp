@@ -162,8 +162,9 @@ void CardForm::applyBehaviours()
         for (int i = 0; i < members.size(); ++i) {
             QWidget* field = members[i];
             QWidget* successor = members[(i + 1) % members.size()];
-            const CardField& f = *std::find_if(m_fields.begin(), m_fields.end(),
-                                               [&](const CardField& c) { return m_controls.value(c.name) == field; });
+            const CardField& f = *std::find_if(m_fields.begin(), m_fields.end(), [&](const CardField& c) {
+                return m_controls.value(c.name) == field;
+            });
             FieldBehaviour::highlight(field, f.entry == Entry::Trim);
             if (f.entry == Entry::Digits) {
                 FieldBehaviour::digitsOnly(field, successor);

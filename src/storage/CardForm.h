@@ -33,10 +33,10 @@ public:
     void applyBehaviours();
     QList<QWidget*> ring(int section) const;
 
-    void fillRecord(Record& record) const;  // every field from its control, in record order
-    void showRecord(const Record& record);  // every control from its field; unknown flags change nothing
-    void clear();                           // empty every field and hidden label, uncheck every box
-    void clearListSelections();             // drop-downs select no item; their text stays
+    void fillRecord(Record& record) const; // every field from its control, in record order
+    void showRecord(const Record& record); // every control from its field; unknown flags change nothing
+    void clear();                          // empty every field and hidden label, uncheck every box
+    void clearListSelections();            // drop-downs select no item; their text stays
 
 private:
     QWidget* createControl(const CardField& field, QWidget* owner);

@@ -17,9 +17,9 @@ public:
     struct Card {
         std::function<QString()> archivePath;
         const RecordLayout* layout = nullptr;
-        QLabel* position = nullptr;                       // lblPosizione
-        std::function<void(Record&)> fillRecord;          // controls -> record
-        std::function<void(const Record&)> showRecord;    // record -> controls
+        QLabel* position = nullptr;                    // lblPosizione
+        std::function<void(Record&)> fillRecord;       // controls -> record
+        std::function<void(const Record&)> showRecord; // record -> controls
         Desktop::Kind saveFailureKind = Desktop::Kind::Warning;
         Desktop::Kind otherFailureKind = Desktop::Kind::Error;
     };

@@ -21,7 +21,8 @@ namespace {
 constexpr int kEmptyRows = 10;
 }
 
-ExportScreen::ExportScreen(Setup setup, QWidget* owner) : DialogScreen(setup.caption, owner), m_setup(std::move(setup))
+ExportScreen::ExportScreen(Setup setup, QWidget* owner)
+    : DialogScreen(setup.caption, owner), m_setup(std::move(setup))
 {
     resize(1100, 640);
     setWindowFlags(windowFlags() | Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint);
@@ -48,8 +49,10 @@ ExportScreen::ExportScreen(Setup setup, QWidget* owner) : DialogScreen(setup.cap
         bar->addWidget(b);
         return b;
     };
-    cmdEsporta = tool("cmdEsporta", u"excel"_s, u"Esporta"_s, u"Esporta l'archivio in formato Microsoft Excel."_s);
-    cmdGuida = tool("cmdGuida", u"help"_s, u"Guida"_s, u"Visualizza la pagina della guida sensibile al contesto."_s);
+    cmdEsporta =
+        tool("cmdEsporta", u"excel"_s, u"Esporta"_s, u"Esporta l'archivio in formato Microsoft Excel."_s);
+    cmdGuida =
+        tool("cmdGuida", u"help"_s, u"Guida"_s, u"Visualizza la pagina della guida sensibile al contesto."_s);
     cmdEsci = tool("cmdEsci", u"exit"_s, u"Esci"_s, u"Esci da questo ambiente di lavoro."_s);
     layout->addLayout(bar);
 
@@ -98,8 +101,9 @@ void ExportScreen::fillGrid()
         grdRecords->setItem(r, 0, number);
         for (int c = 0; c < m_setup.columns.size(); ++c) {
             auto* item = new QTableWidgetItem(rows[r].value(c));
-            item->setFlags(m_setup.columns[c].editable ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable
-                                                       : Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            item->setFlags(m_setup.columns[c].editable
+                               ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable
+                               : Qt::ItemIsEnabled | Qt::ItemIsSelectable);
             grdRecords->setItem(r, c + 1, item);
         }
     }
@@ -121,8 +125,9 @@ QList<QStringList> ExportScreen::gridRows() const
 
 void ExportScreen::cmdEsportaClick()
 {
-    if (!Desktop::confirm(u"L'esportazione dei dati in Excel può richiedere diversi minuti a seconda del numero di "
-                          u"schede presenti in archivio.\r\n\r\nSi vuole esportare i dati adesso?"_s))
+    if (!Desktop::confirm(
+            u"L'esportazione dei dati in Excel può richiedere diversi minuti a seconda del numero di "
+            u"schede presenti in archivio.\r\n\r\nSi vuole esportare i dati adesso?"_s))
         return;
     QList<Spreadsheet::Column> columns;
     for (const Column& c : m_setup.columns)

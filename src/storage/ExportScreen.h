@@ -22,10 +22,10 @@ public:
         const RecordLayout* layout = nullptr;
         QList<Column> columns;
         std::function<QStringList(const Record&)> values;
-        QString fileName;   // beside the executable
+        QString fileName; // beside the executable
         QString worksheet;
         QString helpTitle;
-        QString helpTopic;  // help text resource
+        QString helpTopic; // help text resource
     };
 
     explicit ExportScreen(Setup setup, QWidget* owner);

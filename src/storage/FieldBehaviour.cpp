@@ -49,7 +49,8 @@ void setHighlighted(QWidget* field, bool on)
 {
     field->setProperty(kHighlighted, on);
     QPalette palette = field->palette();
-    palette.setColor(QPalette::Base, on ? kHighlightColour : field->style()->standardPalette().color(QPalette::Base));
+    palette.setColor(QPalette::Base,
+                     on ? kHighlightColour : field->style()->standardPalette().color(QPalette::Base));
     field->setPalette(palette);
 }
 
@@ -194,7 +195,8 @@ void noHint(QWidget* area, QLabel* infoBar)
     area->setMouseTracking(true);
     new Filter(area, [area, infoBar](QEvent* event) {
         // Only the area itself: a child with a hint keeps its own text.
-        if (event->type() == QEvent::MouseMove && area->childAt(static_cast<QMouseEvent*>(event)->position().toPoint()) == nullptr)
+        if (event->type() == QEvent::MouseMove &&
+            area->childAt(static_cast<QMouseEvent*>(event)->position().toPoint()) == nullptr)
             infoBar->clear();
         return false;
     });

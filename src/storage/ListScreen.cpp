@@ -56,11 +56,13 @@ ListScreen::ListScreen(const QString& caption, const QString& printTitle, QWidge
     panAvvio = new QWidget(this);
     panAvvio->setObjectName(u"panAvvio"_s);
     auto* criteriaLayout = new QVBoxLayout(panAvvio);
-    criteriaLayout->addWidget(instruction(u"Immettere nei campi prescelti una o più parole consecutive presenti nelle "
-                                          u"schede da trovare e premere il pulsante Cerca."_s, panAvvio));
+    criteriaLayout->addWidget(
+        instruction(u"Immettere nei campi prescelti una o più parole consecutive presenti nelle "
+                    u"schede da trovare e premere il pulsante Cerca."_s,
+                    panAvvio));
     criteriaLayout->addWidget(instruction(u"Lasciare in bianco tutti gli altri campi."_s, panAvvio));
-    criteriaLayout->addWidget(instruction(u"Per ogni ricerca è possibile utilizzare uno o più campi contemporaneamente."_s,
-                                          panAvvio));
+    criteriaLayout->addWidget(instruction(
+        u"Per ogni ricerca è possibile utilizzare uno o più campi contemporaneamente."_s, panAvvio));
     auto* grid = new QGridLayout;
     grid->setObjectName(u"criteriaGrid"_s);
     grid->setHorizontalSpacing(24);
@@ -84,10 +86,14 @@ ListScreen::ListScreen(const QString& caption, const QString& printTitle, QWidge
     panContainer = new QWidget(this);
     panContainer->setObjectName(u"panContainer"_s);
     auto* results = new QVBoxLayout(panContainer);
-    results->addWidget(instruction(u"Immettere una o più parole consecutive presenti nella scheda in elenco da cercare e "
-                                   u"premere il pulsante Trova."_s, panContainer));
-    results->addWidget(instruction(u"Per spostarsi sulla voce successiva contenente la stessa chiave di ricerca, fare di "
-                                   u"nuovo clic su Trova."_s, panContainer));
+    results->addWidget(
+        instruction(u"Immettere una o più parole consecutive presenti nella scheda in elenco da cercare e "
+                    u"premere il pulsante Trova."_s,
+                    panContainer));
+    results->addWidget(
+        instruction(u"Per spostarsi sulla voce successiva contenente la stessa chiave di ricerca, fare di "
+                    u"nuovo clic su Trova."_s,
+                    panContainer));
     auto* findRow = new QHBoxLayout;
     txtTrova = new QLineEdit(panContainer);
     txtTrova->setObjectName(u"txtTrova"_s);
@@ -102,7 +108,8 @@ ListScreen::ListScreen(const QString& caption, const QString& printTitle, QWidge
     lstRecords->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     lstRecords->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     results->addWidget(lstRecords, 1);
-    auto* hint = new QLabel(u"Per richiamare i dati di una scheda, selezionarla con un doppio clic."_s, panContainer);
+    auto* hint =
+        new QLabel(u"Per richiamare i dati di una scheda, selezionarla con un doppio clic."_s, panContainer);
     hint->setStyleSheet(u"color: #DC143C;"_s);
     results->addWidget(hint);
     auto* resultButtons = new QHBoxLayout;

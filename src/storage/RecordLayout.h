@@ -16,8 +16,14 @@ struct FieldSpec {
     Kind kind = Kind::Text;
     int capacity = 0; // characters; 2 for a flag
 
-    static FieldSpec text(const char* name, int capacity) { return {QString::fromLatin1(name), Kind::Text, capacity}; }
-    static FieldSpec flag(const char* name) { return {QString::fromLatin1(name), Kind::Flag, FlagField::capacity}; }
+    static FieldSpec text(const char* name, int capacity)
+    {
+        return {QString::fromLatin1(name), Kind::Text, capacity};
+    }
+    static FieldSpec flag(const char* name)
+    {
+        return {QString::fromLatin1(name), Kind::Flag, FlagField::capacity};
+    }
     int size() const { return capacity + 1; }
 };
 

@@ -95,21 +95,47 @@ void TestApp::cipherRejectsBadHex()
 
 void TestApp::shippedPasswordFileHoldsTheStartPassword()
 {
-    const QString value = ProfileFile::read(QStringLiteral(SOURCE_DIR "/resources/unins000.dll"), u"Accesso"_s, u"Valore"_s);
+    const QString value =
+        ProfileFile::read(QStringLiteral(SOURCE_DIR "/resources/unins000.dll"), u"Accesso"_s, u"Valore"_s);
     QCOMPARE(Crypt::decode(value), u"CHIAVEPARTENZA"_s);
 }
 
 void TestApp::screensCreatedInOrder()
 {
     ScreenFixture f;
-    const QStringList expected = {
-        u"TfrmPassword"_s, u"TfrmAvvio"_s, u"TfrmGuida"_s, u"TfrmInfo"_s, u"TfrmSplash"_s, u"TfrmCambiaPassword"_s,
-        u"TfrmImmobili"_s, u"TfrmCodFisc"_s, u"TfrmPartitaIva"_s, u"TfrmAllegaCartella"_s, u"TfrmTrovaImmobili"_s,
-        u"TfrmExpImmobili"_s, u"TfrmMenuRicevute"_s, u"TfrmRicevute"_s, u"TfrmStatisticheRic"_s, u"TfrmLogo"_s,
-        u"TfrmVoci"_s, u"TfrmNumerazioneRic"_s, u"TfrmTrovaRicevute"_s, u"TfrmSospeseRic"_s, u"TfrmRiepAnnualeRic"_s,
-        u"TfrmRiepMensileRic"_s, u"TfrmRiepTrimestraleRic"_s, u"TfrmExpRicevute"_s, u"TfrmStampaRic"_s,
-        u"TfrmAnteprimaRic"_s, u"TfrmModello_F24_Elide"_s, u"TfrmStampaElide"_s, u"TfrmAnteprimaF24"_s,
-        u"TfrmCrea_PDF_F24"_s, u"TfrmTrovaF24"_s, u"TfrmExpF24"_s, u"TfrmCodici_Tributo"_s};
+    const QStringList expected = {u"TfrmPassword"_s,
+                                  u"TfrmAvvio"_s,
+                                  u"TfrmGuida"_s,
+                                  u"TfrmInfo"_s,
+                                  u"TfrmSplash"_s,
+                                  u"TfrmCambiaPassword"_s,
+                                  u"TfrmImmobili"_s,
+                                  u"TfrmCodFisc"_s,
+                                  u"TfrmPartitaIva"_s,
+                                  u"TfrmAllegaCartella"_s,
+                                  u"TfrmTrovaImmobili"_s,
+                                  u"TfrmExpImmobili"_s,
+                                  u"TfrmMenuRicevute"_s,
+                                  u"TfrmRicevute"_s,
+                                  u"TfrmStatisticheRic"_s,
+                                  u"TfrmLogo"_s,
+                                  u"TfrmVoci"_s,
+                                  u"TfrmNumerazioneRic"_s,
+                                  u"TfrmTrovaRicevute"_s,
+                                  u"TfrmSospeseRic"_s,
+                                  u"TfrmRiepAnnualeRic"_s,
+                                  u"TfrmRiepMensileRic"_s,
+                                  u"TfrmRiepTrimestraleRic"_s,
+                                  u"TfrmExpRicevute"_s,
+                                  u"TfrmStampaRic"_s,
+                                  u"TfrmAnteprimaRic"_s,
+                                  u"TfrmModello_F24_Elide"_s,
+                                  u"TfrmStampaElide"_s,
+                                  u"TfrmAnteprimaF24"_s,
+                                  u"TfrmCrea_PDF_F24"_s,
+                                  u"TfrmTrovaF24"_s,
+                                  u"TfrmExpF24"_s,
+                                  u"TfrmCodici_Tributo"_s};
     const QList<QWidget*> screens = ScreenRegistry::all();
     QCOMPARE(screens.size(), 33);
     for (int i = 0; i < screens.size(); ++i) {
@@ -177,9 +203,10 @@ void TestApp::loginReadFailures()
     typeInto(frmPassword->txtPassword, u"chiavepartenza"_s);
     click(frmPassword->cmdOK);
     QCOMPARE(f.desktop.lastMessage(),
-             (ScriptedDesktop::Message{Desktop::Kind::Plain,
-                                       u"Attenzione: si è verificato un errore durante la procedura di lettura della "
-                                       u"password. Si consiglia di reinstallare il software."_s}));
+             (ScriptedDesktop::Message{
+                 Desktop::Kind::Plain,
+                 u"Attenzione: si è verificato un errore durante la procedura di lettura della "
+                 u"password. Si consiglia di reinstallare il software."_s}));
     QCOMPARE(frmPassword->txtPassword->text(), u"chiavepartenza"_s); // the screen stays unchanged
     QVERIFY(!frmAvvio->isVisible());
 }
@@ -211,7 +238,8 @@ void TestApp::changePassword()
 
     click(c->cmdOK);
     QCOMPARE(f.desktop.lastMessage(),
-             (ScriptedDesktop::Message{Desktop::Kind::Plain, u"Modifica della password completata con successo."_s}));
+             (ScriptedDesktop::Message{Desktop::Kind::Plain,
+                                       u"Modifica della password completata con successo."_s}));
     QCOMPARE(storedValue(f.folder.path()), Crypt::encode(u"CASA2024"_s));
     QVERIFY(!c->isVisible());
     QVERIFY(frmPassword->isVisible());
@@ -270,9 +298,12 @@ void TestApp::mainMenuHandOvers()
 {
     ScreenFixture f;
     present(frmAvvio);
-    const std::pair<const char*, QWidget*> tiles[] = {
-        {"imgImmobili", frmImmobili}, {"btnImmobili", frmImmobili}, {"infImmobili", frmImmobili},
-        {"imgRicevute", frmMenuRicevute}, {"btnModelloF24", frmModello_F24_Elide}, {"infModelloF24", frmModello_F24_Elide}};
+    const std::pair<const char*, QWidget*> tiles[] = {{"imgImmobili", frmImmobili},
+                                                      {"btnImmobili", frmImmobili},
+                                                      {"infImmobili", frmImmobili},
+                                                      {"imgRicevute", frmMenuRicevute},
+                                                      {"btnModelloF24", frmModello_F24_Elide},
+                                                      {"infModelloF24", frmModello_F24_Elide}};
     for (const auto& [name, screen] : tiles) {
         click(control<QWidget>(frmAvvio, name));
         QVERIFY2(screen->isVisible(), name);
@@ -305,27 +336,27 @@ void TestApp::helpDialog()
 {
     ScreenFixture f;
     present(frmAvvio);
-    withModal([&] { click(frmAvvio->imgGuida); }, [&](QWidget* modal) {
-        auto* help = qobject_cast<TfrmGuida*>(modal);
-        QVERIFY(help);
-        QVERIFY(help != frmGuida); // a fresh dialog, never the one created at start
-        QCOMPARE(help->windowTitle(), u" Guida all'utilizzo del software"_s);
-        QCOMPARE(help->size(), QSize(676, 598));
-        QCOMPARE(help->lblTitolo->text(), u"Uno sguardo a Tarvento 5.0"_s);
-        const QStringList paragraphs = help->txtGuida->toPlainText().split(u"\n\n"_s);
-        QCOMPARE(paragraphs.size(), 16);
-        QVERIFY(paragraphs[14].contains(u"\"chiavepartenza\""_s));
-        click(help->lnkWeb); // no Guida.pdf: nothing happens
-        QVERIFY(f.desktop.opened.isEmpty());
-    });
+    withModal([&] { click(frmAvvio->imgGuida); },
+              [&](QWidget* modal) {
+                  auto* help = qobject_cast<TfrmGuida*>(modal);
+                  QVERIFY(help);
+                  QVERIFY(help != frmGuida); // a fresh dialog, never the one created at start
+                  QCOMPARE(help->windowTitle(), u" Guida all'utilizzo del software"_s);
+                  QCOMPARE(help->size(), QSize(676, 598));
+                  QCOMPARE(help->lblTitolo->text(), u"Uno sguardo a Tarvento 5.0"_s);
+                  const QStringList paragraphs = help->txtGuida->toPlainText().split(u"\n\n"_s);
+                  QCOMPARE(paragraphs.size(), 16);
+                  QVERIFY(paragraphs[14].contains(u"\"chiavepartenza\""_s));
+                  click(help->lnkWeb); // no Guida.pdf: nothing happens
+                  QVERIFY(f.desktop.opened.isEmpty());
+              });
     QCOMPARE(TfrmAvvio::helpText().count(u"\r\n\r\n"_s), 15);
 
     QFile pdf(f.folder.filePath(u"Guida.pdf"_s));
     QVERIFY(pdf.open(QIODevice::WriteOnly));
     pdf.close();
-    withModal([&] { click(frmAvvio->imgGuida); }, [&](QWidget* modal) {
-        click(control<QWidget>(modal, "imgPDF"));
-    });
+    withModal([&] { click(frmAvvio->imgGuida); },
+              [&](QWidget* modal) { click(control<QWidget>(modal, "imgPDF")); });
     QCOMPARE(f.desktop.opened, QList<QUrl>{QUrl::fromLocalFile(pdf.fileName())});
 }
 
@@ -333,10 +364,11 @@ void TestApp::informationAndAboutLinks()
 {
     ScreenFixture f;
     present(frmAvvio);
-    withModal([&] { click(frmAvvio->imgInfo); }, [&](QWidget* modal) {
-        QCOMPARE(modal->windowTitle(), u" Informazioni su Tarvento 5.0"_s);
-        click(control<QLabel>(modal, "lnkWeb"));
-    });
+    withModal([&] { click(frmAvvio->imgInfo); },
+              [&](QWidget* modal) {
+                  QCOMPARE(modal->windowTitle(), u" Informazioni su Tarvento 5.0"_s);
+                  click(control<QLabel>(modal, "lnkWeb"));
+              });
     QCOMPARE(f.desktop.opened.size(), 1);
     const QUrl mail = f.desktop.opened.last();
     QCOMPARE(mail.scheme(), u"mailto"_s);
@@ -345,10 +377,11 @@ void TestApp::informationAndAboutLinks()
     QCOMPARE(QUrlQuery(mail).queryItemValue(u"body"_s, QUrl::FullyDecoded),
              u"Salve, desidererei avere le seguenti informazioni sul software in oggetto:"_s);
 
-    withModal([&] { click(frmAvvio->imgCopyright); }, [&](QWidget* modal) {
-        QVERIFY(qobject_cast<TfrmSplash*>(modal));
-        click(control<QWidget>(modal, "imgWeb"));
-    });
+    withModal([&] { click(frmAvvio->imgCopyright); },
+              [&](QWidget* modal) {
+                  QVERIFY(qobject_cast<TfrmSplash*>(modal));
+                  click(control<QWidget>(modal, "imgWeb"));
+              });
     click(frmAvvio->imgSito);
     QCOMPARE(f.desktop.opened.size(), 3);
     QCOMPARE(f.desktop.opened[1], QUrl(u"https://www.tarvento.it"_s));

@@ -9,10 +9,12 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-const QString kCfLength = u"Attenzione: il codice fiscale deve essere composto da 16 caratteri alfanumerici."_s;
+const QString kCfLength =
+    u"Attenzione: il codice fiscale deve essere composto da 16 caratteri alfanumerici."_s;
 const QString kPivaLength = u"Attenzione: la partita IVA deve essere composta da 11 caratteri numerici."_s;
-const QString kPivaWrong = u"Attenzione: il numero di partita IVA digitato risulta ERRATO!\r\n\r\nNon è quindi possibile "
-                           u"fornire informazioni relative all'Ufficio IVA che lo ha rilasciato."_s;
+const QString kPivaWrong =
+    u"Attenzione: il numero di partita IVA digitato risulta ERRATO!\r\n\r\nNon è quindi possibile "
+    u"fornire informazioni relative all'Ufficio IVA che lo ha rilasciato."_s;
 
 QString pivaValid(const QString& office)
 {
@@ -116,7 +118,8 @@ void TestChecks::codiceFiscaleDialog_data()
                                         << u"Il codice fiscale digitato è VALIDO."_s << false;
     QTest::newRow("wrong") << u"RSSMRA80A01H501V"_s << int(Desktop::Kind::Warning)
                            << u"Attenzione: il codice fiscale digitato è ERRATO."_s << false;
-    QTest::newRow("15 characters") << u"RSSMRA80A01H501"_s << int(Desktop::Kind::Warning) << kCfLength << true;
+    QTest::newRow("15 characters") << u"RSSMRA80A01H501"_s << int(Desktop::Kind::Warning) << kCfLength
+                                   << true;
 }
 
 void TestChecks::codiceFiscaleDialog()
@@ -143,7 +146,8 @@ void TestChecks::partitaIvaDialog_data()
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("message");
     QTest::newRow("Torino") << u"01234560017"_s << int(Desktop::Kind::Information) << pivaValid(u"Torino"_s);
-    QTest::newRow("unknown office") << u"00000001032"_s << int(Desktop::Kind::Information) << pivaValid(QString());
+    QTest::newRow("unknown office") << u"00000001032"_s << int(Desktop::Kind::Information)
+                                    << pivaValid(QString());
     QTest::newRow("wrong") << u"01234560018"_s << int(Desktop::Kind::Warning) << kPivaWrong;
     QTest::newRow("letter from a caller") << u"0123456A017"_s << int(Desktop::Kind::Warning) << kPivaWrong;
     QTest::newRow("ten digits") << u"0123456001"_s << int(Desktop::Kind::Warning) << kPivaLength;
@@ -194,7 +198,8 @@ void TestChecks::callerRule_data()
     QTest::addColumn<QString>("dialogClass");
     QTest::addColumn<QString>("dialogText");
     QTest::newRow("11 digits") << u" 01234560017 "_s << false << u"TfrmPartitaIva"_s << u"01234560017"_s;
-    QTest::newRow("16 characters") << u"rssmra80a01h501u"_s << false << u"TfrmCodFisc"_s << u"rssmra80a01h501u"_s;
+    QTest::newRow("16 characters") << u"rssmra80a01h501u"_s << false << u"TfrmCodFisc"_s
+                                   << u"rssmra80a01h501u"_s;
     QTest::newRow("empty") << u"   "_s << false << u"TfrmCodFisc"_s << QString();
     QTest::newRow("partita IVA button, letters") << u"ABC"_s << true << u"TfrmPartitaIva"_s << u"ABC"_s;
     QTest::newRow("partita IVA button, empty") << QString() << true << u"TfrmPartitaIva"_s << QString();

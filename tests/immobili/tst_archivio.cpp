@@ -60,12 +60,16 @@ void pressTool(QWidget* screen, const char* name)
 
 // The export file as its shape says, written out here by hand.
 const QByteArray kHead =
-    "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" xmlns:x=\"urn:schemas-microsoft-com:office:excel\" "
+    "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" "
+    "xmlns:x=\"urn:schemas-microsoft-com:office:excel\" "
     "xmlns=\"http://www.w3.org/TR/REC-html40\"><head><meta http-equiv=\"Content-Type\" content=\"text/html; "
     "charset=windows-1252\"><!--[if gte mso 9]><xml><x:ExcelWorkbook><x:ExcelWorksheets><x:ExcelWorksheet>"
-    "<x:Name>Riepilogo Immobili</x:Name><x:WorksheetOptions><x:Selected/><x:Panes><x:Pane><x:Number>1</x:Number>"
-    "<x:ActiveRow>3</x:ActiveRow></x:Pane></x:Panes><x:ProtectContents>False</x:ProtectContents><x:ProtectObjects>"
-    "False</x:ProtectObjects><x:ProtectScenarios>False</x:ProtectScenarios></x:WorksheetOptions></x:ExcelWorksheet>"
+    "<x:Name>Riepilogo "
+    "Immobili</x:Name><x:WorksheetOptions><x:Selected/><x:Panes><x:Pane><x:Number>1</x:Number>"
+    "<x:ActiveRow>3</x:ActiveRow></x:Pane></x:Panes><x:ProtectContents>False</"
+    "x:ProtectContents><x:ProtectObjects>"
+    "False</x:ProtectObjects><x:ProtectScenarios>False</x:ProtectScenarios></x:WorksheetOptions></"
+    "x:ExcelWorksheet>"
     "</x:ExcelWorksheets></x:ExcelWorkbook></xml><![endif]--></head><body><table x:str><tr>"
     "<td style=\"text-align: left; font-weight: bold;\" width=350>Descrizione immobile</td>"
     "<td style=\"text-align: left; font-weight: bold;\" width=250>Tipologia</td>"
@@ -107,8 +111,9 @@ QList<QByteArray> emptyCells()
     return QList<QByteArray>(25);
 }
 
-const QString kExportQuestion = u"L'esportazione dei dati in Excel può richiedere diversi minuti a seconda del numero di "
-                                u"schede presenti in archivio.\r\n\r\nSi vuole esportare i dati adesso?"_s;
+const QString kExportQuestion =
+    u"L'esportazione dei dati in Excel può richiedere diversi minuti a seconda del numero di "
+    u"schede presenti in archivio.\r\n\r\nSi vuole esportare i dati adesso?"_s;
 
 } // namespace
 
@@ -130,10 +135,15 @@ void TestArchivio::searchListsMatchingCards()
 {
     ScreenFixture f;
     writeArchive(f.folder.path(),
-                 card({{u"Immobile"_s, u"Villa al mare"_s}, {u"CognomeLoc01"_s, u"ROSSI"_s}, {u"Comune01"_s, u"Milano"_s},
-                       {u"CodContratto"_s, u"TZZ21T001234000AB"_s}, {u"CognomeCon01"_s, u"Bianchi"_s},
+                 card({{u"Immobile"_s, u"Villa al mare"_s},
+                       {u"CognomeLoc01"_s, u"ROSSI"_s},
+                       {u"Comune01"_s, u"Milano"_s},
+                       {u"CodContratto"_s, u"TZZ21T001234000AB"_s},
+                       {u"CognomeCon01"_s, u"Bianchi"_s},
                        {u"DataStipula"_s, u"01/02/2021"_s}}) +
-                     card({{u"Immobile"_s, u"Appartamento"_s}, {u"CognomeLoc01"_s, u"Grossi"_s}, {u"Comune01"_s, u"Roma"_s}}) +
+                     card({{u"Immobile"_s, u"Appartamento"_s},
+                           {u"CognomeLoc01"_s, u"Grossi"_s},
+                           {u"Comune01"_s, u"Roma"_s}}) +
                      card({{u"Immobile"_s, QString(70, u'x')}, {u"CognomeLoc01"_s, u"Verdi"_s}}));
     TfrmTrovaImmobili search;
     search.show();
@@ -148,8 +158,9 @@ void TestArchivio::searchListsMatchingCards()
     const QStringList lines = search.lines();
     QCOMPARE(lines.size(), 2);
     QCOMPARE(lines[0].left(12), u"Appartamento"_s); // sorted
-    QCOMPARE(lines[1], u"Villa al mare"_s.leftJustified(60) + u"  ID: TZZ21T001234000AB  Loc. ROSSI"_s + QString(13, u' ') +
-                           u"  Con. Bianchi"_s + QString(11, u' ') + u"  Stipula: 01/02/2021"_s);
+    QCOMPARE(lines[1], u"Villa al mare"_s.leftJustified(60) + u"  ID: TZZ21T001234000AB  Loc. ROSSI"_s +
+                           QString(13, u' ') + u"  Con. Bianchi"_s + QString(11, u' ') +
+                           u"  Stipula: 01/02/2021"_s);
     QCOMPARE(lines[1].size(), 144 + 10);
 
     TfrmTrovaImmobili both;
@@ -177,7 +188,8 @@ void TestArchivio::searchOfAnEmptyArchive()
     QVERIFY(QFile::exists(f.folder.filePath(u"Immobili.pro"_s)));
     click(search.btnTrova);
     QCOMPARE(f.desktop.lastMessage(),
-             (ScriptedDesktop::Message{Desktop::Kind::Plain, u"Ricerca non applicabile: la lista non contiene nessuna voce."_s}));
+             (ScriptedDesktop::Message{Desktop::Kind::Plain,
+                                       u"Ricerca non applicabile: la lista non contiene nessuna voce."_s}));
 
     QFile::remove(f.folder.filePath(u"Immobili.pro"_s));
     QDir().mkdir(f.folder.filePath(u"Immobili.pro"_s)); // an archive that cannot be opened
@@ -223,20 +235,22 @@ void TestArchivio::doubleClickLoadsTheLaterOfIdenticalCards()
     ScreenFixture f;
     writeArchive(f.folder.path(), card({{u"Immobile"_s, u"Gemello"_s}, {u"NomeLoc01"_s, u"primo"_s}}) +
                                       card({{u"Immobile"_s, u"Altro"_s}}) +
-                                      card({{u"Immobile"_s, u"Gemello"_s}, {u"NomeLoc01"_s, u"secondo"_s},
+                                      card({{u"Immobile"_s, u"Gemello"_s},
+                                            {u"NomeLoc01"_s, u"secondo"_s},
                                             {u"File01"_s, u"foto.jpg"_s}}));
     TfrmImmobili* cardScreen = openCard();
     cardScreen->showSection(TfrmImmobili::Section::Contratto);
-    withModal([&] { pressTool(cardScreen, "cmdTrova"); }, [&](QWidget* modal) {
-        auto* search = qobject_cast<TfrmTrovaImmobili*>(modal);
-        QVERIFY(search);
-        QCOMPARE(search->lblMemory->text(), u"immobili"_s);
-        click(search->btnCerca);
-        const int row = search->lines().indexOf(search->lines().filter(u"Gemello"_s).front());
-        search->lstRecords->setCurrentRow(row);
-        search->lstRecordsDblClick();
-        QVERIFY(!search->isVisible());
-    });
+    withModal([&] { pressTool(cardScreen, "cmdTrova"); },
+              [&](QWidget* modal) {
+                  auto* search = qobject_cast<TfrmTrovaImmobili*>(modal);
+                  QVERIFY(search);
+                  QCOMPARE(search->lblMemory->text(), u"immobili"_s);
+                  click(search->btnCerca);
+                  const int row = search->lines().indexOf(search->lines().filter(u"Gemello"_s).front());
+                  search->lstRecords->setCurrentRow(row);
+                  search->lstRecordsDblClick();
+                  QVERIFY(!search->isVisible());
+              });
     QCOMPARE(FieldBehaviour::textOf(cardScreen->form().control(u"NomeLoc01"_s)), u"secondo"_s);
     QCOMPARE(control<QLabel>(cardScreen, "lblFile01")->text(), u"foto.jpg"_s);
     QCOMPARE(cardScreen->lblPosizione->text(), u"3"_s);
@@ -246,35 +260,43 @@ void TestArchivio::doubleClickLoadsTheLaterOfIdenticalCards()
 void TestArchivio::exportWritesTheGridAsItStands()
 {
     ScreenFixture f;
-    writeArchive(f.folder.path(),
-                 card({{u"Immobile"_s, u"Villa <Rosa> & \"figli\""_s}, {u"Via01"_s, u"Via"_s}, {u"Indirizzo01"_s, u"Roma"_s},
-                       {u"Civico01"_s, u"1"_s}, {u"CognomeLoc01"_s, u"Rossi"_s}, {u"ImpRata"_s, u"650"_s},
-                       {u"CentRata"_s, u"00"_s}, {u"Periodicita"_s, u"Rata canone di locazione mensile"_s}}) +
-                     card({{u"Immobile"_s, u"Box"_s}, {u"Indirizzo01"_s, u"Garibaldi"_s}}));
+    writeArchive(f.folder.path(), card({{u"Immobile"_s, u"Villa <Rosa> & \"figli\""_s},
+                                        {u"Via01"_s, u"Via"_s},
+                                        {u"Indirizzo01"_s, u"Roma"_s},
+                                        {u"Civico01"_s, u"1"_s},
+                                        {u"CognomeLoc01"_s, u"Rossi"_s},
+                                        {u"ImpRata"_s, u"650"_s},
+                                        {u"CentRata"_s, u"00"_s},
+                                        {u"Periodicita"_s, u"Rata canone di locazione mensile"_s}}) +
+                                      card({{u"Immobile"_s, u"Box"_s}, {u"Indirizzo01"_s, u"Garibaldi"_s}}));
     TfrmImmobili* cardScreen = openCard();
-    withModal([&] { pressTool(cardScreen, "cmdExcel"); }, [&](QWidget* modal) {
-        auto* exporter = qobject_cast<TfrmExpImmobili*>(modal);
-        QVERIFY(exporter);
-        QTableWidget* grid = exporter->grdRecords;
-        QCOMPARE(grid->rowCount(), 2);
-        QCOMPARE(grid->columnCount(), 26);
-        QCOMPARE(grid->item(1, 0)->text(), u"2"_s);
-        QCOMPARE(grid->horizontalHeaderItem(1)->text(), u"Descrizione Immobile"_s);
-        QVERIFY(!(grid->item(0, 1)->flags() & Qt::ItemIsEditable));
-        QVERIFY(grid->item(0, 14)->flags() & Qt::ItemIsEditable);
-        grid->item(1, 22)->setText(u"  Anna e Luca "_s); // an edited cell is exported as edited
+    withModal(
+        [&] { pressTool(cardScreen, "cmdExcel"); },
+        [&](QWidget* modal) {
+            auto* exporter = qobject_cast<TfrmExpImmobili*>(modal);
+            QVERIFY(exporter);
+            QTableWidget* grid = exporter->grdRecords;
+            QCOMPARE(grid->rowCount(), 2);
+            QCOMPARE(grid->columnCount(), 26);
+            QCOMPARE(grid->item(1, 0)->text(), u"2"_s);
+            QCOMPARE(grid->horizontalHeaderItem(1)->text(), u"Descrizione Immobile"_s);
+            QVERIFY(!(grid->item(0, 1)->flags() & Qt::ItemIsEditable));
+            QVERIFY(grid->item(0, 14)->flags() & Qt::ItemIsEditable);
+            grid->item(1, 22)->setText(u"  Anna e Luca "_s); // an edited cell is exported as edited
 
-        f.desktop.answers.enqueue(Desktop::Answer::No);
-        click(exporter->cmdEsporta);
-        QCOMPARE(f.desktop.lastMessage(), (ScriptedDesktop::Message{Desktop::Kind::Confirmation, kExportQuestion}));
-        QVERIFY(!QFile::exists(f.folder.filePath(u"Immobili.xls"_s)));
+            f.desktop.answers.enqueue(Desktop::Answer::No);
+            click(exporter->cmdEsporta);
+            QCOMPARE(f.desktop.lastMessage(),
+                     (ScriptedDesktop::Message{Desktop::Kind::Confirmation, kExportQuestion}));
+            QVERIFY(!QFile::exists(f.folder.filePath(u"Immobili.xls"_s)));
 
-        f.desktop.answers.enqueue(Desktop::Answer::Yes);
-        f.desktop.answers.enqueue(Desktop::Answer::Yes);
-        click(exporter->cmdEsporta);
-        QCOMPARE(f.desktop.lastMessage().text,
-                 u"Le schede in archivio sono state esportate con successo.\r\n\r\nSi vuole aprire il file di Excel?"_s);
-    });
+            f.desktop.answers.enqueue(Desktop::Answer::Yes);
+            f.desktop.answers.enqueue(Desktop::Answer::Yes);
+            click(exporter->cmdEsporta);
+            QCOMPARE(
+                f.desktop.lastMessage().text,
+                u"Le schede in archivio sono state esportate con successo.\r\n\r\nSi vuole aprire il file di Excel?"_s);
+        });
     const QString path = f.folder.filePath(u"Immobili.xls"_s);
     QCOMPARE(f.desktop.opened, QList<QUrl>{QUrl::fromLocalFile(path)});
 
@@ -327,9 +349,9 @@ void TestArchivio::exportThatCannotBeWrittenKeepsTheOldFile()
     writeArchive(f.folder.path(), card({{u"Immobile"_s, u"Villa"_s}}));
     TfrmExpImmobili exporter;
     exporter.show();
-    const ScriptedDesktop::Message refused{Desktop::Kind::Plain,
-                                           u"Attenzione: il sistema non permette di esportare i dati.\n\r\n\rAccertarsi "
-                                           u"che il file di Excel non sia già aperto."_s};
+    const ScriptedDesktop::Message refused{
+        Desktop::Kind::Plain, u"Attenzione: il sistema non permette di esportare i dati.\n\r\n\rAccertarsi "
+                              u"che il file di Excel non sia già aperto."_s};
     SafeWrite::failWritesForTests(true); // the disk is full
     click(exporter.cmdEsporta);
     SafeWrite::failWritesForTests(false);
@@ -358,59 +380,63 @@ void TestArchivio::attachments()
     TfrmImmobili* cardScreen = openCard();
     control<QLabel>(cardScreen, "lblDesc02")->setText(u"Vecchia descrizione"_s);
 
-    withModal([&] { pressTool(cardScreen, "cmdAllega"); }, [&](QWidget* modal) {
-        auto* dialog = qobject_cast<TfrmAllegaCartella*>(modal);
-        QVERIFY(dialog);
-        QCOMPARE(dialog->txtDesc[1]->text(), u"Vecchia descrizione"_s);
-        QVERIFY(!dialog->btnApri[0]->isEnabled());
+    withModal([&] { pressTool(cardScreen, "cmdAllega"); },
+              [&](QWidget* modal) {
+                  auto* dialog = qobject_cast<TfrmAllegaCartella*>(modal);
+                  QVERIFY(dialog);
+                  QCOMPARE(dialog->txtDesc[1]->text(), u"Vecchia descrizione"_s);
+                  QVERIFY(!dialog->btnApri[0]->isEnabled());
 
-        click(dialog->btnSfoglia[0]); // the file dialog cancelled: nothing changes
-        QCOMPARE(dialog->txtFile[0]->text(), QString());
+                  click(dialog->btnSfoglia[0]); // the file dialog cancelled: nothing changes
+                  QCOMPARE(dialog->txtFile[0]->text(), QString());
 
-        f.desktop.fileNames.enqueue(photo);
-        click(dialog->btnSfoglia[0]);
-        QCOMPARE(dialog->txtFile[0]->text(), u"facciata.jpg"_s);
-        QVERIFY(dialog->btnApri[0]->isEnabled());
-        QCOMPARE(readFile(Attachments::folder() + u"facciata.jpg"_s), QByteArray("nuova foto"));
-        QVERIFY(f.desktop.messages.isEmpty());
+                  f.desktop.fileNames.enqueue(photo);
+                  click(dialog->btnSfoglia[0]);
+                  QCOMPARE(dialog->txtFile[0]->text(), u"facciata.jpg"_s);
+                  QVERIFY(dialog->btnApri[0]->isEnabled());
+                  QCOMPARE(readFile(Attachments::folder() + u"facciata.jpg"_s), QByteArray("nuova foto"));
+                  QVERIFY(f.desktop.messages.isEmpty());
 
-        // The same name again: the question, and No keeps the folder's file.
-        QFile p(photo);
-        QVERIFY(p.open(QIODevice::WriteOnly));
-        p.write("altra foto");
-        p.close();
-        f.desktop.fileNames.enqueue(photo);
-        f.desktop.answers.enqueue(Desktop::Answer::No);
-        click(dialog->btnSfoglia[2]);
-        QCOMPARE(f.desktop.lastMessage(),
-                 (ScriptedDesktop::Message{Desktop::Kind::Confirmation,
-                                           u"Attenzione: nella cartella dei documenti allegati è presente un file con lo "
-                                           u"stesso nome.\r\n\r\nSi vuole sovrascrivere il file esistente?"_s}));
-        QCOMPARE(dialog->txtFile[2]->text(), u"facciata.jpg"_s);
-        QCOMPARE(readFile(Attachments::folder() + u"facciata.jpg"_s), QByteArray("nuova foto"));
-        f.desktop.fileNames.enqueue(photo);
-        click(dialog->btnSfoglia[2]); // Yes replaces it
-        QCOMPARE(readFile(Attachments::folder() + u"facciata.jpg"_s), QByteArray("altra foto"));
+                  // The same name again: the question, and No keeps the folder's file.
+                  QFile p(photo);
+                  QVERIFY(p.open(QIODevice::WriteOnly));
+                  p.write("altra foto");
+                  p.close();
+                  f.desktop.fileNames.enqueue(photo);
+                  f.desktop.answers.enqueue(Desktop::Answer::No);
+                  click(dialog->btnSfoglia[2]);
+                  QCOMPARE(f.desktop.lastMessage(),
+                           (ScriptedDesktop::Message{
+                               Desktop::Kind::Confirmation,
+                               u"Attenzione: nella cartella dei documenti allegati è presente un file con lo "
+                               u"stesso nome.\r\n\r\nSi vuole sovrascrivere il file esistente?"_s}));
+                  QCOMPARE(dialog->txtFile[2]->text(), u"facciata.jpg"_s);
+                  QCOMPARE(readFile(Attachments::folder() + u"facciata.jpg"_s), QByteArray("nuova foto"));
+                  f.desktop.fileNames.enqueue(photo);
+                  click(dialog->btnSfoglia[2]); // Yes replaces it
+                  QCOMPARE(readFile(Attachments::folder() + u"facciata.jpg"_s), QByteArray("altra foto"));
 
-        click(dialog->btnApri[0]);
-        QCOMPARE(f.desktop.opened, QList<QUrl>{QUrl::fromLocalFile(Attachments::folder() + u"facciata.jpg"_s)});
+                  click(dialog->btnApri[0]);
+                  QCOMPARE(f.desktop.opened,
+                           QList<QUrl>{QUrl::fromLocalFile(Attachments::folder() + u"facciata.jpg"_s)});
 
-        click(dialog->imgCancella[2]);
-        QCOMPARE(dialog->txtFile[2]->text(), QString());
-        QVERIFY(!dialog->btnApri[2]->isEnabled());
-        dialog->txtDesc[0]->setText(u" Facciata sud "_s);
-        click(dialog->btnApplica);
-    });
+                  click(dialog->imgCancella[2]);
+                  QCOMPARE(dialog->txtFile[2]->text(), QString());
+                  QVERIFY(!dialog->btnApri[2]->isEnabled());
+                  dialog->txtDesc[0]->setText(u" Facciata sud "_s);
+                  click(dialog->btnApplica);
+              });
     QCOMPARE(control<QLabel>(cardScreen, "lblFile01")->text(), u"facciata.jpg"_s);
     QCOMPARE(control<QLabel>(cardScreen, "lblDesc01")->text(), u"Facciata sud"_s);
     QCOMPARE(control<QLabel>(cardScreen, "lblFile03")->text(), QString());
     QCOMPARE(control<QLabel>(cardScreen, "lblDesc02")->text(), u"Vecchia descrizione"_s);
 
-    withModal([&] { pressTool(cardScreen, "cmdAllega"); }, [&](QWidget* modal) {
-        auto* dialog = qobject_cast<TfrmAllegaCartella*>(modal);
-        dialog->txtDesc[0]->setText(u"cambiata"_s);
-        click(dialog->btnAnnulla); // nothing handed back
-    });
+    withModal([&] { pressTool(cardScreen, "cmdAllega"); },
+              [&](QWidget* modal) {
+                  auto* dialog = qobject_cast<TfrmAllegaCartella*>(modal);
+                  dialog->txtDesc[0]->setText(u"cambiata"_s);
+                  click(dialog->btnAnnulla); // nothing handed back
+              });
     QCOMPARE(control<QLabel>(cardScreen, "lblDesc01")->text(), u"Facciata sud"_s);
 }
 

@@ -75,7 +75,8 @@ TfrmImmobili* openCard()
     return frmImmobili;
 }
 
-const ScriptedDesktop::Message kInserted{Desktop::Kind::Information, u"La scheda corrente è stata inserita in archivio."_s};
+const ScriptedDesktop::Message kInserted{Desktop::Kind::Information,
+                                         u"La scheda corrente è stata inserita in archivio."_s};
 
 } // namespace
 
@@ -126,20 +127,19 @@ void TestImmobili::recordTable()
 void TestImmobili::handBuiltRecordLoadsIntoTheCard()
 {
     ScreenFixture f;
-    writeArchive(f.folder.path(),
-                 handRecord({{0, pascal("Villa al mare")},
-                             {251, pascal("Villa")},
-                             {1060, pascal("Bianch\xEC")},
-                             {1172, pascal("MI")},
-                             {2374, pascal("RSSMRA80A01H501U")},
-                             {4342, pascal("650")},
-                             {5129, pascal("3")},
-                             {5132, "\x02\x53\xEC"},
-                             {5135, "\x02No"},
-                             {5138, "\x02\x53\xEC"},
-                             {5398, pascal("foto.jpg")},
-                             {6402, pascal("Planimetria")}}) +
-                     handRecord({{0, pascal("Box")}, {5132, "\x02No"}}));
+    writeArchive(f.folder.path(), handRecord({{0, pascal("Villa al mare")},
+                                              {251, pascal("Villa")},
+                                              {1060, pascal("Bianch\xEC")},
+                                              {1172, pascal("MI")},
+                                              {2374, pascal("RSSMRA80A01H501U")},
+                                              {4342, pascal("650")},
+                                              {5129, pascal("3")},
+                                              {5132, "\x02\x53\xEC"},
+                                              {5135, "\x02No"},
+                                              {5138, "\x02\x53\xEC"},
+                                              {5398, pascal("foto.jpg")},
+                                              {6402, pascal("Planimetria")}}) +
+                                      handRecord({{0, pascal("Box")}, {5132, "\x02No"}}));
     TfrmImmobili* card = openCard();
     press("cmdPrimo");
     QCOMPARE(textOf("txtImmobile"), u"Villa al mare"_s);
@@ -181,7 +181,8 @@ void TestImmobili::saveTwiceAppendsOnce()
 
     edit("txtImmobile")->setText(u"Appartamento in centro storico"_s);
     press("cmdSalva");
-    QCOMPARE(f.desktop.lastMessage().text, u"Le modifiche apportate alla scheda corrente sono state salvate in archivio."_s);
+    QCOMPARE(f.desktop.lastMessage().text,
+             u"Le modifiche apportate alla scheda corrente sono state salvate in archivio."_s);
 
     const QByteArray bytes = readArchive(f.folder.path());
     QCOMPARE(bytes.size(), kRecord);
@@ -200,10 +201,11 @@ void TestImmobili::saveNeedsADescription()
     edit("txtImmobile")->setText(u"   "_s);
     edit("txtUfficioTer")->setText(u"Roma 1"_s);
     press("cmdSalva");
-    QCOMPARE(f.desktop.lastMessage(),
-             (ScriptedDesktop::Message{Desktop::Kind::Warning,
-                                       u"Attenzione: per salvare la scheda è necessario indicare la descrizione "
-                                       u"dell'immobile."_s}));
+    QCOMPARE(
+        f.desktop.lastMessage(),
+        (ScriptedDesktop::Message{Desktop::Kind::Warning,
+                                  u"Attenzione: per salvare la scheda è necessario indicare la descrizione "
+                                  u"dell'immobile."_s}));
     QVERIFY(sectionShown("panImmobile"));
     QVERIFY(!sectionShown("panContratto"));
     QCOMPARE(card->focusWidget(), fieldOf("txtImmobile"));
@@ -215,20 +217,25 @@ void TestImmobili::duplicate()
     ScreenFixture f;
     TfrmImmobili* card = openCard();
     press("cmdDuplica");
-    QCOMPARE(f.desktop.lastMessage(),
-             (ScriptedDesktop::Message{Desktop::Kind::Warning,
-                                       u"Attenzione: la duplicazione di una scheda può avvenire soltanto dopo che "
-                                       u"questa è stata inserita in archivio."_s}));
+    QCOMPARE(
+        f.desktop.lastMessage(),
+        (ScriptedDesktop::Message{Desktop::Kind::Warning,
+                                  u"Attenzione: la duplicazione di una scheda può avvenire soltanto dopo che "
+                                  u"questa è stata inserita in archivio."_s}));
 
-    writeArchive(f.folder.path(), handRecord({{0, pascal("Casa")}, {1060, pascal("Verdi")}, {5132, "\x02\x53\xEC"},
-                                               {5147, pascal("atto.pdf")}, {5900, pascal("Atto")}}));
+    writeArchive(f.folder.path(), handRecord({{0, pascal("Casa")},
+                                              {1060, pascal("Verdi")},
+                                              {5132, "\x02\x53\xEC"},
+                                              {5147, pascal("atto.pdf")},
+                                              {5900, pascal("Atto")}}));
     press("cmdUltimo");
     card->showSection(TfrmImmobili::Section::Locatore);
     press("cmdDuplica");
     QCOMPARE(f.desktop.lastMessage(),
-             (ScriptedDesktop::Message{Desktop::Kind::Information,
-                                       u"E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
-                                       u"Al termine premere Salva per inserire la scheda in archivio."_s}));
+             (ScriptedDesktop::Message{
+                 Desktop::Kind::Information,
+                 u"E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
+                 u"Al termine premere Salva per inserire la scheda in archivio."_s}));
     QVERIFY(sectionShown("panImmobile"));
     QCOMPARE(card->lblPosizione->text(), QString());
     QCOMPARE(control<QLabel>(card, "lblFile01")->text(), QString());
@@ -252,12 +259,13 @@ void TestImmobili::navigationFromANewCardAndAtTheEnds()
     ScreenFixture f;
     TfrmImmobili* card = openCard();
     press("cmdAvanti"); // a missing archive is created empty
-    QCOMPARE(f.desktop.lastMessage(),
-             (ScriptedDesktop::Message{Desktop::Kind::Information, u"L'archivio non contiene nessuna scheda."_s}));
+    QCOMPARE(
+        f.desktop.lastMessage(),
+        (ScriptedDesktop::Message{Desktop::Kind::Information, u"L'archivio non contiene nessuna scheda."_s}));
     QVERIFY(QFile::exists(f.folder.filePath(u"Immobili.pro"_s)));
 
-    writeArchive(f.folder.path(), handRecord({{0, pascal("Uno")}}) + handRecord({{0, pascal("Due")}}) +
-                                      QByteArray(100, 'x'));
+    writeArchive(f.folder.path(),
+                 handRecord({{0, pascal("Uno")}}) + handRecord({{0, pascal("Due")}}) + QByteArray(100, 'x'));
     f.desktop.messages.clear();
     edit("txtImmobile")->setText(u"testo non salvato"_s);
     press("cmdAvanti");
@@ -428,7 +436,8 @@ void TestImmobili::dropDowns()
     QCOMPARE(tipologia->count(), 12);
     QCOMPARE(tipologia->itemText(11), u"Villa"_s);
     QCOMPARE(control<QComboBox>(card, "txtUtilizzo")->count(), 14);
-    QCOMPARE(control<QComboBox>(card, "txtPeriodicita")->itemText(2), u"Rata canone di locazione semestrale"_s);
+    QCOMPARE(control<QComboBox>(card, "txtPeriodicita")->itemText(2),
+             u"Rata canone di locazione semestrale"_s);
     auto* prov = control<QComboBox>(card, "txtProvDom");
     QCOMPARE(prov->count(), 112);
     QCOMPARE(prov->itemText(31), u"EE"_s);
@@ -447,17 +456,20 @@ void TestImmobili::codeButtonsAndEmail()
     TfrmImmobili* card = openCard();
     card->showSection(TfrmImmobili::Section::Conduttore);
     edit("txtCodFiscCon01")->setText(u"01234560017"_s);
-    withModal([&] { click(control<QWidget>(card, "btnCodFiscCon01")); }, [&](QWidget* modal) {
-        QCOMPARE(modal->windowTitle(), u" Controllo partita IVA"_s);
-        QCOMPARE(modal->findChild<QLineEdit*>(u"txtPartitaIva"_s)->text(), u"01234560017"_s);
-    });
+    withModal([&] { click(control<QWidget>(card, "btnCodFiscCon01")); },
+              [&](QWidget* modal) {
+                  QCOMPARE(modal->windowTitle(), u" Controllo partita IVA"_s);
+                  QCOMPARE(modal->findChild<QLineEdit*>(u"txtPartitaIva"_s)->text(), u"01234560017"_s);
+              });
     edit("txtCodFiscCon01")->setText(u"RSSMRA80A01H501U"_s);
-    withModal([&] { click(control<QWidget>(card, "btnCodFiscCon01")); }, [&](QWidget* modal) {
-        QCOMPARE(modal->findChild<QLineEdit*>(u"txtCodFisc"_s)->text(), u"RSSMRA80A01H501U"_s);
-    });
-    withModal([&] { click(control<QWidget>(card, "btnPartitaIvaCon01")); }, [&](QWidget* modal) {
-        QCOMPARE(modal->windowTitle(), u" Controllo partita IVA"_s); // even when the field is empty
-    });
+    withModal([&] { click(control<QWidget>(card, "btnCodFiscCon01")); },
+              [&](QWidget* modal) {
+                  QCOMPARE(modal->findChild<QLineEdit*>(u"txtCodFisc"_s)->text(), u"RSSMRA80A01H501U"_s);
+              });
+    withModal([&] { click(control<QWidget>(card, "btnPartitaIvaCon01")); },
+              [&](QWidget* modal) {
+                  QCOMPARE(modal->windowTitle(), u" Controllo partita IVA"_s); // even when the field is empty
+              });
 
     edit("txtEmailCon01")->setText(u"  mario.rossi@example.it "_s);
     click(control<QWidget>(card, "btnEmailCon01"));
@@ -472,7 +484,8 @@ void TestImmobili::hints()
     ScreenFixture f;
     TfrmImmobili* card = openCard();
     auto moveOver = [](QWidget* w, QPoint at = QPoint(2, 2)) {
-        QMouseEvent move(QEvent::MouseMove, at, w->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, at, w->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
         QApplication::sendEvent(w, &move);
     };
     moveOver(control<QWidget>(card, "cmdSalva"));
@@ -492,11 +505,12 @@ void TestImmobili::contextHelp()
 {
     ScreenFixture f;
     TfrmImmobili* card = openCard();
-    withModal([&] { press("cmdGuida"); }, [&](QWidget* modal) {
-        auto* help = qobject_cast<TfrmGuida*>(modal);
-        QVERIFY(help);
-        QCOMPARE(help->lblTitolo->text(), u"Archivio Immobili."_s);
-    });
+    withModal([&] { press("cmdGuida"); },
+              [&](QWidget* modal) {
+                  auto* help = qobject_cast<TfrmGuida*>(modal);
+                  QVERIFY(help);
+                  QCOMPARE(help->lblTitolo->text(), u"Archivio Immobili."_s);
+              });
     const QStringList paragraphs = TfrmImmobili::helpText().split(u"\r\n\r\n"_s);
     QCOMPARE(paragraphs.size(), 6);
     QVERIFY(paragraphs[2].contains(u"Duplica"_s));

@@ -4,8 +4,8 @@
 #include "platform/Picture.h"
 #include "platform/PrintDialog.h"
 #include "platform/SafeWrite.h"
-#include "storage/FieldBehaviour.h"
 #include "report/ReportPreview.h"
+#include "storage/FieldBehaviour.h"
 #include "support/PdfTools.h"
 #include "support/ScreenFixture.h"
 #include "support/TestMain.h"
@@ -40,7 +40,8 @@ void press(const char* name)
 
 QString printed(const char* name)
 {
-    const PreparedItem* item = frmImmobili->repScheda().preparedPages().front().find(QString::fromLatin1(name));
+    const PreparedItem* item =
+        frmImmobili->repScheda().preparedPages().front().find(QString::fromLatin1(name));
     return item ? item->text() : u"(manca)"_s;
 }
 
@@ -67,13 +68,30 @@ void TestScheda::emptyCardPrintsEveryCaptionAndSeparator()
     press("cmdPDF");
     QCOMPARE(frmImmobili->repScheda().preparedPages().size(), 1);
     QCOMPARE(printed("txtTitolo"), u"SCHEDA DATI IMMOBILE"_s);
-    const QStringList captions = {
-        u"Descrizione immobile:"_s, u"Tipologia:"_s, u"Indirizzo:"_s, u"Comune:"_s, u"Anno costruzione:"_s,
-        u"Utilizzo:"_s, u"Costituzione:"_s, u"Accessori:"_s, u"Valore di mercato:"_s,
-        u"Dati in tabelle millesimali:"_s, u"Tasse comunali:"_s, u"Dati catastali:"_s, u"Categoria catastale:"_s,
-        u"Rendita catastale:"_s, u"Locatore:"_s, u"Percentuale di possesso:"_s, u"Tel. cellulare Locatore:"_s,
-        u"Comproprietari:"_s, u"Conduttore:"_s, u"Tel. cellulare Conduttore:"_s, u"Persone conviventi:"_s,
-        u"Codice ID Contratto:"_s, u"Periodicità rata canone:"_s, u"Importo rata canone:"_s};
+    const QStringList captions = {u"Descrizione immobile:"_s,
+                                  u"Tipologia:"_s,
+                                  u"Indirizzo:"_s,
+                                  u"Comune:"_s,
+                                  u"Anno costruzione:"_s,
+                                  u"Utilizzo:"_s,
+                                  u"Costituzione:"_s,
+                                  u"Accessori:"_s,
+                                  u"Valore di mercato:"_s,
+                                  u"Dati in tabelle millesimali:"_s,
+                                  u"Tasse comunali:"_s,
+                                  u"Dati catastali:"_s,
+                                  u"Categoria catastale:"_s,
+                                  u"Rendita catastale:"_s,
+                                  u"Locatore:"_s,
+                                  u"Percentuale di possesso:"_s,
+                                  u"Tel. cellulare Locatore:"_s,
+                                  u"Comproprietari:"_s,
+                                  u"Conduttore:"_s,
+                                  u"Tel. cellulare Conduttore:"_s,
+                                  u"Persone conviventi:"_s,
+                                  u"Codice ID Contratto:"_s,
+                                  u"Periodicità rata canone:"_s,
+                                  u"Importo rata canone:"_s};
     for (int n = 1; n <= 24; ++n)
         QCOMPARE(printed(qPrintable(u"titCampo%1"_s.arg(n, 2, 10, QChar(u'0')))), captions[n - 1]);
     const std::pair<const char*, QString> separators[] = {
@@ -135,9 +153,10 @@ void TestScheda::pdfExportAndQuestion()
     f.desktop.answers.enqueue(Desktop::Answer::No);
     press("cmdPDF");
     QCOMPARE(f.desktop.lastMessage(),
-             (ScriptedDesktop::Message{Desktop::Kind::Confirmation,
-                                       u"L'esportazione della scheda in PDF è terminata con successo.\r\n\r\nSi vuole "
-                                       u"aprire il file?"_s}));
+             (ScriptedDesktop::Message{
+                 Desktop::Kind::Confirmation,
+                 u"L'esportazione della scheda in PDF è terminata con successo.\r\n\r\nSi vuole "
+                 u"aprire il file?"_s}));
     QVERIFY(f.desktop.opened.isEmpty()); // No: the file stays, nothing opens
     QVERIFY(QFile::exists(path));
 
@@ -165,14 +184,15 @@ void TestScheda::previewOpensAtFullSize()
     ScreenFixture f;
     openCard();
     setField("Immobile", u"Anteprima"_s);
-    withModal([&] { press("cmdAnteprima"); }, [&](QWidget* modal) {
-        auto* preview = qobject_cast<ReportPreview*>(modal);
-        QVERIFY(preview);
-        QCOMPARE(preview->zoom(), 1.0);
-        QCOMPARE(modal->findChild<QLabel*>(u"lblZoom"_s)->text(), u"100 %"_s);
-        click(modal->findChild<QAbstractButton*>(u"cmdZoomPiu"_s));
-        QCOMPARE(preview->zoom(), 1.25);
-    });
+    withModal([&] { press("cmdAnteprima"); },
+              [&](QWidget* modal) {
+                  auto* preview = qobject_cast<ReportPreview*>(modal);
+                  QVERIFY(preview);
+                  QCOMPARE(preview->zoom(), 1.0);
+                  QCOMPARE(modal->findChild<QLabel*>(u"lblZoom"_s)->text(), u"100 %"_s);
+                  click(modal->findChild<QAbstractButton*>(u"cmdZoomPiu"_s));
+                  QCOMPARE(preview->zoom(), 1.25);
+              });
     QCOMPARE(printed("txtCampo01"), u"Anteprima"_s);
     QVERIFY(f.desktop.messages.isEmpty());
 }
@@ -276,7 +296,8 @@ void TestScheda::printsThroughThePrintSystem()
     };
     const QImage printedPage = PdfTools::firstPage(produced, 60);
     const double same = PdfTools::meanDifference(printedPage, exported(u"Stampata davvero"_s));
-    const double other = PdfTools::meanDifference(printedPage, exported(u"Un'altra descrizione, ben piu' lunga"_s));
+    const double other =
+        PdfTools::meanDifference(printedPage, exported(u"Un'altra descrizione, ben piu' lunga"_s));
     QVERIFY2(same < 6 && same < other, qPrintable(u"%1 / %2"_s.arg(same).arg(other)));
     QImage blank(printedPage.size(), QImage::Format_Grayscale8);
     blank.fill(255);

@@ -124,8 +124,9 @@ void TestPlatform::profileReadsWindowsFiles()
     QFETCH(QString, expected);
     QTemporaryDir dir;
     const QString path = dir.filePath(u"Affitti.ini"_s);
-    writeBytes(path, "; impostazioni\r\n[Inizio numerazione]\r\nNumero = 15\r\n\r\n"
-                     "[Causali]\r\nPRIMA=Canone di locazione pi\xF9 spese\r\nSeconda=\" Spese condominiali \"\r\n");
+    writeBytes(path,
+               "; impostazioni\r\n[Inizio numerazione]\r\nNumero = 15\r\n\r\n"
+               "[Causali]\r\nPRIMA=Canone di locazione pi\xF9 spese\r\nSeconda=\" Spese condominiali \"\r\n");
     QCOMPARE(ProfileFile::read(path, section, key, u"(predefinito)"_s), expected);
     QCOMPARE(ProfileFile::read(dir.filePath(u"manca.ini"_s), section, key, u"x"_s), u"x"_s);
 }
@@ -134,15 +135,19 @@ void TestPlatform::profileWriteChangesOnlyItsLine()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"unins000.dll"_s);
-    const QByteArray before = "[Altro]\r\nvalore=1\r\n; nota \x81\x8D\r\n[ACCESSO]\r\nValore=AB12\r\nExtra=\xE8\r\n";
+    const QByteArray before =
+        "[Altro]\r\nvalore=1\r\n; nota \x81\x8D\r\n[ACCESSO]\r\nValore=AB12\r\nExtra=\xE8\r\n";
     writeBytes(path, before);
 
     ProfileFile::write(path, u"Accesso"_s, u"Valore"_s, u"FF00"_s);
-    QCOMPARE(readAll(path), QByteArray("[Altro]\r\nvalore=1\r\n; nota \x81\x8D\r\n[ACCESSO]\r\nValore=FF00\r\nExtra=\xE8\r\n"));
+    QCOMPARE(
+        readAll(path),
+        QByteArray("[Altro]\r\nvalore=1\r\n; nota \x81\x8D\r\n[ACCESSO]\r\nValore=FF00\r\nExtra=\xE8\r\n"));
 
     ProfileFile::write(path, u"altro"_s, u"Nuovo"_s, u"città"_s);
     QCOMPARE(readAll(path),
-             QByteArray("[Altro]\r\nvalore=1\r\n; nota \x81\x8D\r\nNuovo=citt\xE0\r\n[ACCESSO]\r\nValore=FF00\r\nExtra=\xE8\r\n"));
+             QByteArray("[Altro]\r\nvalore=1\r\n; nota "
+                        "\x81\x8D\r\nNuovo=citt\xE0\r\n[ACCESSO]\r\nValore=FF00\r\nExtra=\xE8\r\n"));
     QCOMPARE(ProfileFile::read(path, u"Altro"_s, u"nuovo"_s), u"città"_s);
 }
 
@@ -219,7 +224,8 @@ void TestPlatform::defaultErrorReportShowsTheFailure()
     QCoreApplication::postEvent(&receiver, new QEvent(QEvent::User));
     QCoreApplication::processEvents();
     QCOMPARE(desktop.messages.size(), 1);
-    QCOMPARE(desktop.lastMessage(), (ScriptedDesktop::Message{Desktop::Kind::Error, u"Il file Affitti.ini non è leggibile."_s}));
+    QCOMPARE(desktop.lastMessage(),
+             (ScriptedDesktop::Message{Desktop::Kind::Error, u"Il file Affitti.ini non è leggibile."_s}));
 }
 
 TARVENTO_GUI_TEST_MAIN(TestPlatform)

@@ -50,13 +50,14 @@ void TestReport::templatesAreChecked_data()
     QTest::addColumn<QByteArray>("json");
     QTest::newRow("not json") << QByteArray("{ nome");
     QTest::newRow("no pages") << QByteArray(R"({"name": "x", "pages": []})");
-    QTest::newRow("object without rect") << QByteArray(R"({"name": "x", "pages": [{"paper": [210, 297], "objects": [{"type": "line", "name": "l"}]}]})");
-    QTest::newRow("repeated name")
-        << QByteArray(R"({"name": "x", "pages": [{"paper": [210, 297], "objects": [{"type": "line", "name": "l", "rect": [0,0,1,0]}, {"type": "line", "name": "l", "rect": [0,0,1,0]}]}]})");
-    QTest::newRow("unknown type")
-        << QByteArray(R"({"name": "x", "pages": [{"paper": [210, 297], "objects": [{"type": "ellipse", "name": "e", "rect": [0,0,1,1]}]}]})");
-    QTest::newRow("picture that does not load")
-        << QByteArray(R"({"name": "x", "pages": [{"paper": [210, 297], "objects": [{"type": "picture", "name": "p", "rect": [0,0,1,1], "source": ":/manca.png"}]}]})");
+    QTest::newRow("object without rect") << QByteArray(
+        R"({"name": "x", "pages": [{"paper": [210, 297], "objects": [{"type": "line", "name": "l"}]}]})");
+    QTest::newRow("repeated name") << QByteArray(
+        R"({"name": "x", "pages": [{"paper": [210, 297], "objects": [{"type": "line", "name": "l", "rect": [0,0,1,0]}, {"type": "line", "name": "l", "rect": [0,0,1,0]}]}]})");
+    QTest::newRow("unknown type") << QByteArray(
+        R"({"name": "x", "pages": [{"paper": [210, 297], "objects": [{"type": "ellipse", "name": "e", "rect": [0,0,1,1]}]}]})");
+    QTest::newRow("picture that does not load") << QByteArray(
+        R"({"name": "x", "pages": [{"paper": [210, 297], "objects": [{"type": "picture", "name": "p", "rect": [0,0,1,1], "source": ":/manca.png"}]}]})");
 }
 
 void TestReport::templatesAreChecked()
@@ -125,7 +126,8 @@ void TestReport::listReportWithoutLines()
 
 void TestReport::tagsAndExpressions()
 {
-    ReportDocument doc = oneBox(R"({"type": "text", "name": "t", "rect": [0, 0, 600, 40], "font": ["Arial", 10], "tags": true})");
+    ReportDocument doc = oneBox(
+        R"({"type": "text", "name": "t", "rect": [0, 0, 600, 40], "font": ["Arial", 10], "tags": true})");
     TextBox& box = doc.text(u"t"_s);
     box.setText(u"<b>Data stipula:</b> 01/02/2024\r\n[DATE]"_s);
     QCOMPARE(box.lineCount(), 2);
@@ -142,12 +144,14 @@ void TestReport::tagsAndExpressions()
     box.tags = false;
     box.expressions = true;
     doc.PrepareReport();
-    QCOMPARE(doc.preparedPages().front().find(u"t"_s)->text(), u"<b>Data stipula:</b> 01/02/2024\n15/03/2024"_s);
+    QCOMPARE(doc.preparedPages().front().find(u"t"_s)->text(),
+             u"<b>Data stipula:</b> 01/02/2024\n15/03/2024"_s);
 }
 
 void TestReport::linesAreCutAtTheBoxEdge()
 {
-    ReportDocument doc = oneBox(R"({"type": "text", "name": "t", "rect": [0, 0, 100, 20], "font": ["Arial", 10]})");
+    ReportDocument doc =
+        oneBox(R"({"type": "text", "name": "t", "rect": [0, 0, 100, 20], "font": ["Arial", 10]})");
     const QString longText = u"Via Giuseppe Garibaldi numero centoventitré, scala B"_s;
     doc.text(u"t"_s).setText(longText);
     doc.PrepareReport();
@@ -185,7 +189,11 @@ void TestReport::pdfExport()
     QVERIFY(text.contains(u"Stampa eseguita in data 15/03/2024"_s));
 
     // A path that cannot be written fails with a message and leaves the old file as it was.
-    const QByteArray before = [&] { QFile f(path); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+    const QByteArray before = [&] {
+        QFile f(path);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }();
     QVERIFY_THROWS_EXCEPTION(Failure, ReportPdf::Export(report, dir.filePath(u"manca/Lista.pdf"_s)));
     QFile f(path);
     QVERIFY(f.open(QIODevice::ReadOnly));

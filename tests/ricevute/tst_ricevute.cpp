@@ -98,9 +98,10 @@ void TestRicevute::shortYearIsRefused()
         menu->txtAnnoFatture->setText(text);
         menu->btnApriFatture->setFocus();
         click(menu->btnApriFatture);
-        QCOMPARE(f.desktop.lastMessage(),
-                 (ScriptedDesktop::Message{Desktop::Kind::Warning,
-                                           u"Attenzione: indicare l'anno solare utilizzando quattro cifre."_s}));
+        QCOMPARE(
+            f.desktop.lastMessage(),
+            (ScriptedDesktop::Message{Desktop::Kind::Warning,
+                                      u"Attenzione: indicare l'anno solare utilizzando quattro cifre."_s}));
         QVERIFY(menu->isVisible());
         QCOMPARE(menu->focusWidget(), menu->txtAnnoFatture);
     }
@@ -133,17 +134,21 @@ void TestRicevute::helpTopic()
 {
     ScreenFixture f;
     TfrmMenuRicevute* menu = openMenu();
-    withModal([&] { click(menu->imgGuida); }, [&](QWidget* modal) {
-        auto* help = qobject_cast<TfrmGuida*>(modal);
-        QVERIFY(help);
-        QCOMPARE(help->lblTitolo->text(), u"Emissione di ricevute di affitto."_s);
-    });
+    withModal([&] { click(menu->imgGuida); },
+              [&](QWidget* modal) {
+                  auto* help = qobject_cast<TfrmGuida*>(modal);
+                  QVERIFY(help);
+                  QCOMPARE(help->lblTitolo->text(), u"Emissione di ricevute di affitto."_s);
+              });
     const QStringList paragraphs = TfrmMenuRicevute::helpText().split(u"\r\n\r\n"_s);
     QCOMPARE(paragraphs.size(), 5);
     QCOMPARE(paragraphs[3],
-             u"Per inserire un nuovo documento in archivio bisogna fare clic sul pulsante Nuovo, compilare i campi e "
-             u"premere Salva. E' possibile utilizzare la funzione Numerazione automatica se si vuole far partire la "
-             u"numerazione dei documenti da un numero superiore a 1. L'utente ha la possibilità di utilizzare un logo "
+             u"Per inserire un nuovo documento in archivio bisogna fare clic sul pulsante Nuovo, compilare i "
+             u"campi e "
+             u"premere Salva. E' possibile utilizzare la funzione Numerazione automatica se si vuole far "
+             u"partire la "
+             u"numerazione dei documenti da un numero superiore a 1. L'utente ha la possibilità di "
+             u"utilizzare un logo "
              u"personalizzato per rendere più professionale la stampa delle ricevute di affitto."_s);
     QVERIFY(paragraphs[4].endsWith(u"prima di stamparlo su carta."_s));
 }

@@ -26,7 +26,8 @@ Q_DECLARE_METATYPE(NavigationStep)
 namespace {
 
 // A record built by hand at the layout's offsets: Nome at 0, Seq at 11, Pagata at 17, Note at 20.
-QByteArray handRecord(const QByteArray& nome, const QByteArray& seq, const QByteArray& flag, const QByteArray& note)
+QByteArray handRecord(const QByteArray& nome, const QByteArray& seq, const QByteArray& flag,
+                      const QByteArray& note)
 {
     QByteArray bytes(51, 'x'); // bytes after each text are not significant
     auto put = [&](int offset, const QByteArray& field) { bytes.replace(offset, field.size(), field); };
@@ -84,7 +85,8 @@ struct TestCard {
 };
 
 const ScriptedDesktop::Message kAccessError{Desktop::Kind::Error, CardProtocol::accessMessage()};
-const ScriptedDesktop::Message kEmpty{Desktop::Kind::Information, u"L'archivio non contiene nessuna scheda."_s};
+const ScriptedDesktop::Message kEmpty{Desktop::Kind::Information,
+                                      u"L'archivio non contiene nessuna scheda."_s};
 
 } // namespace
 
@@ -128,7 +130,8 @@ void TestStorage::fieldsFromHandBuiltBytes()
 {
     Record r(testLayout());
     // Length above the capacity: at most the capacity is read, never past the field.
-    r.bytes() = handRecord(char(200) + QByteArray("ABCDEFGHIJKLMNOP"), pascal("  7 "), "\x02\x53\xEC", pascal("citt\xE0"));
+    r.bytes() = handRecord(char(200) + QByteArray("ABCDEFGHIJKLMNOP"), pascal("  7 "), "\x02\x53\xEC",
+                           pascal("citt\xE0"));
     QCOMPARE(r.text(u"Nome"_s), u"ABCDEFGHIJ"_s);
     QCOMPARE(r.text(u"Seq"_s), u"7"_s);
     QCOMPARE(r.flag(u"Pagata"_s), std::optional<bool>(true));
@@ -150,7 +153,9 @@ void TestStorage::fieldsWritten_data()
     QTest::addColumn<QByteArray>("stored");
     QTest::newRow("trimmed") << u"  Rossi \t"_s << pascal("Rossi");
     QTest::newRow("cut to capacity") << u"Abcdefghijklmno"_s << pascal("Abcdefghij");
-    QTest::newRow("missing character") << u"Łódź"_s << pascal("?\xF3" "d?");
+    QTest::newRow("missing character") << u"Łódź"_s
+                                       << pascal("?\xF3"
+                                                 "d?");
     QTest::newRow("empty") << QString() << pascal("");
 }
 
@@ -245,7 +250,8 @@ void TestStorage::navigationTable_data()
     QTest::newRow("next, card 2") << B::Next << 2 << 5 << load(3);
     QTest::newRow("next, last card") << B::Next << 5 << 5 << nothing;
     QTest::newRow("next, beyond the end") << B::Next << 7 << 5 << nothing;
-    QTest::newRow("next, empty, new card") << B::Next << 0 << 0 << NavigationStep{Kind::ClearThenEmptyArchive};
+    QTest::newRow("next, empty, new card")
+        << B::Next << 0 << 0 << NavigationStep{Kind::ClearThenEmptyArchive};
     QTest::newRow("next, empty, card 1") << B::Next << 1 << 0 << NavigationStep{Kind::ClearThenEmptyArchive};
     QTest::newRow("last, new card") << B::Last << 0 << 5 << load(5);
     QTest::newRow("last, card 5") << B::Last << 5 << 5 << load(5);
@@ -258,7 +264,8 @@ void TestStorage::navigationTable()
     QFETCH(int, position);
     QFETCH(int, count);
     QFETCH(NavigationStep, step);
-    const NavigationStep got = navigationStep(button, position ? std::optional<int>(position) : std::nullopt, count);
+    const NavigationStep got =
+        navigationStep(button, position ? std::optional<int>(position) : std::nullopt, count);
     QCOMPARE(int(got.kind), int(step.kind));
     QCOMPARE(got.position, step.position);
 }
@@ -275,14 +282,16 @@ void TestStorage::saveAppendsThenOverwrites()
     QVERIFY(card.protocol.save());
     QCOMPARE(card.position->text(), u"1"_s);
     QCOMPARE(desktop.lastMessage(),
-             (ScriptedDesktop::Message{Desktop::Kind::Information, u"La scheda corrente è stata inserita in archivio."_s}));
+             (ScriptedDesktop::Message{Desktop::Kind::Information,
+                                       u"La scheda corrente è stata inserita in archivio."_s}));
 
     card.note->setText(u"secondo salvataggio"_s);
     QVERIFY(card.protocol.save());
     QCOMPARE(card.position->text(), u"1"_s);
     QCOMPARE(desktop.lastMessage(),
-             (ScriptedDesktop::Message{Desktop::Kind::Information,
-                                       u"Le modifiche apportate alla scheda corrente sono state salvate in archivio."_s}));
+             (ScriptedDesktop::Message{
+                 Desktop::Kind::Information,
+                 u"Le modifiche apportate alla scheda corrente sono state salvate in archivio."_s}));
 
     const QByteArray bytes = readFile(path);
     QCOMPARE(bytes.size(), 51); // appended once, then overwritten
@@ -369,7 +378,8 @@ void TestStorage::failuresLeaveTheCardAsItWas()
     card.position->clear();
     QVERIFY(!card.protocol.save());
     QCOMPARE(card.position->text(), QString()); // the next save tries the same append again
-    QCOMPARE(desktop.lastMessage(), (ScriptedDesktop::Message{Desktop::Kind::Warning, CardProtocol::accessMessage()}));
+    QCOMPARE(desktop.lastMessage(),
+             (ScriptedDesktop::Message{Desktop::Kind::Warning, CardProtocol::accessMessage()}));
     QCOMPARE(readFile(path).size(), 102);
 
     ArchiveFile::failForTests(ArchiveFile::Step::Open);
@@ -391,9 +401,10 @@ void TestStorage::failuresLeaveTheCardAsItWas()
 
 void TestStorage::accessMessageText()
 {
-    QCOMPARE(CardProtocol::accessMessage(),
-             u"Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere i "
-             u"privilegi di scrittura nella cartella di installazione del programma."_s);
+    QCOMPARE(
+        CardProtocol::accessMessage(),
+        u"Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere i "
+        u"privilegi di scrittura nella cartella di installazione del programma."_s);
 }
 
 void TestStorage::twoProcessesAppending()
@@ -435,15 +446,22 @@ void TestStorage::listMatching_data()
     QTest::addColumn<QStringList>("fields");
     QTest::addColumn<bool>("listed");
     const QStringList rossi{u"ROSSI"_s, u"Milano"_s};
-    QTest::newRow("substring anywhere") << QStringList{u"ross"_s, QString()} << QStringList{u"Grossi"_s, u"x"_s} << true;
-    QTest::newRow("capitals typed, small stored") << QStringList{u"ROSSI"_s, QString()} << QStringList{u"rossi"_s, u""_s} << true;
+    QTest::newRow("substring anywhere")
+        << QStringList{u"ross"_s, QString()} << QStringList{u"Grossi"_s, u"x"_s} << true;
+    QTest::newRow("capitals typed, small stored")
+        << QStringList{u"ROSSI"_s, QString()} << QStringList{u"rossi"_s, u""_s} << true;
     QTest::newRow("both criteria needed") << QStringList{u"rossi"_s, u"milano"_s} << rossi << true;
     QTest::newRow("one of two is not enough") << QStringList{u"rossi"_s, u"roma"_s} << rossi << false;
-    QTest::newRow("accented letters as they are") << QStringList{u"CITTÀ"_s, QString()} << QStringList{u"città"_s, u""_s} << false;
-    QTest::newRow("accented letters equal") << QStringList{u"città"_s, QString()} << QStringList{u"Città Alta"_s, u""_s} << true;
-    QTest::newRow("criterion with a blank is searched with it") << QStringList{u"rossi "_s, QString()} << rossi << false;
-    QTest::newRow("blank criterion: unused but searched") << QStringList{u"  "_s, u"milano"_s} << QStringList{u"a  b"_s, u"Milano"_s} << true;
-    QTest::newRow("all empty lists everything") << QStringList{QString(), QString()} << QStringList{u"x"_s, u"y"_s} << true;
+    QTest::newRow("accented letters as they are")
+        << QStringList{u"CITTÀ"_s, QString()} << QStringList{u"città"_s, u""_s} << false;
+    QTest::newRow("accented letters equal")
+        << QStringList{u"città"_s, QString()} << QStringList{u"Città Alta"_s, u""_s} << true;
+    QTest::newRow("criterion with a blank is searched with it")
+        << QStringList{u"rossi "_s, QString()} << rossi << false;
+    QTest::newRow("blank criterion: unused but searched")
+        << QStringList{u"  "_s, u"milano"_s} << QStringList{u"a  b"_s, u"Milano"_s} << true;
+    QTest::newRow("all empty lists everything")
+        << QStringList{QString(), QString()} << QStringList{u"x"_s, u"y"_s} << true;
 }
 
 void TestStorage::listMatching()
@@ -462,12 +480,14 @@ void TestStorage::listLinesAndOrder()
     QStringList lines{u"villa"_s, u"Appartamento"_s, u"_box"_s, u"Zeta"_s, u"ápice"_s, u"appartamento"_s};
     ListSearch::sortLines(lines);
     // a to z fold to capitals, then plain character codes: "_" (95) after the capitals.
-    QCOMPARE(lines, (QStringList{u"Appartamento"_s, u"appartamento"_s, u"villa"_s, u"Zeta"_s, u"_box"_s, u"ápice"_s}));
+    QCOMPARE(lines, (QStringList{u"Appartamento"_s, u"appartamento"_s, u"villa"_s, u"Zeta"_s, u"_box"_s,
+                                 u"ápice"_s}));
 }
 
 void TestStorage::findNext()
 {
-    const QStringList lines{u"uno"_s, u"due"_s, u"Verdi Mario"_s, u"tre"_s, u"quattro"_s, u"Via Verdi"_s, u"sei"_s};
+    const QStringList lines{u"uno"_s,     u"due"_s,       u"Verdi Mario"_s, u"tre"_s,
+                            u"quattro"_s, u"Via Verdi"_s, u"sei"_s};
     QString last;
     int selected = -1;
     for (int expected : {2, 5, 2}) {

@@ -2,9 +2,9 @@
 
 #include <QImage>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 // Reads PDFs back with poppler's tools, as a person's viewer would see them.
 namespace PdfTools {
@@ -17,8 +17,14 @@ inline QString run(const QString& program, const QStringList& arguments)
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
-inline QString info(const QString& path) { return run(QStringLiteral("pdfinfo"), {path}); }
-inline QString text(const QString& path) { return run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")}); }
+inline QString info(const QString& path)
+{
+    return run(QStringLiteral("pdfinfo"), {path});
+}
+inline QString text(const QString& path)
+{
+    return run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+}
 
 // The first page as a grey picture at a low resolution, for comparing two PDFs by eye.
 inline QImage firstPage(const QString& path, int dpi = 30)

@@ -22,7 +22,8 @@ struct ScreenFixture {
     ScreenFixture()
     {
         ExeFolder::setForTests(folder.path());
-        QFile::copy(QStringLiteral(SOURCE_DIR "/resources/unins000.dll"), folder.filePath(QStringLiteral("unins000.dll")));
+        QFile::copy(QStringLiteral(SOURCE_DIR "/resources/unins000.dll"),
+                    folder.filePath(QStringLiteral("unins000.dll")));
         Clock::setFixedForTests(QDateTime(QDate(2024, 3, 15), QTime(9, 30)));
         ScreenRegistry::createAll();
     }

@@ -32,8 +32,9 @@ public:
         messages.append({kind, text});
         if (!answers.isEmpty())
             return answers.dequeue();
-        return buttons == Desktop::Buttons::YesNo || buttons == Desktop::Buttons::YesNoCancel ? Desktop::Answer::Yes
-                                                                                              : Desktop::Answer::Ok;
+        return buttons == Desktop::Buttons::YesNo || buttons == Desktop::Buttons::YesNoCancel
+                   ? Desktop::Answer::Yes
+                   : Desktop::Answer::Ok;
     }
     std::optional<QString> inputBox(const QString&, const QString&, const QString& initial) override
     {
@@ -46,7 +47,10 @@ public:
     void openUrl(const QUrl& url) override { opened.append(url); }
     void terminate() override { ++terminations; }
 
-    Message lastMessage() const { return messages.isEmpty() ? Message{Desktop::Kind::Plain, QString()} : messages.last(); }
+    Message lastMessage() const
+    {
+        return messages.isEmpty() ? Message{Desktop::Kind::Plain, QString()} : messages.last();
+    }
 };
 
 inline char* toString(const ScriptedDesktop::Message& m)
