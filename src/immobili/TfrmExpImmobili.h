@@ -1,6 +1,6 @@
 #pragma once
 
-#include "storage/ExportScreen.h"
+#include "report/ExportScreen.h"
 
 // The property archive shown as a grid and exported to Immobili.xls.
 class TfrmExpImmobili : public ExportScreen {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "storage/ListScreen.h"
+#include "report/ListScreen.h"
 
 // Finds property cards by up to ten criteria. Opened with "immobili" it loads the chosen
 // card into the property card screen.

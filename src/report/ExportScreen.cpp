@@ -1,12 +1,12 @@
 #include "ExportScreen.h"
 
-#include "FieldBehaviour.h"
-#include "ListSearch.h"
 #include "platform/Desktop.h"
 #include "platform/ExeFolder.h"
 #include "platform/HelpTopics.h"
 #include "platform/Picture.h"
 #include "platform/TfrmGuida.h"
+#include "storage/FieldBehaviour.h"
+#include "storage/ListSearch.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

@@ -1,14 +1,14 @@
 #include "ListScreen.h"
 
-#include "CardProtocol.h"
-#include "FieldBehaviour.h"
-#include "ListSearch.h"
+#include "ListReport.h"
+#include "ReportOutput.h"
 #include "platform/Desktop.h"
 #include "platform/Formats.h"
 #include "platform/Picture.h"
 #include "platform/Text.h"
-#include "report/ListReport.h"
-#include "report/ReportOutput.h"
+#include "storage/CardProtocol.h"
+#include "storage/FieldBehaviour.h"
+#include "storage/ListSearch.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>

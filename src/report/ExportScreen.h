@@ -1,8 +1,8 @@
 #pragma once
 
-#include "RecordLayout.h"
+#include "Spreadsheet.h"
 #include "platform/Screen.h"
-#include "report/Spreadsheet.h"
+#include "storage/RecordLayout.h"
 
 #include <functional>
 
