@@ -1,5 +1,6 @@
 #include "TfrmImmobili.h"
 
+#include "ImmobiliCardLayout.h"
 #include "ImmobiliScreens.h"
 #include "SchedaImmobile.h"
 #include "SchedaReport.h"
@@ -19,6 +20,7 @@
 #include "report/ReportPdf.h"
 #include "storage/ArchiveFile.h"
 #include "storage/FieldBehaviour.h"
+#include "storage/ToolBar.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -29,107 +31,6 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-using Rows = QList<QStringList>;
-
-// Where each field stands on the card; the record order (and so Enter and Tab) is the table's.
-const Rows kImmobileRows = {
-    {u"Immobile"_s},
-    {u"Tipologia"_s, u"Utilizzo"_s, u"Accatasta01"_s},
-    {u"Via01"_s, u"Indirizzo01"_s, u"Civico01"_s},
-    {u"Comune01"_s, u"Prov01"_s, u"Cap01"_s, u"Zona01"_s},
-    {u"Scala01"_s, u"Interno01"_s, u"Piano01"_s, u"AnnoCostruz01"_s},
-    {u"Volume"_s, u"Superficie"_s, u"Vani"_s, u"Mercato"_s},
-    {u"Accessori"_s},
-    {u"Condominio"_s},
-    {u"Tasse"_s},
-    {u"#Dati catastali"_s},
-    {u"Pert01"_s, u"CodComune01"_s, u"TU01"_s, u"IP01"_s, u"SezUrb01"_s},
-    {u"Foglio01"_s, u"ParticellaA01"_s, u"ParticellaB01"_s, u"Subalterno01"_s, u"Categoria01"_s},
-    {u"ImpRend01"_s, u"CentRend01"_s, u"'euro"_s},
-    {u"#"_s}};
-
-const Rows kLocatoreRows = {
-    {u"CognomeLoc01"_s, u"NomeLoc01"_s, u"SessoLoc01"_s},
-    {u"CodFiscLoc01"_s, u"@btnCodFiscLoc01"_s, u"PartitaIvaLoc01"_s, u"@btnPartitaIvaLoc01"_s},
-    {u"ComuneLoc01"_s, u"ProvLoc01"_s, u"DataNascLoc01"_s},
-    {u"ComuneDom"_s, u"ProvDom"_s, u"CapLoc01"_s},
-    {u"ViaDom"_s, u"ImpPoss01"_s, u"CentPoss01"_s},
-    {u"TelCasaLoc01"_s, u"TelUffLoc01"_s},
-    {u"TelCelLoc01"_s, u"FaxLoc01"_s},
-    {u"EmailLoc01"_s, u"@btnEmailLoc01"_s},
-    {u"Comproprietari"_s},
-    {u"#Rappresentante legale"_s},
-    {u"CognomeRap"_s, u"NomeRap"_s},
-    {u"CodFiscRap"_s, u"@btnCodFiscRap"_s, u"CodCarica"_s},
-    {u"#"_s},
-    {u"#Agenzia immobiliare"_s},
-    {u"Agenzia"_s, u"RecapitoAge"_s},
-    {u"ContattoAge"_s},
-    {u"ClausoleAge"_s},
-    {u"#"_s}};
-
-const Rows kConduttoreRows = {
-    {u"CognomeCon01"_s, u"NomeCon01"_s, u"SessoCon01"_s},
-    {u"CodFiscCon01"_s, u"@btnCodFiscCon01"_s, u"PartitaIvaCon01"_s, u"@btnPartitaIvaCon01"_s},
-    {u"ComuneCon01"_s, u"ProvCon01"_s, u"DataNascCon01"_s},
-    {u"ComuneRes"_s, u"ProvRes"_s, u"CapCon01"_s},
-    {u"ViaRes"_s},
-    {u"RecapitoCon"_s},
-    {u"TelCasaCon01"_s, u"TelUffCon01"_s},
-    {u"TelCelCon01"_s, u"FaxCon01"_s},
-    {u"EmailCon01"_s, u"@btnEmailCon01"_s},
-    {u"Conviventi"_s},
-    {u"Criteri"_s},
-    {u"Pagamento"_s},
-    {u"StatoImm"_s},
-    {u"VisitaImm"_s},
-    {u"Pattuizioni"_s}};
-
-const Rows kContrattoRows = {
-    {u"UfficioTer"_s, u"TipoContratto"_s, u"DataStipula"_s},
-    {u"ImpCanone"_s, u"CentCanone"_s, u"ScadeRata"_s, u"Periodicita"_s},
-    {u"ImpRata"_s, u"CentRata"_s, u"'Cedolare:"_s, u"CedSi01"_s, u"CedNo01"_s},
-    {u"ContrIva"_s, u"Sospensiva"_s},
-    {u"#Registrazione"_s},
-    {u"CodContratto"_s},
-    {u"CodUff"_s, u"AnnoAdemp"_s, u"SerieAdemp"_s, u"NumAdemp"_s, u"SottonumAdemp"_s},
-    {u"NumPagine"_s, u"NumCopie"_s, u"Esenzioni"_s, u"DataReg"_s},
-    {u"ImpRegistro"_s, u"CentRegistro"_s, u"ScadeRegistro"_s},
-    {u"#"_s},
-    {u"DurataDAL"_s, u"DurataAL"_s},
-    {u"DurataCon"_s, u"DurataPro"_s},
-    {u"Impianti"_s},
-    {u"Collaudo"_s},
-    {u"ImpCauzione"_s, u"CentCauzione"_s, u"RateCauzione"_s, u"'rate canone."_s},
-    {u"#Allegati al contratto"_s},
-    {u"Inventari"_s, u"Quietanze"_s, u"Mappe"_s},
-    {u"#"_s}};
-
-struct SectionInfo {
-    const char* panel;
-    const char* blue;
-    const char* red;
-    QString title;
-    QString hint;
-};
-
-const SectionInfo kSections[] = {
-    {"panImmobile", "cmdImmobile_Blu", "cmdImmobile_Red", u"DATI DELL'IMMOBILE"_s,
-     u"Visualizza la sezione relativa ai dati dell'immobile."_s},
-    {"panLocatore", "cmdLocatore_Blu", "cmdLocatore_Red", u"DATI DEL LOCATORE"_s,
-     u"Visualizza la sezione relativa ai dati del Locatore."_s},
-    {"panConduttore", "cmdConduttore_Blu", "cmdConduttore_Red", u"DATI DEL CONDUTTORE"_s,
-     u"Visualizza la sezione relativa ai dati del Conduttore."_s},
-    {"panContratto", "cmdContratto_Blu", "cmdContratto_Red", u"RIFERIMENTI DEL CONTRATTO"_s,
-     u"Visualizza la sezione relativa ai riferimenti del contratto."_s}};
-
-const QString kToolGroupStyle =
-    u"QFrame#toolGroup { background: white; border: 1px solid #9DB6D3; border-radius: 6px; }"_s;
-
-} // namespace
 
 TfrmImmobili::TfrmImmobili(QWidget* parent)
     : ApplicationScreen(u" Tarvento 5.0 - Archivio immobili"_s, parent)
@@ -171,102 +72,54 @@ QWidget* TfrmImmobili::field(const char* name) const
     return m_form->control(QString::fromLatin1(name));
 }
 
-QToolButton* TfrmImmobili::toolButton(const char* name, const QString& icon, const QString& text,
-                                      const QString& hint)
-{
-    auto* button = new QToolButton(this);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setIcon(Pictures::icon(icon));
-    button->setIconSize(QSize(32, 32));
-    button->setText(text);
-    button->setToolTip(hint);
-    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    button->setAutoRaise(true);
-    button->setCursor(Qt::PointingHandCursor);
-    button->setMinimumWidth(64);
-    FieldBehaviour::hint(button, panInfo, hint);
-    return button;
-}
-
 QWidget* TfrmImmobili::buildToolBar()
 {
-    auto* bar = new QWidget(this);
-    auto* row = new QHBoxLayout(bar);
-    row->setContentsMargins(0, 0, 0, 0);
-    auto group = [&](std::initializer_list<QWidget*> members) {
-        auto* frame = new QFrame(bar);
-        frame->setObjectName(u"toolGroup"_s);
-        frame->setStyleSheet(kToolGroupStyle);
-        auto* inner = new QHBoxLayout(frame);
-        inner->setContentsMargins(4, 2, 4, 2);
-        inner->setSpacing(0);
-        for (QWidget* w : members)
-            inner->addWidget(w);
-        FieldBehaviour::noHint(frame, panInfo);
-        row->addWidget(frame);
-    };
-
-    QToolButton* cmdNuovo = toolButton("cmdNuovo", u"new"_s, u"Nuovo"_s,
-                                       u"Prepara la schermata per l'inserimento di una nuova scheda."_s);
-    QToolButton* cmdDuplica = toolButton(
-        "cmdDuplica", u"duplicate"_s, u"Duplica"_s,
-        u"Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti."_s);
-    QToolButton* cmdSalva =
-        toolButton("cmdSalva", u"save"_s, u"Salva"_s, u"Salva o aggiorna la scheda corrente."_s);
-    QToolButton* cmdTrova = toolButton("cmdTrova", u"find"_s, u"Trova"_s, u"Trova una scheda in archivio."_s);
-    QToolButton* cmdAllega =
-        toolButton("cmdAllega", u"attach"_s, u"Allega"_s, u"Allega file alla scheda corrente."_s);
-    QToolButton* cmdAnteprima = toolButton("cmdAnteprima", u"preview"_s, u"Anteprima"_s,
-                                           u"Visualizza l'anteprima di stampa della scheda corrente."_s);
-    QToolButton* cmdStampa =
-        toolButton("cmdStampa", u"print"_s, u"Stampa"_s, u"Stampa la scheda corrente."_s);
-    QToolButton* cmdPDF =
-        toolButton("cmdPDF", u"pdf"_s, u"PDF"_s, u"Esporta la scheda corrente in formato PDF."_s);
-    QToolButton* cmdPrimo =
-        toolButton("cmdPrimo", u"first"_s, u"Prima"_s, u"Visualizza la prima scheda in archivio."_s);
-    QToolButton* cmdIndietro = toolButton("cmdIndietro", u"previous"_s, u"Indietro"_s,
-                                          u"Visualizza la scheda precedente in archivio."_s);
-    QToolButton* cmdAvanti =
-        toolButton("cmdAvanti", u"next"_s, u"Avanti"_s, u"Visualizza la scheda successiva in archivio."_s);
-    QToolButton* cmdUltimo =
-        toolButton("cmdUltimo", u"last"_s, u"Ultima"_s, u"Visualizza l'ultima scheda in archivio."_s);
-    QToolButton* cmdExcel = toolButton("cmdExcel", u"excel"_s, u"Excel"_s,
-                                       u"Esporta le schede in archivio in un file di Microsoft Excel."_s);
-    QToolButton* cmdGuida = toolButton("cmdGuida", u"help"_s, u"Guida"_s,
-                                       u"Visualizza la pagina della guida in linea sensibile al contesto."_s);
-    QToolButton* cmdEsci =
-        toolButton("cmdEsci", u"exit"_s, u"Esci"_s, u"Esci dalla schermata di lavoro corrente."_s);
+    using Nav = NavigationButton;
+    auto navigate = [this](Nav button) { return [this, button] { m_protocol->navigate(button); }; };
+    auto* bar = new ToolBar(this, panInfo);
+    bar->addGroup(QList<ToolBar::Button>{
+        {"cmdNuovo", u"new"_s, u"Nuovo"_s, u"Prepara la schermata per l'inserimento di una nuova scheda."_s,
+         [this] { cmdNuovoClick(); }},
+        {"cmdDuplica", u"duplicate"_s, u"Duplica"_s,
+         u"Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti."_s,
+         [this] { cmdDuplicaClick(); }},
+        {"cmdSalva", u"save"_s, u"Salva"_s, u"Salva o aggiorna la scheda corrente."_s,
+         [this] { cmdSalvaClick(); }}});
+    bar->addGroup(QList<ToolBar::Button>{{"cmdTrova", u"find"_s, u"Trova"_s,
+                                          u"Trova una scheda in archivio."_s, [this] { cmdTrovaClick(); }}});
+    bar->addGroup(QList<ToolBar::Button>{
+        {"cmdAllega", u"attach"_s, u"Allega"_s, u"Allega file alla scheda corrente."_s,
+         [this] { cmdAllegaClick(); }},
+        {"cmdAnteprima", u"preview"_s, u"Anteprima"_s,
+         u"Visualizza l'anteprima di stampa della scheda corrente."_s, [this] { cmdAnteprimaClick(); }},
+        {"cmdStampa", u"print"_s, u"Stampa"_s, u"Stampa la scheda corrente."_s, [this] { cmdStampaClick(); }},
+        {"cmdPDF", u"pdf"_s, u"PDF"_s, u"Esporta la scheda corrente in formato PDF."_s,
+         [this] { cmdPDFClick(); }}});
 
     lblPosizione = new QLabel(this);
     lblPosizione->setObjectName(u"lblPosizione"_s);
     lblPosizione->setAlignment(Qt::AlignCenter);
     lblPosizione->setMinimumWidth(48);
     lblPosizione->setStyleSheet(u"font: bold 14pt; color: #1F3A68;"_s);
-
-    group({cmdNuovo, cmdDuplica, cmdSalva});
-    group({cmdTrova});
-    group({cmdAllega, cmdAnteprima, cmdStampa, cmdPDF});
-    group({cmdPrimo, cmdIndietro, lblPosizione, cmdAvanti, cmdUltimo});
-    group({cmdExcel});
-    row->addStretch();
-    group({cmdGuida, cmdEsci});
-
-    connect(cmdNuovo, &QToolButton::clicked, this, &TfrmImmobili::cmdNuovoClick);
-    connect(cmdDuplica, &QToolButton::clicked, this, &TfrmImmobili::cmdDuplicaClick);
-    connect(cmdSalva, &QToolButton::clicked, this, &TfrmImmobili::cmdSalvaClick);
-    connect(cmdPrimo, &QToolButton::clicked, this, [this] { m_protocol->navigate(NavigationButton::First); });
-    connect(cmdIndietro, &QToolButton::clicked, this,
-            [this] { m_protocol->navigate(NavigationButton::Previous); });
-    connect(cmdAvanti, &QToolButton::clicked, this, [this] { m_protocol->navigate(NavigationButton::Next); });
-    connect(cmdUltimo, &QToolButton::clicked, this, [this] { m_protocol->navigate(NavigationButton::Last); });
-    connect(cmdGuida, &QToolButton::clicked, this, &TfrmImmobili::cmdGuidaClick);
-    connect(cmdStampa, &QToolButton::clicked, this, &TfrmImmobili::cmdStampaClick);
-    connect(cmdAnteprima, &QToolButton::clicked, this, &TfrmImmobili::cmdAnteprimaClick);
-    connect(cmdPDF, &QToolButton::clicked, this, &TfrmImmobili::cmdPDFClick);
-    connect(cmdTrova, &QToolButton::clicked, this, &TfrmImmobili::cmdTrovaClick);
-    connect(cmdExcel, &QToolButton::clicked, this, &TfrmImmobili::cmdExcelClick);
-    connect(cmdAllega, &QToolButton::clicked, this, &TfrmImmobili::cmdAllegaClick);
-    connect(cmdEsci, &QToolButton::clicked, this, &QWidget::close);
+    bar->addGroup(QList<QWidget*>{
+        bar->add({"cmdPrimo", u"first"_s, u"Prima"_s, u"Visualizza la prima scheda in archivio."_s,
+                  navigate(Nav::First)}),
+        bar->add({"cmdIndietro", u"previous"_s, u"Indietro"_s,
+                  u"Visualizza la scheda precedente in archivio."_s, navigate(Nav::Previous)}),
+        lblPosizione,
+        bar->add({"cmdAvanti", u"next"_s, u"Avanti"_s, u"Visualizza la scheda successiva in archivio."_s,
+                  navigate(Nav::Next)}),
+        bar->add({"cmdUltimo", u"last"_s, u"Ultima"_s, u"Visualizza l'ultima scheda in archivio."_s,
+                  navigate(Nav::Last)})});
+    bar->addGroup(QList<ToolBar::Button>{{"cmdExcel", u"excel"_s, u"Excel"_s,
+                                          u"Esporta le schede in archivio in un file di Microsoft Excel."_s,
+                                          [this] { cmdExcelClick(); }}});
+    bar->addStretch();
+    bar->addGroup(QList<ToolBar::Button>{
+        {"cmdGuida", u"help"_s, u"Guida"_s,
+         u"Visualizza la pagina della guida in linea sensibile al contesto."_s, [this] { cmdGuidaClick(); }},
+        {"cmdEsci", u"exit"_s, u"Esci"_s, u"Esci dalla schermata di lavoro corrente."_s,
+         [this] { close(); }}});
     return bar;
 }
 
@@ -278,15 +131,15 @@ QWidget* TfrmImmobili::buildSectionHeaders()
     auto* grid = new QGridLayout;
     grid->setSpacing(4);
     for (int i = 0; i < 4; ++i) {
-        const SectionInfo& s = kSections[i];
-        auto* blue = new Picture(QString::fromLatin1(s.blue), QString(), QSize(284, 33), block);
+        const ImmobiliCardLayout::Section& s = ImmobiliCardLayout::sections()[i];
+        auto* blue = new Picture(QString::fromLatin1(s.blueHeader), QString(), QSize(284, 33), block);
         blue->setText(s.title);
         blue->setStyleSheet(
             u"background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #3C7BC4, stop:1 #1F4E8C);"
             u"color: white; font: bold 11pt 'Verdana'; border-radius: 4px;"_s);
         blue->setClickable(true);
         FieldBehaviour::hint(blue, panInfo, s.hint);
-        auto* red = new Picture(QString::fromLatin1(s.red), QString(), QSize(284, 33), block);
+        auto* red = new Picture(QString::fromLatin1(s.redHeader), QString(), QSize(284, 33), block);
         red->setText(s.title);
         red->setStyleSheet(
             u"background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #D9534F, stop:1 #A8322E);"
@@ -356,9 +209,9 @@ QWidget* TfrmImmobili::buildSections()
     auto* area = new QWidget(this);
     auto* stack = new QGridLayout(area);
     stack->setContentsMargins(0, 0, 0, 0);
-    const Rows* rows[] = {&kImmobileRows, &kLocatoreRows, &kConduttoreRows, &kContrattoRows};
     for (int i = 0; i < 4; ++i) {
-        QWidget* panel = m_form->buildSection(QString::fromLatin1(kSections[i].panel), *rows[i], area);
+        const ImmobiliCardLayout::Section& section = ImmobiliCardLayout::sections()[i];
+        QWidget* panel = m_form->buildSection(QString::fromLatin1(section.panel), section.rows, area);
         panel->setAutoFillBackground(true);
         panel->setPalette(QPalette(QColor(0xF7, 0xFA, 0xFD)));
         FieldBehaviour::noHint(panel, panInfo);

@@ -47,7 +47,6 @@ private:
     QWidget* buildToolBar();
     QWidget* buildSectionHeaders();
     QWidget* buildSections();
-    QToolButton* toolButton(const char* name, const QString& icon, const QString& text, const QString& hint);
     void addFieldHelpers();
     void clearCard();
     void fillReport();

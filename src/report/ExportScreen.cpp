@@ -7,6 +7,7 @@
 #include "platform/TfrmGuida.h"
 #include "storage/FieldBehaviour.h"
 #include "storage/ListSearch.h"
+#include "storage/ToolBar.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -32,29 +33,21 @@ ExportScreen::ExportScreen(Setup setup, QWidget* owner)
     panInfo->setObjectName(u"panInfo"_s);
     panInfo->setStyleSheet(u"background: #6A5ACD; color: white; font: 11pt; padding: 4px 10px;"_s);
 
-    auto* bar = new QHBoxLayout;
-    bar->addWidget(new Picture(u"imgLogo"_s, u"logo"_s, QSize(260, 61), this));
-    bar->addStretch();
-    auto tool = [&](const char* name, const QString& icon, const QString& text, const QString& hint) {
-        auto* b = new QToolButton(this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setIcon(Pictures::icon(icon));
-        b->setIconSize(QSize(32, 32));
-        b->setText(text);
-        b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        b->setAutoRaise(true);
-        b->setCursor(Qt::PointingHandCursor);
-        b->setToolTip(hint);
-        FieldBehaviour::hint(b, panInfo, hint);
-        bar->addWidget(b);
-        return b;
-    };
+    auto* top = new QHBoxLayout;
+    top->addWidget(new Picture(u"imgLogo"_s, u"logo"_s, QSize(260, 61), this));
+    top->addStretch();
+    auto* bar = new ToolBar(this, panInfo);
     cmdEsporta =
-        tool("cmdEsporta", u"excel"_s, u"Esporta"_s, u"Esporta l'archivio in formato Microsoft Excel."_s);
+        bar->add({"cmdEsporta", u"excel"_s, u"Esporta"_s, u"Esporta l'archivio in formato Microsoft Excel."_s,
+                  [this] { cmdEsportaClick(); }});
     cmdGuida =
-        tool("cmdGuida", u"help"_s, u"Guida"_s, u"Visualizza la pagina della guida sensibile al contesto."_s);
-    cmdEsci = tool("cmdEsci", u"exit"_s, u"Esci"_s, u"Esci da questo ambiente di lavoro."_s);
-    layout->addLayout(bar);
+        bar->add({"cmdGuida", u"help"_s, u"Guida"_s,
+                  u"Visualizza la pagina della guida sensibile al contesto."_s, [this] { cmdGuidaClick(); }});
+    cmdEsci = bar->add(
+        {"cmdEsci", u"exit"_s, u"Esci"_s, u"Esci da questo ambiente di lavoro."_s, [this] { close(); }});
+    bar->addGroup(QList<QWidget*>{cmdEsporta, cmdGuida, cmdEsci});
+    top->addWidget(bar);
+    layout->addLayout(top);
 
     grdRecords = new QTableWidget(kEmptyRows, int(m_setup.columns.size()) + 1, this);
     grdRecords->setObjectName(u"grdRecords"_s);
@@ -72,9 +65,6 @@ ExportScreen::ExportScreen(Setup setup, QWidget* owner)
 
     FieldBehaviour::noHint(this, panInfo);
     FieldBehaviour::noHint(grdRecords->viewport(), panInfo);
-    connect(cmdEsporta, &QToolButton::clicked, this, &ExportScreen::cmdEsportaClick);
-    connect(cmdGuida, &QToolButton::clicked, this, &ExportScreen::cmdGuidaClick);
-    connect(cmdEsci, &QToolButton::clicked, this, &QDialog::close);
 }
 
 void ExportScreen::showEvent(QShowEvent* event)

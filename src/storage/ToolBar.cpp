@@ -1,0 +1,64 @@
+#include "ToolBar.h"
+
+#include "FieldBehaviour.h"
+#include "platform/Picture.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QToolButton>
+
+using namespace Qt::StringLiterals;
+
+ToolBar::ToolBar(QWidget* screen, QLabel* infoBar) : QWidget(screen), m_screen(screen), m_infoBar(infoBar)
+{
+    setObjectName(u"panToolBar"_s);
+    m_row = new QHBoxLayout(this);
+    m_row->setContentsMargins(0, 0, 0, 0);
+}
+
+QToolButton* ToolBar::add(const Button& spec)
+{
+    auto* button = new QToolButton(this);
+    button->setObjectName(QString::fromLatin1(spec.name));
+    button->setIcon(Pictures::icon(spec.icon));
+    button->setIconSize(QSize(32, 32));
+    button->setText(spec.text);
+    button->setToolTip(spec.hint);
+    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    button->setAutoRaise(true);
+    button->setCursor(Qt::PointingHandCursor);
+    button->setMinimumWidth(64);
+    FieldBehaviour::hint(button, m_infoBar, spec.hint);
+    if (spec.click)
+        connect(button, &QToolButton::clicked, m_screen, spec.click);
+    return button;
+}
+
+void ToolBar::addGroup(const QList<QWidget*>& members)
+{
+    auto* frame = new QFrame(this);
+    frame->setObjectName(u"toolGroup"_s);
+    frame->setStyleSheet(
+        u"QFrame#toolGroup { background: white; border: 1px solid #9DB6D3; border-radius: 6px; }"_s);
+    auto* inner = new QHBoxLayout(frame);
+    inner->setContentsMargins(4, 2, 4, 2);
+    inner->setSpacing(0);
+    for (QWidget* w : members)
+        inner->addWidget(w);
+    FieldBehaviour::noHint(frame, m_infoBar);
+    m_row->addWidget(frame);
+}
+
+void ToolBar::addGroup(const QList<Button>& buttons)
+{
+    QList<QWidget*> members;
+    for (const Button& b : buttons)
+        members.append(add(b));
+    addGroup(members);
+}
+
+void ToolBar::addStretch()
+{
+    m_row->addStretch();
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QWidget>
+#include <functional>
+
+class QHBoxLayout;
+class QLabel;
+class QToolButton;
+
+// A screen's tool bar: picture buttons with a caption under the icon, in white groups, each
+// button's hint shown in the screen's information bar while the mouse is over it.
+class ToolBar : public QWidget {
+    Q_OBJECT
+public:
+    struct Button {
+        const char* name; // objectName, such as "cmdSalva"
+        QString icon;     // a picture of resources/pictures
+        QString text;
+        QString hint;
+        std::function<void()> click;
+    };
+
+    ToolBar(QWidget* screen, QLabel* infoBar);
+
+    QToolButton* add(const Button& button); // a button not yet placed in a group
+    void addGroup(const QList<QWidget*>& members);
+    void addGroup(const QList<Button>& buttons);
+    void addStretch();
+
+private:
+    QWidget* m_screen;
+    QLabel* m_infoBar;
+    QHBoxLayout* m_row;
+};
