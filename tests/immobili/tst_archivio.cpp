@@ -247,8 +247,11 @@ void TestArchivio::doubleClickLoadsTheLaterOfIdenticalCards()
                   QCOMPARE(search->lblMemory->text(), u"immobili"_s);
                   click(search->btnCerca);
                   const int row = search->lines().indexOf(search->lines().filter(u"Gemello"_s).front());
-                  search->lstRecords->setCurrentRow(row);
-                  search->lstRecordsDblClick();
+                  QListWidget* list = search->lstRecords;
+                  QCoreApplication::processEvents(); // let the result panel lay its list out
+                  const QRect line = list->visualItemRect(list->item(row));
+                  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, line.center());
+                  QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, line.center());
                   QVERIFY(!search->isVisible());
               });
     QCOMPARE(FieldBehaviour::textOf(cardScreen->form().control(u"NomeLoc01"_s)), u"secondo"_s);
