@@ -58,6 +58,7 @@ TfrmImmobili::TfrmImmobili(QWidget* parent)
 
     m_form->applyBehaviours();
     FieldBehaviour::noHint(this, panInfo);
+    FieldBehaviour::noHint(panInfo, panInfo);
 
     m_protocol = std::make_unique<CardProtocol>(CardProtocol::Card{
         [] { return ExeFolder::file(SchedaImmobile::archiveName()); }, &SchedaImmobile::layout(),
