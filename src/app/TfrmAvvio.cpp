@@ -28,13 +28,6 @@ QWidget* whiteBand(QWidget* parent, int height)
     return band;
 }
 
-template <typename Dialog> void showDialog(QWidget* owner)
-{
-    auto* dialog = new Dialog(owner);
-    dialog->exec();
-    delete dialog;
-}
-
 } // namespace
 
 TfrmAvvio::TfrmAvvio(QWidget* parent) : ApplicationScreen(u" Tarvento 5.0"_s, parent)
@@ -176,11 +169,11 @@ void TfrmAvvio::imgModelloF24Click()
 
 void TfrmAvvio::imgInfoClick()
 {
-    showDialog<TfrmInfo>(this);
+    openDialog<TfrmInfo>(this);
 }
 void TfrmAvvio::imgCopyrightClick()
 {
-    showDialog<TfrmSplash>(this);
+    openDialog<TfrmSplash>(this);
 }
 
 void TfrmAvvio::imgGuidaClick()

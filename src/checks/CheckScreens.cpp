@@ -55,14 +55,6 @@ bool allDigits(const QString& text)
     return true;
 }
 
-template <typename Dialog> void runWith(QWidget* owner, const QString& text, QLineEdit* Dialog::*field)
-{
-    auto* dialog = new Dialog(owner);
-    (dialog->*field)->setText(text);
-    dialog->exec();
-    delete dialog;
-}
-
 } // namespace
 
 TfrmCodFisc::TfrmCodFisc(QWidget* owner) : DialogScreen(u" Controllo codice fiscale"_s, owner)
@@ -142,14 +134,15 @@ void checkCodiceFiscaleField(QWidget* owner, const QString& fieldText)
 {
     const QString text = Text::trimmed(fieldText);
     if (!text.isEmpty() && allDigits(text))
-        runWith(owner, text, &TfrmPartitaIva::txtPartitaIva);
+        openDialog<TfrmPartitaIva>(owner, [&](TfrmPartitaIva& d) { d.txtPartitaIva->setText(text); });
     else
-        runWith(owner, text, &TfrmCodFisc::txtCodFisc);
+        openDialog<TfrmCodFisc>(owner, [&](TfrmCodFisc& d) { d.txtCodFisc->setText(text); });
 }
 
 void checkPartitaIvaField(QWidget* owner, const QString& fieldText)
 {
-    runWith(owner, Text::trimmed(fieldText), &TfrmPartitaIva::txtPartitaIva);
+    openDialog<TfrmPartitaIva>(
+        owner, [&](TfrmPartitaIva& d) { d.txtPartitaIva->setText(Text::trimmed(fieldText)); });
 }
 
 } // namespace IdentityChecks

@@ -330,32 +330,27 @@ void TfrmImmobili::cmdPDFClick()
 
 void TfrmImmobili::cmdTrovaClick()
 {
-    auto* search = new TfrmTrovaImmobili(this);
-    search->lblMemory->setText(u"immobili"_s);
-    search->exec();
-    delete search;
+    openDialog<TfrmTrovaImmobili>(
+        this, [](TfrmTrovaImmobili& search) { search.lblMemory->setText(u"immobili"_s); });
 }
 
 void TfrmImmobili::cmdExcelClick()
 {
-    auto* export_ = new TfrmExpImmobili(this);
-    export_->exec();
-    delete export_;
+    openDialog<TfrmExpImmobili>(this);
 }
 
 void TfrmImmobili::cmdAllegaClick()
 {
-    auto* attachments = new TfrmAllegaCartella(this);
-    attachments->lblMemory->setText(u"immobili"_s);
-    for (int n = 0; n < 3; ++n) {
-        const QString suffix = u"0"_s + QString::number(n + 1);
-        attachments->txtFile[n]->setText(
-            Text::trimmed(static_cast<QLabel*>(m_form->control(u"File"_s + suffix))->text()));
-        attachments->txtDesc[n]->setText(
-            Text::trimmed(static_cast<QLabel*>(m_form->control(u"Desc"_s + suffix))->text()));
-    }
-    attachments->exec();
-    delete attachments;
+    openDialog<TfrmAllegaCartella>(this, [this](TfrmAllegaCartella& attachments) {
+        attachments.lblMemory->setText(u"immobili"_s);
+        for (int n = 0; n < 3; ++n) {
+            const QString suffix = u"0"_s + QString::number(n + 1);
+            attachments.txtFile[n]->setText(
+                Text::trimmed(static_cast<QLabel*>(m_form->control(u"File"_s + suffix))->text()));
+            attachments.txtDesc[n]->setText(
+                Text::trimmed(static_cast<QLabel*>(m_form->control(u"Desc"_s + suffix))->text()));
+        }
+    });
 }
 
 void TfrmImmobili::cmdGuidaClick()

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QWidget>
+#include <memory>
 
 // An application screen: a window created once at start, shown and hidden for the whole
 // run. Exactly one is visible at a time; a hand-over shows the next one before hiding this.
@@ -51,6 +52,21 @@ protected:
     public:                                                                                                  \
         explicit Class(QWidget* owner = nullptr) : DialogScreen(QStringLiteral(Caption), owner) {}           \
     };
+
+// Opening a dialog screen, the same from every caller: a fresh instance owned by the caller,
+// prepared by the caller (a field to check, a navigation word, a title), shown modally and
+// destroyed when it closes, so every opening starts from the dialog's design state.
+template <typename Dialog, typename Prepare> void openDialog(QWidget* owner, Prepare prepare)
+{
+    auto dialog = std::make_unique<Dialog>(owner);
+    prepare(*dialog);
+    dialog->exec();
+}
+
+template <typename Dialog> void openDialog(QWidget* owner)
+{
+    openDialog<Dialog>(owner, [](Dialog&) {});
+}
 
 class QPushButton;
 

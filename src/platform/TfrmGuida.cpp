@@ -76,9 +76,8 @@ void TfrmGuida::lnkWebClick()
 
 void showHelp(QWidget* owner, const QString& title, const QString& text)
 {
-    auto* help = new TfrmGuida(owner);
-    help->lblTitolo->setText(title);
-    help->txtGuida->setPlainText(text);
-    help->exec();
-    delete help;
+    openDialog<TfrmGuida>(owner, [&](TfrmGuida& help) {
+        help.lblTitolo->setText(title);
+        help.txtGuida->setPlainText(text);
+    });
 }

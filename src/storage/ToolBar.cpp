@@ -17,21 +17,21 @@ ToolBar::ToolBar(QWidget* screen, QLabel* infoBar) : QWidget(screen), m_screen(s
     m_row->setContentsMargins(0, 0, 0, 0);
 }
 
-QToolButton* ToolBar::add(const Button& spec)
+QToolButton* ToolBar::add(const Button& item)
 {
     auto* button = new QToolButton(this);
-    button->setObjectName(QString::fromLatin1(spec.name));
-    button->setIcon(Pictures::icon(spec.icon));
+    button->setObjectName(QString::fromLatin1(item.name));
+    button->setIcon(Pictures::icon(item.icon));
     button->setIconSize(QSize(32, 32));
-    button->setText(spec.text);
-    button->setToolTip(spec.hint);
+    button->setText(item.text);
+    button->setToolTip(item.hint);
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     button->setAutoRaise(true);
     button->setCursor(Qt::PointingHandCursor);
     button->setMinimumWidth(64);
-    FieldBehaviour::hint(button, m_infoBar, spec.hint);
-    if (spec.click)
-        connect(button, &QToolButton::clicked, m_screen, spec.click);
+    FieldBehaviour::hint(button, m_infoBar, item.hint);
+    if (item.click)
+        connect(button, &QToolButton::clicked, m_screen, item.click);
     return button;
 }
 
