@@ -1,0 +1,89 @@
+#include "SchedaRicevuta.h"
+
+#include "platform/Failure.h"
+
+#include <QHash>
+
+using namespace Qt::StringLiterals;
+
+namespace SchedaRicevuta {
+
+const QStringList& bolloNotes()
+{
+    static const QStringList notes = {
+        u"Documento soggetto a imposta di bollo in base alle normative vigenti."_s,
+        u"Esente da imposta di bollo ai sensi della Tabella B del DPR 26/10/1972, n. 642, art. 27-bis."_s};
+    return notes;
+}
+
+const QList<CardField>& fields()
+{
+    using E = CardField::Entry;
+    constexpr int Ricevuta = int(Section::Ricevuta), Contratto = int(Section::Contratto),
+                  Parti = int(Section::Parti), Immobile = int(Section::Immobile),
+                  Pagamenti = int(Section::Pagamenti), Striscia = int(Section::Striscia),
+                  Stato = int(Section::Stato);
+    static const QList<CardField> table = {
+        {u"NumRic"_s, 30, E::Text, Ricevuta, u"Ricevuta d'affitto n."_s},
+        {u"Data"_s, 20, E::Text, Ricevuta, u"Data emissione:"_s},
+        {u"UfficioTer"_s, 30, E::Text, Contratto, u"Ufficio territoriale:"_s},
+        {u"DataStipula"_s, 10, E::Text, Contratto, u"Data stipula:"_s},
+        {u"DataReg"_s, 10, E::Text, Contratto, u"Data registrazione:"_s},
+        {u"CodContratto"_s, 50, E::Text, Contratto, u"Codice identificativo del contratto:"_s},
+        {u"DurataCon"_s, 30, E::Text, Contratto, u"Durata contratto:"_s},
+        {u"CognomeLoc01"_s, 30, E::Text, Parti, u"Cognome Locatore:"_s},
+        {u"NomeLoc01"_s, 30, E::Text, Parti, u"Nome Locatore:"_s},
+        {u"CodFiscLoc01"_s, 16, E::Upper, Parti, u"Cod. Fiscale Locatore:"_s},
+        {u"CognomeCon01"_s, 30, E::Text, Parti, u"Cognome Conduttore:"_s},
+        {u"NomeCon01"_s, 30, E::Text, Parti, u"Nome Conduttore:"_s},
+        {u"CodFiscCon01"_s, 16, E::Upper, Parti, u"Cod. Fiscale Conduttore:"_s},
+        {u"Immobile"_s, 250, E::Text, Immobile, u"Descrizione unità immobiliare locata:"_s},
+        {u"Note"_s, 250, E::Text, Immobile, u"Note:"_s},
+        {u"Causale01"_s, 120, E::Text, Pagamenti, u"Causale:"_s},
+        {u"Importo01"_s, 10, E::Text, Pagamenti, u"Importo:"_s},
+        {u"PercIstat"_s, 10, E::Text, Pagamenti, u"ISTAT:"_s},
+        {u"Istat"_s, 10, E::Text, Pagamenti, u""_s},
+        {u"Causale02"_s, 120, E::Text, Pagamenti, u"Causale:"_s},
+        {u"Importo02"_s, 10, E::Text, Pagamenti, u"Importo:"_s},
+        {u"Causale03"_s, 120, E::Text, Pagamenti, u"Causale:"_s},
+        {u"Importo03"_s, 10, E::Text, Pagamenti, u"Importo:"_s},
+        {u"Causale04"_s, 120, E::Text, Pagamenti, u"Causale:"_s},
+        {u"Importo04"_s, 10, E::Text, Pagamenti, u"Importo:"_s},
+        {u"Causale05"_s, 120, E::Text, Pagamenti, u"Causale:"_s},
+        {u"Importo05"_s, 10, E::Text, Pagamenti, u"Importo:"_s},
+        {u"Causale06"_s, 120, E::Text, Pagamenti, u"Causale:"_s},
+        {u"Importo06"_s, 10, E::Text, Pagamenti, u"Importo:"_s},
+        {u"Causale07"_s, 120, E::Text, Pagamenti, u"Causale:"_s},
+        {u"Importo07"_s, 10, E::Text, Pagamenti, u"Importo:"_s},
+        {u"Causale08"_s, 120, E::Text, Pagamenti, u"Causale:"_s},
+        {u"Importo08"_s, 10, E::Text, Pagamenti, u"Importo:"_s},
+        {u"ImpLettere"_s, 250, E::Text, Striscia, u"Euro:"_s},
+        {u"Cents"_s, 2, E::Text, Striscia, u"/"_s},
+        {u"TotRicevuta"_s, 10, E::Text, Pagamenti, u""_s},
+        {u"Bollo"_s, 120, E::List, Striscia, u"Bollo:"_s, bolloNotes()},
+        {u"Saldata"_s, 2, E::Check, Stato, u"Saldata"_s},
+    };
+    return table;
+}
+
+const RecordLayout& layout()
+{
+    static const RecordLayout record = layoutOf(fields());
+    return record;
+}
+
+const CardField& field(const QString& name)
+{
+    static const QHash<QString, int> index = [] {
+        QHash<QString, int> h;
+        for (int i = 0; i < fields().size(); ++i)
+            h.insert(fields()[i].name, i);
+        return h;
+    }();
+    const auto it = index.constFind(name);
+    if (it == index.cend())
+        throw Failure(u"Campo sconosciuto della ricevuta: "_s + name);
+    return fields()[*it];
+}
+
+} // namespace SchedaRicevuta
