@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -158,12 +159,17 @@ void TfrmMenuRicevute::FormShow()
 
 void TfrmMenuRicevute::btnApriFattureClick()
 {
-    if (txtAnnoFatture->text().size() != 4) {
+    // Only four digits name an archive: a pasted "../a" would name a file outside the
+    // program's folder, so any other text gets the same warning as a short year.
+    const QString typed = txtAnnoFatture->text();
+    const bool fourDigits =
+        typed.size() == 4 && std::all_of(typed.begin(), typed.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    if (!fourDigits) {
         Desktop::warning(u"Attenzione: indicare l'anno solare utilizzando quattro cifre."_s);
         txtAnnoFatture->setFocus(Qt::OtherFocusReason);
         return;
     }
-    const QString year = Text::trimmed(txtAnnoFatture->text());
+    const QString year = typed;
     frmRicevute->lblFile->setText(ExeFolder::file(year + u".ric"_s));
     frmRicevute->lblAnno->setText(year);
     frmRicevute->setWindowTitle(u" Tarvento 5.0 - Archivio ricevute d'affitto anno "_s + year);

@@ -20,6 +20,8 @@ private Q_SLOTS:
     void yearFieldTakesDigitsOnly();
     void openingAYearPointsTheReceiptScreenAtItsArchive();
     void shortYearIsRefused();
+    void onlyFourDigitsOpenAYear_data();
+    void onlyFourDigitsOpenAYear();
     void statisticsAndExit();
     void helpTopic();
 };
@@ -105,6 +107,42 @@ void TestRicevute::shortYearIsRefused()
         QVERIFY(menu->isVisible());
         QCOMPARE(menu->focusWidget(), menu->txtAnnoFatture);
     }
+    QCOMPARE(frmRicevute->lblFile->text(), QString());
+}
+
+void TestRicevute::onlyFourDigitsOpenAYear_data()
+{
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<bool>("opens");
+    QTest::newRow("2023") << u"2023"_s << true;
+    QTest::newRow("0000") << u"0000"_s << true;
+    QTest::newRow("a path outside the folder") << u"../a"_s << false;
+    QTest::newRow("letters") << u"abcd"_s << false;
+    QTest::newRow("blank inside") << u"20 3"_s << false;
+    QTest::newRow("blank before") << u" 202"_s << false;
+}
+
+void TestRicevute::onlyFourDigitsOpenAYear()
+{
+    QFETCH(QString, pasted);
+    QFETCH(bool, opens);
+    ScreenFixture f;
+    TfrmMenuRicevute* menu = openMenu();
+    menu->txtAnnoFatture->setText(pasted); // as pasted: the key filter never saw it
+    menu->btnApriFatture->setFocus();
+    click(menu->btnApriFatture);
+    if (opens) {
+        QVERIFY(f.desktop.messages.isEmpty());
+        QVERIFY(frmRicevute->isVisible());
+        QCOMPARE(frmRicevute->lblFile->text(), QDir(f.folder.path()).filePath(pasted + u".ric"_s));
+        return;
+    }
+    QCOMPARE(f.desktop.messages,
+             (QList<ScriptedDesktop::Message>{{Desktop::Kind::Warning,
+                                               u"Attenzione: indicare l'anno solare utilizzando quattro cifre."_s}}));
+    QVERIFY(menu->isVisible());
+    QVERIFY(!frmRicevute->isVisible());
+    QCOMPARE(menu->focusWidget(), menu->txtAnnoFatture);
     QCOMPARE(frmRicevute->lblFile->text(), QString());
 }
 
