@@ -3,10 +3,10 @@
 #include "PasswordStore.h"
 #include "Screens.h"
 #include "TfrmPassword.h"
+#include "card/FieldBehaviour.h"
 #include "platform/Desktop.h"
 #include "platform/Picture.h"
 #include "platform/Text.h"
-#include "storage/FieldBehaviour.h"
 
 #include <QKeyEvent>
 #include <QLabel>

@@ -4,10 +4,10 @@
 #include "Screens.h"
 #include "TfrmAvvio.h"
 #include "TfrmCambiaPassword.h"
+#include "card/FieldBehaviour.h"
 #include "platform/Desktop.h"
 #include "platform/Picture.h"
 #include "platform/Text.h"
-#include "storage/FieldBehaviour.h"
 
 #include <QKeyEvent>
 #include <QLabel>

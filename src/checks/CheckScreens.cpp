@@ -1,11 +1,11 @@
 #include "CheckScreens.h"
 
 #include "IdentityCodes.h"
+#include "card/FieldBehaviour.h"
 #include "platform/Desktop.h"
 #include "platform/Formats.h"
 #include "platform/Picture.h"
 #include "platform/Text.h"
-#include "storage/FieldBehaviour.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "storage/CardField.h"
+#include "card/CardField.h"
 
 // The property card record TSchedaImmobile (6653 bytes, 130 fields): for each field, in
 // record order, its capacity, its section on the card, its caption and how it is typed.

@@ -7,6 +7,8 @@
 #include "TfrmAllegaCartella.h"
 #include "TfrmExpImmobili.h"
 #include "TfrmTrovaImmobili.h"
+#include "card/FieldBehaviour.h"
+#include "card/ToolBar.h"
 #include "checks/CheckScreens.h"
 #include "platform/Clock.h"
 #include "platform/Desktop.h"
@@ -19,8 +21,6 @@
 #include "report/ReportOutput.h"
 #include "report/ReportPdf.h"
 #include "storage/ArchiveFile.h"
-#include "storage/FieldBehaviour.h"
-#include "storage/ToolBar.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "card/CardForm.h"
+#include "card/CardProtocol.h"
 #include "platform/Screen.h"
 #include "report/ReportModel.h"
-#include "storage/CardForm.h"
-#include "storage/CardProtocol.h"
 
 #include <memory>
 

@@ -11,10 +11,4 @@ QString trimmed(const QString& text);
 // Turns the letters a to z into capitals; accented letters stay as they are.
 QString capitals(const QString& text);
 
-// Folds only a to z for case-insensitive searches.
-inline QString folded(const QString& text)
-{
-    return capitals(text);
-}
-
 } // namespace Text

@@ -1,13 +1,13 @@
 #include "ExportScreen.h"
 
+#include "card/FieldBehaviour.h"
+#include "card/ToolBar.h"
 #include "platform/Desktop.h"
 #include "platform/ExeFolder.h"
 #include "platform/HelpTopics.h"
 #include "platform/Picture.h"
 #include "platform/TfrmGuida.h"
-#include "storage/FieldBehaviour.h"
 #include "storage/ListSearch.h"
-#include "storage/ToolBar.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

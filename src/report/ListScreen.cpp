@@ -2,12 +2,12 @@
 
 #include "ListReport.h"
 #include "ReportOutput.h"
+#include "card/CardProtocol.h"
+#include "card/FieldBehaviour.h"
 #include "platform/Desktop.h"
 #include "platform/Formats.h"
 #include "platform/Picture.h"
 #include "platform/Text.h"
-#include "storage/CardProtocol.h"
-#include "storage/FieldBehaviour.h"
 #include "storage/ListSearch.h"
 
 #include <QCloseEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "storage/CardField.h"
+#include "card/CardField.h"
 
 // The receipt record TSchedaRicevuta (2314 bytes, 38 fields): for each field, in record
 // order, its capacity, its box on the receipt screen, its caption and how it is typed. The

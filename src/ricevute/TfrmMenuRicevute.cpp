@@ -1,6 +1,7 @@
 #include "TfrmMenuRicevute.h"
 
 #include "RicevuteScreens.h"
+#include "card/FieldBehaviour.h"
 #include "platform/Clock.h"
 #include "platform/Desktop.h"
 #include "platform/ExeFolder.h"
@@ -9,7 +10,6 @@
 #include "platform/Picture.h"
 #include "platform/Text.h"
 #include "platform/TfrmGuida.h"
-#include "storage/FieldBehaviour.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

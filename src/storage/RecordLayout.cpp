@@ -4,7 +4,7 @@
 
 using namespace Qt::StringLiterals;
 
-RecordLayout::RecordLayout(QList<FieldSpec> fields) : m_fields(std::move(fields))
+RecordLayout::RecordLayout(QList<RecordField> fields) : m_fields(std::move(fields))
 {
     for (int i = 0; i < m_fields.size(); ++i) {
         m_index.insert(m_fields[i].name, i);
@@ -21,7 +21,7 @@ int RecordLayout::indexOf(const QString& name) const
     return *it;
 }
 
-const FieldSpec& RecordLayout::field(const QString& name) const
+const RecordField& RecordLayout::field(const QString& name) const
 {
     return m_fields[indexOf(name)];
 }

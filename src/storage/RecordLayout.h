@@ -10,17 +10,17 @@
 
 // A record type as one declarative table: its fields in record order. Offsets and the
 // record size are computed from it; screens take each control's maximum length from it.
-struct FieldSpec {
+struct RecordField {
     enum class Kind { Text, Flag };
     QString name;
     Kind kind = Kind::Text;
     int capacity = 0; // characters; 2 for a flag
 
-    static FieldSpec text(const char* name, int capacity)
+    static RecordField text(const char* name, int capacity)
     {
         return {QString::fromLatin1(name), Kind::Text, capacity};
     }
-    static FieldSpec flag(const char* name)
+    static RecordField flag(const char* name)
     {
         return {QString::fromLatin1(name), Kind::Flag, FlagField::capacity};
     }
@@ -29,19 +29,19 @@ struct FieldSpec {
 
 class RecordLayout {
 public:
-    RecordLayout(std::initializer_list<FieldSpec> fields) : RecordLayout(QList<FieldSpec>(fields)) {}
-    explicit RecordLayout(QList<FieldSpec> fields);
+    RecordLayout(std::initializer_list<RecordField> fields) : RecordLayout(QList<RecordField>(fields)) {}
+    explicit RecordLayout(QList<RecordField> fields);
 
-    const QList<FieldSpec>& fields() const { return m_fields; }
+    const QList<RecordField>& fields() const { return m_fields; }
     int size() const { return m_size; }
     bool contains(const QString& name) const { return m_index.contains(name); }
-    const FieldSpec& field(const QString& name) const;
+    const RecordField& field(const QString& name) const;
     int offset(const QString& name) const;
 
 private:
     int indexOf(const QString& name) const;
 
-    QList<FieldSpec> m_fields;
+    QList<RecordField> m_fields;
     QList<int> m_offsets;
     QHash<QString, int> m_index;
     int m_size = 0;

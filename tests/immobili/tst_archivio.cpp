@@ -1,4 +1,5 @@
 #include "app/TfrmAvvio.h"
+#include "card/FieldBehaviour.h"
 #include "immobili/Attachments.h"
 #include "immobili/ImmobiliScreens.h"
 #include "immobili/SchedaImmobile.h"
@@ -6,7 +7,7 @@
 #include "platform/Picture.h"
 #include "platform/PrintDialog.h"
 #include "platform/SafeWrite.h"
-#include "storage/FieldBehaviour.h"
+#include "support/Files.h"
 #include "support/ScreenFixture.h"
 #include "support/TestMain.h"
 
@@ -31,26 +32,6 @@ QByteArray card(const QList<std::pair<QString, QString>>& values)
     for (const auto& [field, value] : values)
         r.setText(field, value);
     return r.bytes();
-}
-
-void writeArchive(const QString& folder, const QByteArray& bytes)
-{
-    QFile f(folder + u"/Immobili.pro"_s);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-TfrmImmobili* openCard()
-{
-    frmAvvio->present();
-    click(frmAvvio->imgImmobili);
-    return frmImmobili;
 }
 
 void pressTool(QWidget* screen, const char* name)

@@ -1,9 +1,10 @@
 #include "app/TfrmAvvio.h"
+#include "card/FieldBehaviour.h"
 #include "immobili/SchedaImmobile.h"
 #include "immobili/TfrmImmobili.h"
 #include "platform/Picture.h"
 #include "platform/TfrmGuida.h"
-#include "storage/FieldBehaviour.h"
+#include "support/Files.h"
 #include "support/ScreenFixture.h"
 #include "support/TestMain.h"
 
@@ -20,11 +21,6 @@ namespace {
 
 constexpr int kRecord = 6653;
 
-QByteArray pascal(const QByteArray& text)
-{
-    return char(text.size()) + text;
-}
-
 // A record built by hand at the documented offsets.
 QByteArray handRecord(const QList<std::pair<int, QByteArray>>& fields)
 {
@@ -32,19 +28,6 @@ QByteArray handRecord(const QList<std::pair<int, QByteArray>>& fields)
     for (const auto& [offset, field] : fields)
         bytes.replace(offset, field.size(), field);
     return bytes;
-}
-
-void writeArchive(const QString& folder, const QByteArray& bytes)
-{
-    QFile f(folder + u"/Immobili.pro"_s);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QByteArray readArchive(const QString& folder)
-{
-    QFile f(folder + u"/Immobili.pro"_s);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 QWidget* fieldOf(const char* name)
@@ -66,13 +49,6 @@ void press(const char* button)
 bool sectionShown(const char* panel)
 {
     return control<QWidget>(frmImmobili, panel)->isVisible();
-}
-
-TfrmImmobili* openCard()
-{
-    frmAvvio->present();
-    click(frmAvvio->imgImmobili);
-    return frmImmobili;
 }
 
 const ScriptedDesktop::Message kInserted{Desktop::Kind::Information,
@@ -184,7 +160,7 @@ void TestImmobili::saveTwiceAppendsOnce()
     QCOMPARE(f.desktop.lastMessage().text,
              u"Le modifiche apportate alla scheda corrente sono state salvate in archivio."_s);
 
-    const QByteArray bytes = readArchive(f.folder.path());
+    const QByteArray bytes = readFile(propertyArchive(f.folder.path()));
     QCOMPARE(bytes.size(), kRecord);
     QCOMPARE(bytes.mid(0, 31), pascal("Appartamento in centro storico"));
     QCOMPARE(bytes.mid(2422, 3), pascal("EE"));
@@ -209,7 +185,7 @@ void TestImmobili::saveNeedsADescription()
     QVERIFY(sectionShown("panImmobile"));
     QVERIFY(!sectionShown("panContratto"));
     QCOMPARE(card->focusWidget(), fieldOf("txtImmobile"));
-    QVERIFY(readArchive(f.folder.path()).isEmpty());
+    QVERIFY(readFile(propertyArchive(f.folder.path())).isEmpty());
 }
 
 void TestImmobili::duplicate()
@@ -246,7 +222,7 @@ void TestImmobili::duplicate()
     edit("txtCognomeLoc01")->setText(u"Neri"_s);
     press("cmdSalva");
     QCOMPARE(f.desktop.lastMessage(), kInserted);
-    const QByteArray bytes = readArchive(f.folder.path());
+    const QByteArray bytes = readFile(propertyArchive(f.folder.path()));
     QCOMPARE(bytes.size(), 2 * kRecord);
     QCOMPARE(bytes.mid(1060, 6), pascal("Verdi")); // the original is unchanged
     QCOMPARE(bytes.mid(kRecord + 1060, 5), pascal("Neri"));

@@ -1,11 +1,11 @@
 #include "app/TfrmAvvio.h"
+#include "card/FieldBehaviour.h"
 #include "immobili/SchedaReport.h"
 #include "immobili/TfrmImmobili.h"
 #include "platform/Picture.h"
 #include "platform/PrintDialog.h"
 #include "platform/SafeWrite.h"
 #include "report/ReportPreview.h"
-#include "storage/FieldBehaviour.h"
 #include "support/PdfTools.h"
 #include "support/ScreenFixture.h"
 #include "support/TestMain.h"
@@ -20,13 +20,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-TfrmImmobili* openCard()
-{
-    frmAvvio->present();
-    click(frmAvvio->imgImmobili);
-    return frmImmobili;
-}
 
 void setField(const char* name, const QString& text)
 {

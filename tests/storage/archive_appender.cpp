@@ -1,7 +1,7 @@
 // Appends records to an archive as fast as it can, as a second running copy of the program
 // would: usage archive_appender <path> <writer> <count>.
-#include "TestRecord.h"
 #include "storage/ArchiveFile.h"
+#include "support/TestRecord.h"
 
 #include <QCoreApplication>
 #include <cstdio>

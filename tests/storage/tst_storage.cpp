@@ -1,11 +1,12 @@
-#include "TestRecord.h"
+#include "card/CardNavigation.h"
+#include "card/CardProtocol.h"
 #include "platform/Failure.h"
 #include "storage/ArchiveFile.h"
-#include "storage/CardNavigation.h"
-#include "storage/CardProtocol.h"
 #include "storage/ListSearch.h"
+#include "support/Files.h"
 #include "support/ScriptedDesktop.h"
 #include "support/TestMain.h"
+#include "support/TestRecord.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -36,24 +37,6 @@ QByteArray handRecord(const QByteArray& nome, const QByteArray& seq, const QByte
     put(17, flag);
     put(20, note);
     return bytes;
-}
-
-QByteArray pascal(const QByteArray& text)
-{
-    return char(text.size()) + text;
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 // A card screen of the tests' own: two edit boxes, a check box and the position label.

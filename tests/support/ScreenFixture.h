@@ -1,8 +1,11 @@
 #pragma once
 
 #include "app/Screens.h"
+#include "app/TfrmAvvio.h"
+#include "immobili/TfrmImmobili.h"
 #include "platform/Clock.h"
 #include "platform/ExeFolder.h"
+#include "platform/Picture.h"
 #include "support/ScriptedDesktop.h"
 
 #include <QApplication>
@@ -46,6 +49,14 @@ template <typename T> T* control(QWidget* screen, const char* name)
 inline void click(QWidget* widget)
 {
     QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+}
+
+// The property card, opened from the main menu as a person does.
+inline TfrmImmobili* openCard()
+{
+    frmAvvio->present();
+    click(frmAvvio->imgImmobili);
+    return frmImmobili;
 }
 
 // Runs `inspect` on the modal dialog that `open` shows, then closes the dialog.

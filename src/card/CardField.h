@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RecordLayout.h"
+#include "storage/RecordLayout.h"
 
 #include <QList>
 #include <QString>

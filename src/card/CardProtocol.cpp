@@ -1,8 +1,8 @@
 #include "CardProtocol.h"
 
-#include "ArchiveFile.h"
 #include "platform/Failure.h"
 #include "platform/Text.h"
+#include "storage/ArchiveFile.h"
 
 #include <QLabel>
 

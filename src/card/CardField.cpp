@@ -16,10 +16,10 @@ QString CardField::controlName() const
 
 RecordLayout layoutOf(const QList<CardField>& fields)
 {
-    QList<FieldSpec> specs;
+    QList<RecordField> specs;
     for (const CardField& f : fields)
         specs.append({f.name,
-                      f.entry == CardField::Entry::Check ? FieldSpec::Kind::Flag : FieldSpec::Kind::Text,
+                      f.entry == CardField::Entry::Check ? RecordField::Kind::Flag : RecordField::Kind::Text,
                       f.capacity});
     return RecordLayout(specs);
 }

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "CardNavigation.h"
-#include "RecordLayout.h"
 #include "platform/Desktop.h"
+#include "storage/RecordLayout.h"
 
 #include <QString>
 #include <functional>

@@ -1,7 +1,7 @@
 #include "CardForm.h"
 
 #include "FieldBehaviour.h"
-#include "RecordLayout.h"
+#include "storage/RecordLayout.h"
 
 #include <QCheckBox>
 #include <QComboBox>
