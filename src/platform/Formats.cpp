@@ -1,6 +1,9 @@
 #include "Formats.h"
 
+#include "Text.h"
+
 #include <QLocale>
+#include <QStringList>
 
 using namespace Qt::StringLiterals;
 
@@ -28,6 +31,33 @@ QString date(const QDate& date)
 QDate parseDate(const QString& text)
 {
     return QDate::fromString(text, u"dd/MM/yyyy"_s);
+}
+
+QDate parseLenientDate(const QString& text, const QDate& today)
+{
+    const QStringList parts = Text::trimmed(text).split(u'/');
+    if (parts.size() != 3)
+        return {};
+    auto digits = [](const QString& part, int minimum, int maximum) {
+        if (part.size() < minimum || part.size() > maximum)
+            return -1;
+        for (QChar c : part) {
+            if (c < u'0' || c > u'9')
+                return -1;
+        }
+        return part.toInt();
+    };
+    const int day = digits(parts[0], 1, 2), month = digits(parts[1], 1, 2);
+    int year = parts[2].size() == 2 ? digits(parts[2], 2, 2) : digits(parts[2], 4, 4);
+    if (day < 0 || month < 0 || year < 0)
+        return {};
+    if (parts[2].size() == 2) {
+        const int first = today.year() - 50; // the hundred years from 50 years ago
+        year += first - first % 100;
+        if (year < first)
+            year += 100;
+    }
+    return QDate(year, month, day); // invalid for an impossible day
 }
 
 QString year(const QDate& date)

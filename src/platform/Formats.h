@@ -11,7 +11,12 @@ void apply(); // sets the default locale; called once at start-up
 
 QString date(const QDate& date);      // "15/03/2024"
 QDate parseDate(const QString& text); // invalid unless exactly dd/mm/yyyy and a real day
-QString year(const QDate& date);      // "2024"
+// A date as a person types it: day/month/year with "/", one or two digits for the day and
+// the month, two or four for the year (a two-digit year falls in the hundred years from 50
+// years before `today`), blanks around ignored. Invalid for an impossible day (31/02/2021)
+// or text that is no date. Callers store it back as date(): dd/mm/yyyy.
+QDate parseLenientDate(const QString& text, const QDate& today);
+QString year(const QDate& date); // "2024"
 
 // Amount text with "," as decimal separator; ok is false for anything that is not a number.
 double parseNumber(const QString& text, bool* ok);

@@ -1,6 +1,7 @@
 #include "SchedaRicevuta.h"
 
 #include "platform/Failure.h"
+#include "platform/Text.h"
 
 #include <QHash>
 
@@ -84,6 +85,23 @@ const CardField& field(const QString& name)
     if (it == index.cend())
         throw Failure(u"Campo sconosciuto della ricevuta: "_s + name);
     return fields()[*it];
+}
+
+QList<std::pair<QString, QString>> fromPropertyCard(const Record& property)
+{
+    QList<std::pair<QString, QString>> values;
+    for (const char* same :
+         {"UfficioTer", "DataStipula", "DataReg", "CodContratto", "DurataCon", "CognomeLoc01", "NomeLoc01",
+          "CodFiscLoc01", "CognomeCon01", "NomeCon01", "CodFiscCon01", "Immobile"}) {
+        const QString name = QString::fromLatin1(same);
+        values.append({name, Text::trimmed(property.text(name))});
+    }
+    values.append({u"Causale01"_s, Text::trimmed(property.text(u"Periodicita"_s))});
+    const QString euros = Text::trimmed(property.text(u"ImpRata"_s));
+    const QString cents = Text::trimmed(property.text(u"CentRata"_s));
+    if (!euros.isEmpty() && !cents.isEmpty())
+        values.append({u"Importo01"_s, euros + u',' + cents});
+    return values;
 }
 
 } // namespace SchedaRicevuta

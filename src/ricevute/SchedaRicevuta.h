@@ -19,6 +19,11 @@ const CardField& field(const QString& name);
 // The two stamp-duty notes of the Bollo list, the first being the default.
 const QStringList& bolloNotes();
 
+// What the import from a property card writes into a receipt, in the order it is written:
+// receipt field and value, each trimmed. Contract, parties, property, the payment period as
+// the first reason, and ImpRata,CentRata as the first amount only when both are filled.
+QList<std::pair<QString, QString>> fromPropertyCard(const Record& property);
+
 // The archive of a year beside the executable: "2021" gives 2021.ric.
 inline QString archiveName(const QString& year)
 {

@@ -1,3 +1,5 @@
+#include "immobili/SchedaImmobile.h"
+#include "platform/Formats.h"
 #include "platform/Money.h"
 #include "ricevute/ImportoInLettere.h"
 #include "ricevute/SchedaRicevuta.h"
@@ -30,6 +32,9 @@ private Q_SLOTS:
     void groupWords();
     void recordTablePinned();
     void recordFieldsAtFullCapacityRoundTrip();
+    void importFromAPropertyCard();
+    void lenientDates_data();
+    void lenientDates();
 };
 
 void TestImporti::moneyParses_data()
@@ -307,6 +312,57 @@ void TestImporti::recordFieldsAtFullCapacityRoundTrip()
     }
     QCOMPARE(r.bytes().size(), 2314);
     QCOMPARE(quint8(r.bytes().at(345)), quint8(250)); // Immobile holds 250, never a 251st
+}
+
+void TestImporti::importFromAPropertyCard()
+{
+    Record card(SchedaImmobile::layout());
+    card.setText(u"UfficioTer"_s, u" Milano 2 "_s);
+    card.setText(u"CognomeLoc01"_s, u"ROSSI"_s);
+    card.setText(u"CodFiscCon01"_s, u"VRDLGU80A01F205X"_s);
+    card.setText(u"Immobile"_s, u"Appartamento in via Roma 1"_s);
+    card.setText(u"Periodicita"_s, u"Rata canone di locazione mensile"_s);
+    card.setText(u"ImpRata"_s, u"650"_s);
+    card.setText(u"CentRata"_s, u"00"_s);
+    const auto values = SchedaRicevuta::fromPropertyCard(card);
+    QCOMPARE(values.size(), 14);
+    QCOMPARE(values.front(), std::make_pair(u"UfficioTer"_s, u"Milano 2"_s));
+    QCOMPARE(values.at(5), std::make_pair(u"CognomeLoc01"_s, u"ROSSI"_s));
+    QCOMPARE(values.at(12), std::make_pair(u"Causale01"_s, u"Rata canone di locazione mensile"_s));
+    QCOMPARE(values.back(), std::make_pair(u"Importo01"_s, u"650,00"_s));
+
+    card.setText(u"CentRata"_s, u"  "_s); // the rent without its cents: the first amount is not touched
+    QCOMPARE(SchedaRicevuta::fromPropertyCard(card).size(), 13);
+    QCOMPARE(SchedaRicevuta::fromPropertyCard(card).back().first, u"Causale01"_s);
+}
+
+void TestImporti::lenientDates_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("stored"); // empty: refused
+    QTest::newRow("canonical") << u"15/03/2024"_s << u"15/03/2024"_s;
+    QTest::newRow("leap day") << u"29/02/2024"_s << u"29/02/2024"_s;
+    QTest::newRow("no leap day") << u"29/02/2023"_s << QString();
+    QTest::newRow("impossible") << u"31/02/2021"_s << QString();
+    QTest::newRow("one digit") << u"5/3/2024"_s << u"05/03/2024"_s;
+    QTest::newRow("two-digit year") << u"05/03/24"_s << u"05/03/2024"_s;
+    QTest::newRow("two-digit year, last century") << u"05/03/80"_s << u"05/03/1980"_s;
+    QTest::newRow("blanks") << u"  15/03/2024 "_s << u"15/03/2024"_s;
+    QTest::newRow("dashes") << u"15-03-2024"_s << QString();
+    QTest::newRow("words") << u"oggi"_s << QString();
+    QTest::newRow("three-digit year") << u"15/03/202"_s << QString();
+    QTest::newRow("month 13") << u"15/13/2024"_s << QString();
+    QTest::newRow("inner blank") << u"15/ 3/2024"_s << QString();
+}
+
+void TestImporti::lenientDates()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, stored);
+    const QDate date = Formats::parseLenientDate(typed, QDate(2024, 3, 15));
+    QCOMPARE(date.isValid(), !stored.isEmpty());
+    if (date.isValid())
+        QCOMPARE(Formats::date(date), stored);
 }
 
 QTEST_GUILESS_MAIN(TestImporti)
