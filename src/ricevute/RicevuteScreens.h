@@ -1,5 +1,8 @@
 #pragma once
 
+#include "TfrmLogo.h"
+#include "TfrmNumerazioneRic.h"
+#include "TfrmVoci.h"
 #include "platform/Screen.h"
 
 class QLabel;
@@ -22,9 +25,6 @@ public:
 };
 
 // The receipts' dialog screens, shown by the receipt screen and its lists.
-DIALOG_SCREEN(TfrmLogo, " Impostazione logo")
-DIALOG_SCREEN(TfrmVoci, " Causali di pagamento")
-DIALOG_SCREEN(TfrmNumerazioneRic, " Impostazione inizio numerazione ricevute")
 DIALOG_SCREEN(TfrmTrovaRicevute, " Trova ricevute in archivio")
 DIALOG_SCREEN(TfrmSospeseRic, " Riepilogo ricevute non saldate")
 DIALOG_SCREEN(TfrmRiepAnnualeRic, " Tarvento 5.0 - Riepilogo annuale ricevute emesse")

@@ -162,8 +162,8 @@ void TfrmMenuRicevute::btnApriFattureClick()
     // Only four digits name an archive: a pasted "../a" would name a file outside the
     // program's folder, so any other text gets the same warning as a short year.
     const QString typed = txtAnnoFatture->text();
-    const bool fourDigits =
-        typed.size() == 4 && std::all_of(typed.begin(), typed.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    const bool fourDigits = typed.size() == 4 && std::all_of(typed.begin(), typed.end(),
+                                                             [](QChar c) { return c >= u'0' && c <= u'9'; });
     if (!fourDigits) {
         Desktop::warning(u"Attenzione: indicare l'anno solare utilizzando quattro cifre."_s);
         txtAnnoFatture->setFocus(Qt::OtherFocusReason);

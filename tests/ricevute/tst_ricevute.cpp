@@ -137,9 +137,9 @@ void TestRicevute::onlyFourDigitsOpenAYear()
         QCOMPARE(frmRicevute->lblFile->text(), QDir(f.folder.path()).filePath(pasted + u".ric"_s));
         return;
     }
-    QCOMPARE(f.desktop.messages,
-             (QList<ScriptedDesktop::Message>{{Desktop::Kind::Warning,
-                                               u"Attenzione: indicare l'anno solare utilizzando quattro cifre."_s}}));
+    QCOMPARE(f.desktop.messages, (QList<ScriptedDesktop::Message>{
+                                     {Desktop::Kind::Warning,
+                                      u"Attenzione: indicare l'anno solare utilizzando quattro cifre."_s}}));
     QVERIFY(menu->isVisible());
     QVERIFY(!frmRicevute->isVisible());
     QCOMPARE(menu->focusWidget(), menu->txtAnnoFatture);
