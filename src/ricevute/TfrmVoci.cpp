@@ -64,9 +64,9 @@ TfrmVoci::TfrmVoci(QWidget* owner) : DialogScreen(u" Causali di pagamento"_s, ow
     auto* titleText = new QLabel(u"CAUSALI DI PAGAMENTO"_s, title);
     titleText->setObjectName(u"imgTitolo"_s);
     titleText->setStyleSheet(u"color: white; font: bold 16pt 'Verdana'; letter-spacing: 2px;"_s);
+    titleRow->addWidget(new Picture(u"imgIcona"_s, u"documents"_s, QSize(40, 40), title));
     titleRow->addWidget(titleText);
     titleRow->addStretch();
-    titleRow->addWidget(new Picture(u"imgLogo"_s, u"logo"_s, QSize(200, 47), title));
     layout->addWidget(title);
 
     auto* body = new QVBoxLayout;
