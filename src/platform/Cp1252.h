@@ -2,10 +2,12 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringView>
 
 // Windows-1252, the single-byte code page of every archive and settings file.
 // The five bytes the code page leaves undefined (81 8D 8F 90 9D) map to the C1 control
 // characters of the same value, so a file holding them loads and saves back unchanged.
+// Both directions go through lookup tables into buffers sized once.
 namespace Cp1252 {
 
 QString decode(const QByteArray& bytes);
@@ -13,5 +15,7 @@ QString decode(const char* bytes, int length);
 
 // A character the code page lacks becomes "?" (a surrogate pair counts as one character).
 QByteArray encode(const QString& text);
+// The same bytes appended to `out`.
+void append(QByteArray& out, QStringView text);
 
 } // namespace Cp1252

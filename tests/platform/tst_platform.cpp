@@ -94,6 +94,12 @@ void TestPlatform::cp1252ReplacesMissingCharacters()
     QCOMPARE(Cp1252::encode(u"Ωmega ł"_s), QByteArray("?mega ?"));
     QCOMPARE(Cp1252::encode(u"casa 🏠!"_s), QByteArray("casa ?!")); // one character, one "?"
     QCOMPARE(Cp1252::encode(QString(QChar(0x80))), QByteArray("?"));
+    // Halves of a pair standing alone are one character each.
+    const QChar high(0xD83C), low(0xDFE0);
+    QCOMPARE(Cp1252::encode(QString(high) + u'a' + low + high), QByteArray("?a??"));
+    QByteArray bytes("S\xEC: ", 4);
+    Cp1252::append(bytes, u"€ 🏠 è"_s);
+    QCOMPARE(bytes, QByteArray("S\xEC: \x80 ? \xE8", 9));
 }
 
 void TestPlatform::textRules()
