@@ -17,7 +17,10 @@ struct CardField {
         List,     // editable drop-down with a vocabulary
         Province, // editable drop-down of province codes, in capitals while typing
         Check,    // a check box
-        Hidden    // a hidden label
+        Hidden,   // a hidden label
+        Amount,   // an amount: the form's amount rule filters its keys and tidies it on leaving
+        ReadOnly, // shown and stored, never typed into (outside every Enter ring)
+        Label     // a visible label named txt…, stored (a computed total)
     };
 
     QString name;
@@ -28,7 +31,10 @@ struct CardField {
     QStringList vocabulary;
 
     QString controlName() const; // txt…, chk… or lbl… followed by the field name
+    // A field with a caption before a control holding text.
     bool isTextField() const { return entry != Entry::Check && entry != Entry::Hidden; }
+    // A field the user types into: it is highlighted and belongs to an Enter ring.
+    bool isTyped() const { return isTextField() && entry != Entry::ReadOnly && entry != Entry::Label; }
 };
 
 RecordLayout layoutOf(const QList<CardField>& fields);

@@ -1,11 +1,13 @@
 #include "CardForm.h"
 
 #include "FieldBehaviour.h"
+#include "platform/Failure.h"
 #include "storage/RecordLayout.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetrics>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -42,6 +44,15 @@ QWidget* CardForm::createControl(const CardField& f, QWidget* owner)
         auto* label = new QLabel(owner);
         label->hide();
         return label;
+    }
+    case Entry::Label:
+        return new QLabel(owner);
+    case Entry::ReadOnly: {
+        auto* edit = new QLineEdit(owner);
+        edit->setMaxLength(f.capacity);
+        edit->setReadOnly(true);
+        edit->setFocusPolicy(Qt::NoFocus);
+        return edit;
     }
     case Entry::List:
     case Entry::Province: {
@@ -140,56 +151,123 @@ QWidget* CardForm::buildSection(const QString& objectName, const QList<QStringLi
     return panel;
 }
 
+QWidget* CardForm::buildGrid(const QString& objectName, const QList<QStringList>& rows, QWidget* parent)
+{
+    auto* panel = new QWidget(parent);
+    panel->setObjectName(objectName);
+    auto* grid = new QGridLayout(panel);
+    grid->setContentsMargins(12, 8, 12, 8);
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(6);
+    for (int r = 0; r < rows.size(); ++r) {
+        int column = 0;
+        for (const QString& token : rows[r]) {
+            auto fail = [&](const QString& what) {
+                throw Failure(u"Griglia "_s + objectName + u", riga "_s + rows[r].join(u' ') + u": "_s +
+                              what);
+            };
+            if (token.isEmpty()) {
+                ++column;
+            } else if (token.startsWith(u'\'')) {
+                grid->addWidget(new QLabel(token.mid(1), panel), r, column++);
+            } else if (token.startsWith(u'@')) {
+                QWidget* extra = m_extras.value(token.mid(1));
+                if (extra == nullptr)
+                    fail(u"elemento sconosciuto "_s + token);
+                grid->addWidget(extra, r, column++);
+            } else {
+                QWidget* control = m_controls.value(token);
+                if (control == nullptr)
+                    fail(u"campo sconosciuto "_s + token);
+                if (QLabel* caption = m_captions.value(token); caption && !caption->text().isEmpty())
+                    grid->addWidget(caption, r, column++);
+                grid->addWidget(control, r, column++);
+            }
+        }
+    }
+    return panel;
+}
+
 QList<QWidget*> CardForm::ring(int section) const
 {
     QList<QWidget*> ring;
     for (const CardField& f : m_fields) {
-        if (f.section == section && f.isTextField())
+        if (f.section == section && f.isTyped())
             ring.append(m_controls.value(f.name));
     }
     return ring;
 }
 
+const CardField& CardForm::fieldOf(const QWidget* control) const
+{
+    return *std::find_if(m_fields.begin(), m_fields.end(),
+                         [&](const CardField& c) { return m_controls.value(c.name) == control; });
+}
+
+void CardForm::applyBehaviour(const CardField& f, QWidget* successor)
+{
+    QWidget* field = m_controls.value(f.name);
+    FieldBehaviour::highlight(field, f.entry == Entry::Trim);
+    if (f.entry == Entry::Digits) {
+        FieldBehaviour::digitsOnly(field, successor);
+    } else if (f.entry == Entry::Amount) {
+        std::function<void(int)> beforeKey;
+        if (m_amountKey)
+            beforeKey = [handler = m_amountKey, name = f.name](int key) { handler(name, key); };
+        FieldBehaviour::amountField(field, successor, m_amountRule, beforeKey);
+    } else {
+        FieldBehaviour::enterMovesTo(field, successor);
+    }
+    if (f.entry == Entry::Upper)
+        FieldBehaviour::capitalsOnKeyRelease(field);
+    if (f.entry == Entry::Trim)
+        FieldBehaviour::trimOnKeyRelease(field);
+    if (f.entry == Entry::Province)
+        FieldBehaviour::capitalsWhileTyping(field);
+    if (f.entry == Entry::List || f.entry == Entry::Province)
+        FieldBehaviour::noListSelectionOnFocus(static_cast<QComboBox*>(field));
+}
+
 void CardForm::applyBehaviours()
 {
-    QList<int> sections;
-    for (const CardField& f : m_fields) {
-        if (!sections.contains(f.section))
-            sections.append(f.section);
-    }
-    for (int section : sections) {
-        const QList<QWidget*> members = ring(section);
-        for (int i = 0; i < members.size(); ++i) {
-            QWidget* field = members[i];
-            QWidget* successor = members[(i + 1) % members.size()];
-            const CardField& f = *std::find_if(m_fields.begin(), m_fields.end(), [&](const CardField& c) {
-                return m_controls.value(c.name) == field;
-            });
-            FieldBehaviour::highlight(field, f.entry == Entry::Trim);
-            if (f.entry == Entry::Digits) {
-                FieldBehaviour::digitsOnly(field, successor);
-            } else {
-                FieldBehaviour::enterMovesTo(field, successor);
-            }
-            if (f.entry == Entry::Upper)
-                FieldBehaviour::capitalsOnKeyRelease(field);
-            if (f.entry == Entry::Trim)
-                FieldBehaviour::trimOnKeyRelease(field);
-            if (f.entry == Entry::Province)
-                FieldBehaviour::capitalsWhileTyping(field);
-            if (f.entry == Entry::List || f.entry == Entry::Province)
-                FieldBehaviour::noListSelectionOnFocus(static_cast<QComboBox*>(field));
+    QList<QList<QWidget*>> rings;
+    if (!m_ringOrder.isEmpty()) {
+        QList<QWidget*> members;
+        for (const QString& name : m_ringOrder) {
+            QWidget* control = m_controls.value(name);
+            if (control == nullptr)
+                throw Failure(u"Campo sconosciuto nel giro del tasto Invio: "_s + name);
+            members.append(control);
         }
+        rings.append(members);
+    } else {
+        QList<int> sections;
+        for (const CardField& f : m_fields) {
+            if (!sections.contains(f.section))
+                sections.append(f.section);
+        }
+        for (int section : sections)
+            rings.append(ring(section));
     }
-    // Tab follows the record order, check boxes included.
+    for (const QList<QWidget*>& members : rings) {
+        for (int i = 0; i < members.size(); ++i)
+            applyBehaviour(fieldOf(members[i]), members[(i + 1) % members.size()]);
+    }
+    // Tab follows the given ring, or the record order with check boxes included.
     QWidget* previous = nullptr;
-    for (const CardField& f : m_fields) {
-        if (f.entry == Entry::Hidden)
-            continue;
-        QWidget* current = m_controls.value(f.name);
+    auto chain = [&previous](QWidget* current) {
         if (previous)
             QWidget::setTabOrder(previous, current);
         previous = current;
+    };
+    if (!m_ringOrder.isEmpty()) {
+        for (QWidget* member : rings.front())
+            chain(member);
+    } else {
+        for (const CardField& f : m_fields) {
+            if (f.entry != Entry::Hidden && f.entry != Entry::Label && f.entry != Entry::ReadOnly)
+                chain(m_controls.value(f.name));
+        }
     }
 }
 
@@ -199,7 +277,7 @@ void CardForm::fillRecord(Record& record) const
         QWidget* c = m_controls.value(f.name);
         if (f.entry == Entry::Check)
             record.setFlag(f.name, static_cast<QCheckBox*>(c)->isChecked());
-        else if (f.entry == Entry::Hidden)
+        else if (f.entry == Entry::Hidden || f.entry == Entry::Label)
             record.setText(f.name, static_cast<QLabel*>(c)->text());
         else
             record.setText(f.name, FieldBehaviour::textOf(c));
@@ -213,7 +291,7 @@ void CardForm::showRecord(const Record& record)
         if (f.entry == Entry::Check) {
             if (const std::optional<bool> flag = record.flag(f.name))
                 static_cast<QCheckBox*>(c)->setChecked(*flag);
-        } else if (f.entry == Entry::Hidden) {
+        } else if (f.entry == Entry::Hidden || f.entry == Entry::Label) {
             static_cast<QLabel*>(c)->setText(record.text(f.name));
         } else {
             FieldBehaviour::setTextOf(c, record.text(f.name));
@@ -227,7 +305,7 @@ void CardForm::clear()
         QWidget* c = m_controls.value(f.name);
         if (f.entry == Entry::Check)
             static_cast<QCheckBox*>(c)->setChecked(false);
-        else if (f.entry == Entry::Hidden)
+        else if (f.entry == Entry::Hidden || f.entry == Entry::Label)
             static_cast<QLabel*>(c)->clear();
         else
             FieldBehaviour::setTextOf(c, QString());

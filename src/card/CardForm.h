@@ -1,11 +1,13 @@
 #pragma once
 
 #include "CardField.h"
+#include "FieldBehaviour.h"
 
 #include <QHash>
 #include <QList>
 #include <QObject>
 #include <QStringList>
+#include <functional>
 
 class QLabel;
 class QWidget;
@@ -28,8 +30,27 @@ public:
     // "'text" a plain label; "@name" an extra widget; "#Title" opens a framed box, "#" closes it.
     QWidget* buildSection(const QString& objectName, const QList<QStringList>& rows, QWidget* parent);
 
-    // Highlight, Enter rings (one per section, in record order, check boxes skipped), digit
-    // filters, rewrites, drop-downs that select nothing on focus; Tab follows record order.
+    // Rows of cells in one grid, so the columns line up across rows (payment lines): a field
+    // name takes two cells (its caption, then its control; a field without caption only its
+    // control), "'text" a label, "@name" an extra widget, "" an empty cell. An unknown field
+    // or extra throws, naming the row.
+    QWidget* buildGrid(const QString& objectName, const QList<QStringList>& rows, QWidget* parent);
+
+    // Before applyBehaviours: how amount fields take keys and are tidied on leaving (each
+    // screen has its own rule), and what runs on every key pressed in one of them, before
+    // the key is handled (a screen empties its computed total there).
+    void setAmountRule(const FieldBehaviour::AmountRule& rule) { m_amountRule = rule; }
+    void onAmountKey(std::function<void(const QString& field, int key)> handler)
+    {
+        m_amountKey = std::move(handler);
+    }
+    // Before applyBehaviours: one Enter ring through these fields in this order, instead of
+    // one ring per section in record order; Tab follows it too.
+    void setRing(const QStringList& fieldNames) { m_ringOrder = fieldNames; }
+
+    // Highlight, Enter rings (the given ring, or one per section in record order; check
+    // boxes, read-only fields and labels skipped), digit and amount filters, rewrites,
+    // drop-downs that select nothing on focus; Tab follows the ring or the record order.
     void applyBehaviours();
     QList<QWidget*> ring(int section) const;
 
@@ -40,9 +61,14 @@ public:
 
 private:
     QWidget* createControl(const CardField& field, QWidget* owner);
+    const CardField& fieldOf(const QWidget* control) const;
+    void applyBehaviour(const CardField& field, QWidget* successor);
 
     QList<CardField> m_fields;
     QHash<QString, QWidget*> m_controls;
     QHash<QString, QLabel*> m_captions;
     QHash<QString, QWidget*> m_extras;
+    FieldBehaviour::AmountRule m_amountRule;
+    std::function<void(const QString&, int)> m_amountKey;
+    QStringList m_ringOrder;
 };

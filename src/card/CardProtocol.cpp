@@ -10,6 +10,32 @@ using namespace Qt::StringLiterals;
 
 CardProtocol::CardProtocol(Card card) : m_card(std::move(card)) {}
 
+namespace {
+CardOperation operationOf(NavigationButton button)
+{
+    switch (button) {
+    case NavigationButton::First:
+        return CardOperation::First;
+    case NavigationButton::Previous:
+        return CardOperation::Previous;
+    case NavigationButton::Next:
+        return CardOperation::Next;
+    case NavigationButton::Last:
+        break;
+    }
+    return CardOperation::Last;
+}
+} // namespace
+
+Desktop::Kind CardProtocol::failureKind(CardOperation operation) const
+{
+    for (const auto& [op, kind] : m_card.failureKinds) {
+        if (op == operation)
+            return kind;
+    }
+    return operation == CardOperation::Save ? m_card.saveFailureKind : m_card.otherFailureKind;
+}
+
 QString CardProtocol::accessMessage()
 {
     return u"Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
@@ -47,7 +73,7 @@ std::optional<int> CardProtocol::currentPosition() const
 bool CardProtocol::save()
 {
     QString done;
-    const bool saved = guarded(m_card.saveFailureKind, [&] {
+    const bool saved = guarded(failureKind(CardOperation::Save), [&] {
         ArchiveFile archive(m_card.archivePath(), m_card.layout->size());
         archive.openOrCreate();
         const std::optional<int> position = currentPosition();
@@ -69,7 +95,7 @@ void CardProtocol::navigate(NavigationButton button)
 {
     using Kind = NavigationStep::Kind;
     bool empty = false;
-    guarded(m_card.otherFailureKind, [&] {
+    guarded(failureKind(operationOf(button)), [&] {
         ArchiveFile archive(m_card.archivePath(), m_card.layout->size());
         archive.openOrCreate();
         const NavigationStep step = navigationStep(button, currentPosition(), archive.count());

@@ -4,10 +4,14 @@
 #include "platform/Desktop.h"
 #include "storage/RecordLayout.h"
 
+#include <QList>
 #include <QString>
 #include <functional>
 
 class QLabel;
+
+// The card operations that may show the access message.
+enum class CardOperation { Save, First, Previous, Next, Last, New };
 
 // The protocol the three card screens share: save as overwrite or append, the four
 // navigation buttons, the position label and the archive messages. The screen supplies the
@@ -22,6 +26,9 @@ public:
         std::function<void(const Record&)> showRecord; // record -> controls
         Desktop::Kind saveFailureKind = Desktop::Kind::Warning;
         Desktop::Kind otherFailureKind = Desktop::Kind::Error;
+        // The access message's kind of the operations whose kind differs from the two above
+        // (the receipt screen's "first" warns, its other arrows show an error).
+        QList<std::pair<CardOperation, Desktop::Kind>> failureKinds;
     };
 
     explicit CardProtocol(Card card);
@@ -34,6 +41,9 @@ public:
 
     // Runs an archive operation of the screen's own under the access message.
     bool guarded(Desktop::Kind failureKind, const std::function<void()>& operation);
+
+    // The kind of the access message for an operation, as the screen asked for it.
+    Desktop::Kind failureKind(CardOperation operation) const;
 
     static QString accessMessage();
     static QString emptyArchiveMessage();

@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -141,6 +142,42 @@ void digitsOnly(QWidget* field, QWidget* successor)
         const QString text = key->text();
         const bool digit = text.size() == 1 && text.front() >= u'0' && text.front() <= u'9';
         return !digit;
+    });
+}
+
+void amountField(QWidget* field, QWidget* successor, const AmountRule& rule,
+                 const std::function<void(int key)>& beforeKey)
+{
+    new Filter(field, [field, successor, rule, beforeKey](QEvent* event) {
+        if (event->type() == QEvent::FocusOut) {
+            const auto reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && rule.tidy)
+                rewrite(field, rule.tidy);
+            return false;
+        }
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
+            return false; // moving on with Tab is the window's, not a key typed into the field
+        if (beforeKey)
+            beforeKey(key->key());
+        if (isEnter(key)) {
+            if (successor)
+                successor->setFocus(Qt::OtherFocusReason);
+            return true;
+        }
+        switch (key->key()) {
+        case Qt::Key_Backspace:
+        case Qt::Key_Delete:
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+            return false;
+        default:
+            break;
+        }
+        const QString text = key->text();
+        return !(text.size() == 1 && rule.accepts && rule.accepts(text.front()));
     });
 }
 

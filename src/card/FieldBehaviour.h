@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <functional>
 
 class QAbstractButton;
 class QComboBox;
@@ -22,6 +23,17 @@ void enterMovesTo(QWidget* field, QWidget* successor);
 // Only 0 to 9 are typed; Backspace, Delete, Left and Right pass; Enter moves the focus to
 // the successor (if any). Every other key is swallowed.
 void digitsOnly(QWidget* field, QWidget* successor = nullptr);
+
+// An amount field. On every key pressed (Tab moves on as everywhere), before anything else, beforeKey runs
+// with the key (a total on screen is no longer valid). Enter moves the focus to the successor; Backspace,
+// Delete, Left and Right pass; any other key passes only if `accepts` takes its character. On leaving the
+// field (not when the window loses the focus) `tidy` rewrites it.
+struct AmountRule {
+    std::function<bool(QChar)> accepts;
+    std::function<QString(const QString&)> tidy;
+};
+void amountField(QWidget* field, QWidget* successor, const AmountRule& rule,
+                 const std::function<void(int key)>& beforeKey = {});
 
 // Rewrites of the whole text: after each key release, or after each change made by typing.
 void capitalsOnKeyRelease(QWidget* field);
