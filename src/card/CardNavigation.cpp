@@ -2,7 +2,7 @@
 
 using Kind = NavigationStep::Kind;
 
-NavigationStep navigationStep(NavigationButton button, std::optional<int> position, int count)
+NavigationStep navigationStep(NavigationButton button, std::optional<qint64> position, qint64 count)
 {
     switch (button) {
     case NavigationButton::First:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QtGlobal>
 #include <optional>
 
 // What a navigation button of a card screen does, from the card's position (none for a new
@@ -14,8 +15,8 @@ struct NavigationStep {
         ClearThenEmptyArchive // empty the position label, then the same message
     };
     Kind kind;
-    int position = 0;
+    qint64 position = 0;
     bool operator==(const NavigationStep&) const = default;
 };
 
-NavigationStep navigationStep(NavigationButton button, std::optional<int> position, int count);
+NavigationStep navigationStep(NavigationButton button, std::optional<qint64> position, qint64 count);

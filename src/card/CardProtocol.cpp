@@ -58,13 +58,13 @@ bool CardProtocol::guarded(Desktop::Kind failureKind, const std::function<void()
     }
 }
 
-std::optional<int> CardProtocol::currentPosition() const
+std::optional<qint64> CardProtocol::currentPosition() const
 {
     const QString text = Text::trimmed(m_card.position->text());
     if (text.isEmpty())
         return std::nullopt;
     bool ok = false;
-    const int position = text.toInt(&ok);
+    const qint64 position = text.toLongLong(&ok);
     if (!ok || position < 1)
         throw Failure(u"Posizione della scheda non valida: "_s + text);
     return position;
@@ -76,7 +76,7 @@ bool CardProtocol::save()
     const bool saved = guarded(failureKind(CardOperation::Save), [&] {
         ArchiveFile archive(m_card.archivePath(), m_card.layout->size());
         archive.openOrCreate();
-        const std::optional<int> position = currentPosition();
+        const std::optional<qint64> position = currentPosition();
         Record record(*m_card.layout);
         m_card.fillRecord(record);
         archive.seek(position ? *position - 1 : archive.count());

@@ -49,7 +49,7 @@ public:
     static QString emptyArchiveMessage();
 
 private:
-    std::optional<int> currentPosition() const;
+    std::optional<qint64> currentPosition() const;
 
     Card m_card;
 };

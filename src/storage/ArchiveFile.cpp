@@ -2,8 +2,12 @@
 
 #include "platform/Failure.h"
 
+#include <QCryptographicHash>
 #include <QFileInfo>
+#include <QtEndian>
+#include <fcntl.h>
 #include <sys/file.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -12,6 +16,28 @@ std::optional<ArchiveFile::Step>& injectedFailure()
 {
     static std::optional<ArchiveFile::Step> step;
     return step;
+}
+
+constexpr char kJournalMagic[] = "TRVJRN01";
+constexpr qsizetype kMagicSize = 8;
+constexpr qsizetype kHeaderSize = kMagicSize + 8 + 4;
+constexpr qsizetype kHashSize = 32;
+
+QByteArray journalHash(QByteArrayView bytes)
+{
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+}
+
+// A created or removed file is durable only once its folder's entry is.
+bool syncFolderOf(const QString& path)
+{
+    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool synced = ::fsync(fd) == 0;
+    ::close(fd);
+    return synced;
 }
 } // namespace
 
@@ -39,6 +65,11 @@ void ArchiveFile::fail(const QString& what) const
     throw Failure(u"Archivio "_s + m_path + u": "_s + what);
 }
 
+QString ArchiveFile::journalPath(const QString& archivePath)
+{
+    return archivePath + u"-journal"_s;
+}
+
 void ArchiveFile::openOrCreate()
 {
     failIfAsked(Step::Open);
@@ -59,16 +90,95 @@ void ArchiveFile::openOrCreate()
         fail(u"impossibile bloccare il file"_s);
     }
     m_index = 0;
+    // Under the lock: no other operation is between its journal and the overwrite.
+    try {
+        rollBackJournal();
+    } catch (...) {
+        m_file.close();
+        throw;
+    }
 }
 
-int ArchiveFile::count() const
+void ArchiveFile::rollBackJournal()
 {
-    return int(m_file.size() / m_recordSize);
+    const QString journalName = journalPath(m_path);
+    if (!QFileInfo::exists(journalName))
+        return;
+    QFile journal(journalName);
+    if (!journal.open(QIODevice::ReadOnly))
+        fail(u"giornale di ripristino illeggibile"_s);
+    // Read no more than a whole journal can hold: anything longer is not one of ours.
+    const qint64 expected = kHeaderSize + m_recordSize + kHashSize;
+    const QByteArray bytes = journal.read(expected + 1);
+    journal.close();
+    const bool complete = bytes.size() == expected && bytes.startsWith(kJournalMagic) &&
+                          journalHash(QByteArrayView(bytes).first(expected - kHashSize)) == bytes.right(kHashSize);
+    if (complete) {
+        const auto offset = qFromLittleEndian<qint64>(bytes.constData() + kMagicSize);
+        const auto size = qFromLittleEndian<quint32>(bytes.constData() + kMagicSize + 8);
+        // A whole journal of another record size or at an odd offset belongs to another
+        // archive: leave both files as they are rather than guess.
+        if (size != quint32(m_recordSize) || offset < 0 || offset % m_recordSize != 0)
+            fail(u"giornale di ripristino non valido"_s);
+        writeAt(offset, bytes.mid(kHeaderSize, m_recordSize));
+        syncFile();
+    }
+    // An incomplete journal was cut while being written, before the archive was touched.
+    removeJournal();
 }
 
-void ArchiveFile::seek(int index)
+void ArchiveFile::writeJournal(qint64 offset)
 {
-    if (!m_file.isOpen() || index < 0 || !m_file.seek(qint64(index) * m_recordSize))
+    QByteArray bytes(kJournalMagic, kMagicSize);
+    char number[8];
+    qToLittleEndian<qint64>(offset, number);
+    bytes.append(number, 8);
+    qToLittleEndian<quint32>(quint32(m_recordSize), number);
+    bytes.append(number, 4);
+    QByteArray old(m_recordSize, '\0');
+    if (!m_file.seek(offset) || m_file.read(old.data(), m_recordSize) != m_recordSize)
+        fail(u"lettura della scheda da sostituire non riuscita"_s);
+    bytes.append(old);
+    bytes.append(journalHash(bytes));
+
+    const QString journalName = journalPath(m_path);
+    QFile journal(journalName);
+    const bool written = journal.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered) &&
+                         journal.write(bytes) == bytes.size() && ::fsync(journal.handle()) == 0;
+    journal.close();
+    if (!written || !syncFolderOf(journalName)) {
+        QFile::remove(journalName); // the archive is untouched: nothing to roll back
+        fail(u"scrittura del giornale di ripristino non riuscita"_s);
+    }
+}
+
+void ArchiveFile::removeJournal()
+{
+    const QString journalName = journalPath(m_path);
+    if (!QFile::remove(journalName) || !syncFolderOf(journalName))
+        fail(u"rimozione del giornale di ripristino non riuscita"_s);
+}
+
+void ArchiveFile::syncFile()
+{
+    if (::fsync(m_file.handle()) != 0)
+        fail(u"scrittura su disco non riuscita"_s);
+}
+
+void ArchiveFile::writeAt(qint64 offset, const QByteArray& bytes)
+{
+    if (!m_file.seek(offset) || m_file.write(bytes) != bytes.size() || !m_file.flush())
+        fail(u"scrittura non riuscita: "_s + m_file.errorString());
+}
+
+qint64 ArchiveFile::count() const
+{
+    return m_file.size() / m_recordSize;
+}
+
+void ArchiveFile::seek(qint64 index)
+{
+    if (!m_file.isOpen() || index < 0 || !m_file.seek(index * m_recordSize))
         fail(u"posizionamento non riuscito"_s);
     m_index = index;
 }
@@ -87,10 +197,20 @@ void ArchiveFile::read(QByteArray& record)
 void ArchiveFile::write(const QByteArray& record)
 {
     failIfAsked(Step::Write);
-    if (!m_file.isOpen() || record.size() != m_recordSize)
+    if (!m_file.isOpen() || record.size() != m_recordSize || m_index < 0 || m_index > count())
         fail(u"scrittura non valida"_s);
-    if (m_file.write(record.constData(), m_recordSize) != m_recordSize || !m_file.flush())
-        fail(u"scrittura non riuscita: "_s + m_file.errorString());
+    const qint64 offset = m_index * m_recordSize;
+    const bool overwrite = m_index < count();
+    if (overwrite)
+        writeJournal(offset);
+    if (overwrite && injectedFailure() == Step::Tear) {
+        writeAt(offset, record.first(m_recordSize / 2));
+        fail(u"sostituzione interrotta"_s);
+    }
+    writeAt(offset, record);
+    syncFile();
+    if (overwrite)
+        removeJournal();
     ++m_index;
 }
 

@@ -10,6 +10,19 @@
 // Every operation opens the file, works and closes it; while open, the file is held under
 // an exclusive advisory lock, so a second running copy of the program waits instead of
 // appending over the same record. Every failure throws Failure.
+//
+// Writes reach the disk (fsync) before write() returns. Overwriting a record first keeps the
+// old record in a rollback journal beside the archive (journalPath()), written and flushed
+// before the archive is touched and removed once the new record is on the disk; opening an
+// archive with a journal beside it puts the old record back first, so a crash or a power cut
+// in the middle of an overwrite leaves the old record or the new one, never a mix. A journal
+// that is itself incomplete (the crash came while writing it) is discarded: the archive was
+// not touched yet. Appends need no journal: a partial last record is never counted, and the
+// next append writes over it.
+//
+// Journal layout (all integers little-endian): "TRVJRN01" (8 bytes), the record's byte offset
+// in the archive (8 bytes), the record size (4 bytes), the old record, then the SHA-256 of
+// everything before it (32 bytes).
 class ArchiveFile {
 public:
     ArchiveFile(QString path, int recordSize);
@@ -18,29 +31,37 @@ public:
     ArchiveFile& operator=(const ArchiveFile&) = delete;
 
     // Opens the existing file for reading and writing, or creates it empty when there is no
-    // such file. An existing file that cannot be opened is never replaced.
+    // such file. An existing file that cannot be opened is never replaced. A journal beside
+    // the archive is rolled back first.
     void openOrCreate();
-    int count() const;
-    void seek(int index); // 0-based record index
+    qint64 count() const;
+    void seek(qint64 index); // 0-based record index
     void read(QByteArray& record);
     void write(const QByteArray& record);
-    int currentIndex() const { return m_index; }
+    qint64 currentIndex() const { return m_index; }
     bool atEnd() const { return m_index >= count(); }
     void close();
 
     const QString& path() const { return m_path; }
+    static QString journalPath(const QString& archivePath);
 
     // A seam for tests: the chosen step fails as the file system would. Running as root,
-    // file permissions alone cannot make a file unreadable.
-    enum class Step { Open, Read, Write };
+    // file permissions alone cannot make a file unreadable. Tear stops an overwrite halfway,
+    // as a kill or a power cut would: half of the new record is on the disk, the journal stays.
+    enum class Step { Open, Read, Write, Tear };
     static void failForTests(std::optional<Step> step);
 
 private:
     void failIfAsked(Step step) const;
     [[noreturn]] void fail(const QString& what) const;
+    void rollBackJournal();
+    void writeJournal(qint64 offset);
+    void removeJournal();
+    void syncFile();
+    void writeAt(qint64 offset, const QByteArray& bytes);
 
     QString m_path;
     int m_recordSize;
     QFile m_file;
-    int m_index = 0;
+    qint64 m_index = 0;
 };

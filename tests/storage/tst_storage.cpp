@@ -9,6 +9,7 @@
 #include "support/TestRecord.h"
 
 #include <QCheckBox>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -37,6 +38,21 @@ QByteArray handRecord(const QByteArray& nome, const QByteArray& seq, const QByte
     put(17, flag);
     put(20, note);
     return bytes;
+}
+
+// A rollback journal built by hand: "TRVJRN01", the offset (8 bytes) and the record size
+// (4 bytes) little-endian, the old record, the SHA-256 of all that.
+QByteArray handJournal(const QByteArray& offsetLE, const QByteArray& sizeLE, const QByteArray& old)
+{
+    const QByteArray body = "TRVJRN01" + offsetLE + sizeLE + old;
+    return body + QCryptographicHash::hash(body, QCryptographicHash::Sha256);
+}
+
+QString nameIn(const QByteArray& record)
+{
+    Record r(testLayout());
+    r.bytes() = record.left(51);
+    return r.text(u"Nome"_s);
 }
 
 // A card screen of the tests' own: two edit boxes, a check box and the position label.
@@ -84,6 +100,10 @@ private Q_SLOTS:
     void archiveCountsWholeRecords();
     void archiveIsCreatedOnlyWhenMissing();
     void archiveAppendsOverPartialRecord();
+    void archiveRollsBackJournal_data();
+    void archiveRollsBackJournal();
+    void interruptedOverwriteLeavesOldRecord();
+    void archiveBeyondTwoGigaRecords();
     void navigationTable_data();
     void navigationTable();
     void saveAppendsThenOverwrites();
@@ -209,6 +229,106 @@ void TestStorage::archiveAppendsOverPartialRecord()
     archive.write(r.bytes());
     archive.close();
     QCOMPARE(readFile(path), first + r.bytes());
+}
+
+void TestStorage::archiveRollsBackJournal_data()
+{
+    QTest::addColumn<QByteArray>("journal");
+    QTest::addColumn<QByteArray>("record2");
+
+    const QByteArray oldRecord = handRecord(pascal("vecchio"), pascal("2"), "\x02No", pascal("prima"));
+    const QByteArray whole = handJournal(QByteArray("\x33\0\0\0\0\0\0\0", 8), QByteArray("\x33\0\0\0", 4), oldRecord);
+    QTest::newRow("whole journal: the old record is put back") << whole << oldRecord;
+    // A journal cut while it was written means the archive was not touched yet.
+    const QByteArray torn = handRecord(pascal("nuovo"), pascal("2"), "\x02No", pascal("prima"));
+    QTest::newRow("cut journal: the archive stays") << whole.left(whole.size() - 5) << torn;
+    QByteArray corrupt = whole;
+    corrupt[30] = 'Z';
+    QTest::newRow("damaged journal: the archive stays") << corrupt << torn;
+}
+
+void TestStorage::archiveRollsBackJournal()
+{
+    QFETCH(QByteArray, journal);
+    QFETCH(QByteArray, record2);
+    ScriptedDesktop desktop;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"Prova.pro"_s);
+    const QByteArray first = handRecord(pascal("uno"), pascal("1"), "\x02No", pascal(""));
+    // Record 2 as a crash leaves it: the new name written, the rest still old.
+    const QByteArray torn = handRecord(pascal("nuovo"), pascal("2"), "\x02No", pascal("prima"));
+    writeFile(path, first + torn);
+    writeFile(path + u"-journal"_s, journal);
+    QCOMPARE((path + u"-journal"_s), path + u"-journal"_s);
+
+    TestCard card(path); // the first operation on the archive puts it right
+    card.position->setText(u"1"_s);
+    card.protocol.navigate(NavigationButton::Next);
+    QCOMPARE(readFile(path), first + record2);
+    QCOMPARE(card.nome->text(), nameIn(record2));
+    QVERIFY(!QFile::exists(path + u"-journal"_s));
+    QCOMPARE(desktop.messages.size(), 0);
+}
+
+void TestStorage::interruptedOverwriteLeavesOldRecord()
+{
+    ScriptedDesktop desktop;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"Prova.pro"_s);
+    TestCard card(path);
+    card.nome->setText(u"Rossi"_s);
+    card.note->setText(u"prima versione"_s);
+    QVERIFY(card.protocol.save());
+    const QByteArray saved = readFile(path);
+
+    card.nome->setText(u"Verdi"_s);
+    card.note->setText(u"seconda versione"_s);
+    ArchiveFile::failForTests(ArchiveFile::Step::Tear); // killed halfway through the overwrite
+    QVERIFY(!card.protocol.save());
+    ArchiveFile::failForTests(std::nullopt);
+    QVERIFY(readFile(path) != saved); // half of the new record reached the file
+    QVERIFY(QFile::exists((path + u"-journal"_s)));
+
+    card.protocol.navigate(NavigationButton::First); // the next run's first operation
+    QCOMPARE(readFile(path), saved);
+    QCOMPARE(card.nome->text(), u"Rossi"_s);
+    QCOMPARE(card.note->text(), u"prima versione"_s);
+    QVERIFY(!QFile::exists((path + u"-journal"_s)));
+
+    card.nome->setText(u"Verdi"_s); // a save that completes leaves the new record and no journal
+    QVERIFY(card.protocol.save());
+    QCOMPARE(nameIn(readFile(path)), u"Verdi"_s);
+    QVERIFY(!QFile::exists((path + u"-journal"_s)));
+}
+
+void TestStorage::archiveBeyondTwoGigaRecords()
+{
+    // A sparse file of 2^31 + 1 records: counts, positions and offsets past 32 bits.
+    ScriptedDesktop desktop;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"Grande.pro"_s);
+    const qint64 records = (qint64(1) << 31) + 1;
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QVERIFY(f.resize(records * 51));
+    }
+    ArchiveFile archive(path, 51);
+    archive.openOrCreate();
+    QCOMPARE(archive.count(), records);
+    archive.close();
+
+    TestCard card(path);
+    card.protocol.navigate(NavigationButton::Last);
+    QCOMPARE(card.position->text(), u"2147483649"_s);
+    card.nome->setText(u"ultimo"_s);
+    QVERIFY(card.protocol.save());
+    QCOMPARE(card.position->text(), u"2147483649"_s);
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.size(), records * 51);
+    QVERIFY(f.seek((records - 1) * 51));
+    QCOMPARE(f.read(7), pascal("ultimo"));
 }
 
 void TestStorage::navigationTable_data()
