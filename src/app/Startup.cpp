@@ -4,31 +4,71 @@
 #include "TfrmPassword.h"
 #include "platform/Application.h"
 #include "platform/Desktop.h"
+#include "platform/ExeFolder.h"
+#include "platform/FolderLock.h"
 #include "platform/QtDesktop.h"
 
 #include <QIcon>
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
+namespace {
+std::unique_ptr<FolderLock>& dataFolderLock()
+{
+    static std::unique_ptr<FolderLock> lock;
+    return lock;
+}
+} // namespace
+
 namespace Startup {
 
-void prepare(Application& app)
+QString alreadyOpenMessage()
+{
+    return u"Attenzione: il programma è già aperto su questi dati.\n\r\n\r"
+           u"Utilizzare la finestra già aperta oppure chiuderla prima di avviare di nuovo il programma."_s;
+}
+
+bool claimDataFolder()
+{
+    // Two copies on the same archives would overwrite each other's saves unseen: the per-operation
+    // locks keep each write whole, but not a card loaded in one copy and saved in the other.
+    auto lock = std::make_unique<FolderLock>(ExeFolder::file(u"Tarvento.lock"_s));
+    if (!lock->tryLock()) {
+        Desktop::plain(alreadyOpenMessage());
+        return false;
+    }
+    dataFolderLock() = std::move(lock);
+    return true;
+}
+
+void releaseDataFolder()
+{
+    dataFolderLock().reset();
+}
+
+bool prepare(Application& app)
 {
     static QtDesktop desktop;
     Desktop::setBackend(&desktop);
     Application::prepareEnvironment();
+    if (!claimDataFolder())
+        return false;
     app.setWindowIcon(QIcon(u":/pictures/app_icon.svg"_s));
     // Screens hand over to one another by hiding; the program ends only when it is told to.
     app.setQuitOnLastWindowClosed(false);
     ScreenRegistry::createAll();
     frmPassword->present();
+    return true;
 }
 
 int run(Application& app)
 {
-    prepare(app);
+    if (!prepare(app))
+        return 1;
     const int code = app.exec();
     ScreenRegistry::destroyAll();
+    releaseDataFolder();
     return code;
 }
 

@@ -1,11 +1,19 @@
 #pragma once
 
+#include <QString>
+
 class Application;
 class QWidget;
 
-// The start of the program: environment, the desktop backend, every screen, then the
-// password screen shown and the message loop run until the program ends.
+// The start of the program: environment, the desktop backend, the data folder claimed, every
+// screen, then the password screen shown and the message loop run until the program ends.
 namespace Startup {
-void prepare(Application& app); // everything up to the password screen shown
+bool prepare(Application& app); // everything up to the password screen shown; false: end now
 int run(Application& app);      // prepare, then the message loop
+
+// Holds the lock file in the data folder until releaseDataFolder() or the end of the process.
+// When another running copy of the program holds it, tells the user so and returns false.
+bool claimDataFolder();
+void releaseDataFolder();
+QString alreadyOpenMessage();
 } // namespace Startup

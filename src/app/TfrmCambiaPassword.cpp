@@ -135,6 +135,16 @@ void TfrmCambiaPassword::cmdOKClick()
             txtPasswordNew->setFocus(Qt::OtherFocusReason);
             return;
         }
+        if (!PasswordStore::storable(txtPasswordNew->text())) {
+            // The cipher keeps one byte per character: such a password could never log in.
+            Desktop::plain(u"Attenzione: la nuova password contiene caratteri che non possono essere memorizzati "
+                           u"(come il simbolo dell'euro o le emoji). E' necessario reinserire entrambi i valori "
+                           u"usando lettere, cifre e simboli comuni."_s);
+            txtPasswordNew->clear();
+            txtConferma->clear();
+            txtPasswordNew->setFocus(Qt::OtherFocusReason);
+            return;
+        }
         PasswordStore::store(txtPasswordNew->text());
     } catch (const std::exception&) {
         Desktop::plain(

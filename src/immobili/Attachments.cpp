@@ -1,5 +1,6 @@
 #include "Attachments.h"
 
+#include "platform/Cp1252.h"
 #include "platform/ExeFolder.h"
 #include "platform/Failure.h"
 #include "platform/SafeWrite.h"
@@ -8,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -40,13 +42,26 @@ bool existsInFolder(const QString& name)
     return !path.isEmpty() && QFileInfo::exists(path);
 }
 
+bool storableName(const QString& name)
+{
+    constexpr qsizetype kFieldCapacity = 250; // File01 to File03 of the property record
+    if (name.size() > kFieldCapacity || Cp1252::decode(Cp1252::encode(name)) != name)
+        return false;
+    return std::none_of(name.cbegin(), name.cend(), [](QChar c) { return c.category() == QChar::Other_Control; });
+}
+
 void copyIn(const QString& source)
 {
     const QString destination = pathOf(QFileInfo(source).fileName());
-    if (destination.isEmpty())
+    if (destination.isEmpty() || !storableName(QFileInfo(source).fileName()))
         throw Failure(u"Nome di file non valido: "_s + source);
+    if (!QFileInfo(source).isFile())
+        throw Failure(u"Non è un file ordinario: "_s + source);
     if (!QDir().mkpath(folder()))
         throw Failure(u"Impossibile creare la cartella "_s + folder());
+    // QSaveFile would write through a link to wherever it leads: the link itself goes.
+    if (QFileInfo(destination).isSymLink() && !QFile::remove(destination))
+        throw Failure(u"Impossibile sostituire il collegamento "_s + destination);
     QFile input(source);
     if (!input.open(QIODevice::ReadOnly))
         throw Failure(u"Impossibile leggere il file "_s + source);

@@ -88,6 +88,17 @@ void TfrmAllegaCartella::btnSfogliaClick(int row)
     const QString name = Attachments::safeName(QFileInfo(chosen).fileName());
     if (name.isEmpty())
         return;
+    if (!Attachments::storableName(name)) {
+        Desktop::plain(u"Attenzione: il nome del file contiene caratteri che la scheda non può registrare "
+                       u"(lettere di altri alfabeti, simboli particolari o caratteri di controllo).\r\n\r\n"
+                       u"Rinominare il file e selezionarlo di nuovo."_s);
+        return;
+    }
+    if (!QFileInfo(chosen).isFile()) {
+        Desktop::plain(u"Attenzione: l'elemento scelto non è un file ordinario (ad esempio una coda o un dispositivo) "
+                       u"e non può essere allegato."_s);
+        return;
+    }
     txtFile[row]->setText(name);
     if (Attachments::existsInFolder(name) &&
         !Desktop::confirm(

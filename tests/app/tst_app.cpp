@@ -1,4 +1,5 @@
 #include "app/Crypt.h"
+#include "app/Startup.h"
 #include "app/TfrmAvvio.h"
 #include "app/TfrmCambiaPassword.h"
 #include "app/TfrmInfo.h"
@@ -12,11 +13,14 @@
 #include "support/ScreenFixture.h"
 #include "support/TestMain.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QUrlQuery>
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -60,6 +64,11 @@ private Q_SLOTS:
     void loginReadFailures();
     void changePassword();
     void changePasswordRefusals();
+    void changePasswordKeepsOnlyWhatLogsIn_data();
+    void changePasswordKeepsOnlyWhatLogsIn();
+    void passwordFileReadWithinLimits_data();
+    void secondCopyOnTheSameDataIsRefused();
+    void passwordFileReadWithinLimits();
     void mainMenuHandOvers();
     void endingTheProgram();
     void helpDialog();
@@ -252,6 +261,111 @@ void TestApp::changePassword()
     typeInto(frmPassword->txtPassword, u"casa2024"_s);
     pressEnter(frmPassword->txtPassword);
     QVERIFY(frmAvvio->isVisible());
+}
+
+void TestApp::changePasswordKeepsOnlyWhatLogsIn_data()
+{
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("euro sign") << u"casa€"_s << false;
+    QTest::newRow("emoji") << u"casa\U0001F3E0"_s << false;
+    QTest::newRow("accented letters") << u"città°"_s << true;
+}
+
+void TestApp::changePasswordKeepsOnlyWhatLogsIn()
+{
+    QFETCH(QString, password);
+    QFETCH(bool, kept);
+    ScreenFixture f;
+    present(frmPassword);
+    click(frmPassword->btnCambiaPassword);
+    TfrmCambiaPassword* c = frmCambiaPassword;
+    const QString before = storedValue(f.folder.path());
+    c->txtPasswordOld->setText(u"chiavepartenza"_s);
+    c->txtPasswordNew->setText(password);
+    c->txtConferma->setText(password);
+    click(c->cmdOK);
+    if (!kept) {
+        // Refused before anything is written, and the old password still logs in.
+        QCOMPARE(f.desktop.lastMessage(),
+                 (ScriptedDesktop::Message{
+                     Desktop::Kind::Plain,
+                     u"Attenzione: la nuova password contiene caratteri che non possono essere memorizzati "
+                     u"(come il simbolo dell'euro o le emoji). E' necessario reinserire entrambi i valori "
+                     u"usando lettere, cifre e simboli comuni."_s}));
+        QCOMPARE(storedValue(f.folder.path()), before);
+        QVERIFY(c->isVisible());
+        QCOMPARE(c->txtPasswordNew->text(), QString());
+        QCOMPARE(c->txtConferma->text(), QString());
+        QCOMPARE(c->focusWidget(), c->txtPasswordNew);
+        click(c->cmdEsci);
+        frmPassword->txtPassword->setText(u"chiavepartenza"_s);
+    } else {
+        QCOMPARE(f.desktop.lastMessage().text, u"Modifica della password completata con successo."_s);
+        frmPassword->txtPassword->setText(password);
+    }
+    click(frmPassword->cmdOK); // a changed password always logs in
+    QVERIFY(frmAvvio->isVisible());
+}
+
+void TestApp::passwordFileReadWithinLimits_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("FIFO") << u"fifo"_s;
+    QTest::newRow("link to /dev/zero") << u"zero"_s;
+    QTest::newRow("folder") << u"folder"_s;
+    QTest::newRow("huge file holding the password") << u"huge"_s;
+}
+
+void TestApp::passwordFileReadWithinLimits()
+{
+    QFETCH(QString, kind);
+    ScreenFixture f;
+    present(frmPassword);
+    const QString path = f.folder.filePath(u"unins000.dll"_s);
+    if (kind != u"huge"_s)
+        QVERIFY(QFile::remove(path));
+    if (kind == u"fifo"_s) {
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (kind == u"zero"_s) {
+        QVERIFY(QFile::link(u"/dev/zero"_s, path));
+    } else if (kind == u"folder"_s) {
+        QVERIFY(QDir().mkdir(path));
+    } else {
+        QFile file(path); // the shipped file, then 100 MB of nothing
+        QVERIFY(file.open(QIODevice::Append));
+        QVERIFY(file.resize(100 * 1024 * 1024));
+    }
+    typeInto(frmPassword->txtPassword, u"chiavepartenza"_s);
+    click(frmPassword->cmdOK); // answers at once, as a wrong password
+    QCOMPARE(f.desktop.lastMessage(), kWrongPassword);
+    QVERIFY(!frmAvvio->isVisible());
+}
+
+void TestApp::secondCopyOnTheSameDataIsRefused()
+{
+    ScreenFixture f;
+    const QString lockFile = f.folder.filePath(u"Tarvento.lock"_s);
+    // Another running copy: a process of its own holding the data folder's lock file.
+    QProcess other;
+    other.start(u"sh"_s, {u"-c"_s, u"exec 9>>\"$0\" && flock -n 9 && echo preso && exec sleep 60"_s, lockFile});
+    QVERIFY(other.waitForReadyRead(10000));
+    QVERIFY(!Startup::claimDataFolder());
+    QCOMPARE(f.desktop.lastMessage(), (ScriptedDesktop::Message{Desktop::Kind::Plain, Startup::alreadyOpenMessage()}));
+    QCOMPARE(Startup::alreadyOpenMessage(),
+             u"Attenzione: il programma è già aperto su questi dati.\n\r\n\rUtilizzare la finestra già aperta "
+             u"oppure chiuderla prima di avviare di nuovo il programma."_s);
+    other.kill();
+    QVERIFY(other.waitForFinished(10000));
+
+    f.desktop.messages.clear();
+    QVERIFY(Startup::claimDataFolder()); // alone on the data: no message, and the lock is held
+    QVERIFY(f.desktop.messages.isEmpty());
+    QProcess third;
+    third.start(u"flock"_s, {u"-n"_s, lockFile, u"true"_s});
+    QVERIFY(third.waitForFinished(10000));
+    QCOMPARE(third.exitCode(), 1);
+    Startup::releaseDataFolder();
 }
 
 void TestApp::changePasswordRefusals()

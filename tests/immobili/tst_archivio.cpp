@@ -4,6 +4,7 @@
 #include "immobili/ImmobiliScreens.h"
 #include "immobili/SchedaImmobile.h"
 #include "platform/Cp1252.h"
+#include "platform/Failure.h"
 #include "platform/Picture.h"
 #include "platform/PrintDialog.h"
 #include "platform/SafeWrite.h"
@@ -20,6 +21,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QToolButton>
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -110,6 +112,9 @@ private Q_SLOTS:
     void exportThatCannotBeWrittenKeepsTheOldFile();
     void attachments();
     void attachmentNamesStayInTheirFolder();
+    void attachmentLinkIsReplacedNotFollowed();
+    void attachmentsRefused_data();
+    void attachmentsRefused();
 };
 
 void TestArchivio::searchListsMatchingCards()
@@ -445,6 +450,70 @@ void TestArchivio::attachmentNamesStayInTheirFolder()
     inside.close();
     click(dialog.btnApri[0]);
     QCOMPARE(f.desktop.opened, QList<QUrl>{QUrl::fromLocalFile(Attachments::folder() + u"Immobili.pro"_s)});
+}
+
+void TestArchivio::attachmentLinkIsReplacedNotFollowed()
+{
+    ScreenFixture f;
+    QTemporaryDir elsewhere;
+    const QString outside = elsewhere.filePath(u"fuori.txt"_s);
+    const QString photo = elsewhere.filePath(u"facciata.jpg"_s);
+    for (const auto& [path, content] : {std::pair{outside, "da non toccare"}, std::pair{photo, "foto"}}) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+    QVERIFY(QDir().mkpath(Attachments::folder()));
+    QVERIFY(QFile::link(outside, Attachments::folder() + u"facciata.jpg"_s));
+
+    TfrmAllegaCartella dialog;
+    f.desktop.fileNames.enqueue(photo);
+    f.desktop.answers.enqueue(Desktop::Answer::Yes); // replace the file of the same name
+    click(dialog.btnSfoglia[0]);
+    QCOMPARE(dialog.txtFile[0]->text(), u"facciata.jpg"_s);
+    QCOMPARE(readFile(outside), QByteArray("da non toccare"));
+    const QFileInfo copied(Attachments::folder() + u"facciata.jpg"_s);
+    QVERIFY(!copied.isSymLink());
+    QCOMPARE(readFile(copied.filePath()), QByteArray("foto"));
+}
+
+void TestArchivio::attachmentsRefused_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("message");
+    const QString badName = u"Attenzione: il nome del file contiene caratteri che la scheda non può registrare "
+                            u"(lettere di altri alfabeti, simboli particolari o caratteri di controllo).\r\n\r\n"
+                            u"Rinominare il file e selezionarlo di nuovo."_s;
+    QTest::newRow("letters outside Windows-1252") << u"договор.pdf"_s << badName;
+    QTest::newRow("emoji") << u"casa\U0001F3E0.jpg"_s << badName;
+    QTest::newRow("control character") << u"contratto\tfirmato.pdf"_s << badName;
+    QTest::newRow("longer than the card holds") << QString(251, u'a') << badName;
+    QTest::newRow("FIFO") << u"coda"_s
+                          << u"Attenzione: l'elemento scelto non è un file ordinario (ad esempio una coda o un "
+                             u"dispositivo) e non può essere allegato."_s;
+}
+
+void TestArchivio::attachmentsRefused()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, message);
+    ScreenFixture f;
+    QTemporaryDir elsewhere;
+    const QString source = elsewhere.filePath(name);
+    if (name == u"coda"_s) {
+        QCOMPARE(::mkfifo(QFile::encodeName(source).constData(), 0600), 0);
+    } else {
+        QFile file(source);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("documento");
+    }
+    TfrmAllegaCartella dialog;
+    f.desktop.fileNames.enqueue(source);
+    click(dialog.btnSfoglia[1]);
+    QCOMPARE(f.desktop.lastMessage(), (ScriptedDesktop::Message{Desktop::Kind::Plain, message}));
+    QCOMPARE(dialog.txtFile[1]->text(), QString());
+    QVERIFY(!QFileInfo::exists(Attachments::folder() + name));
+    QVERIFY_THROWS_EXCEPTION(Failure, Attachments::copyIn(source)); // never blocks, never mangles
 }
 
 TARVENTO_GUI_TEST_MAIN(TestArchivio)

@@ -1,0 +1,23 @@
+# Configures a build of another project that adds this one with add_subdirectory(): the
+# program's resources must still be found in this project's own source folder.
+file(REMOVE_RECURSE "${WORK}")
+file(MAKE_DIRECTORY "${WORK}/outer")
+file(WRITE "${WORK}/outer/CMakeLists.txt" "cmake_minimum_required(VERSION 3.25)
+project(Outer LANGUAGES CXX)
+set(TARVENTO_TESTS OFF CACHE BOOL \"\" FORCE)
+add_subdirectory(\"${SOURCE_DIR}\" tarvento)
+")
+execute_process(COMMAND ${CMAKE_COMMAND} -S "${WORK}/outer" -B "${WORK}/build" -G Ninja
+                RESULT_VARIABLE result OUTPUT_QUIET ERROR_VARIABLE errors)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "the embedding build did not configure:\n${errors}")
+endif()
+file(READ "${WORK}/build/tarvento/src/.rcc/tarvento_resources.qrc" qrc)
+foreach(resource pictures/logo.svg reports/ help/)
+  string(FIND "${qrc}" "${resource}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "the embedded build lost the resource ${resource}:\n${qrc}")
+  endif()
+endforeach()
+file(REMOVE_RECURSE "${WORK}")
+message(STATUS "the embedded build finds every resource")
