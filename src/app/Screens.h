@@ -11,23 +11,17 @@
 
 class TfrmPassword;
 class TfrmAvvio;
-class TfrmGuida;
-class TfrmInfo;
-class TfrmSplash;
 class TfrmCambiaPassword;
 
-// Process-wide references to the screens of the application shell.
-extern TfrmPassword* frmPassword;
-extern TfrmAvvio* frmAvvio;
-extern TfrmGuida* frmGuida;
-extern TfrmInfo* frmInfo;
-extern TfrmSplash* frmSplash;
-extern TfrmCambiaPassword* frmCambiaPassword;
+// Process-wide references to the screens of the application shell; the other application
+// screens' references sit beside their classes. Dialog screens have none: each is a fresh
+// instance opened by its caller (openDialog).
+extern ScreenReference<TfrmPassword> frmPassword;
+extern ScreenReference<TfrmAvvio> frmAvvio;
+extern ScreenReference<TfrmCambiaPassword> frmCambiaPassword;
 
-// Every screen of the program is created once at start, in a fixed order, the password
-// screen (the main window) first; nothing is shown and no archive is opened.
+// Start-up builds only the password window (the main window) and names the main menu;
+// every other application screen is built the first time it is used and kept for the run.
 namespace ScreenRegistry {
-void createAll();
-void destroyAll();
-QList<QWidget*> all(); // in creation order
+void start();
 } // namespace ScreenRegistry

@@ -57,7 +57,7 @@ bool prepare(Application& app)
     app.setWindowIcon(QIcon(u":/pictures/app_icon.svg"_s));
     // Screens hand over to one another by hiding; the program ends only when it is told to.
     app.setQuitOnLastWindowClosed(false);
-    ScreenRegistry::createAll();
+    ScreenRegistry::start();
     frmPassword->present();
     return true;
 }

@@ -91,6 +91,12 @@ bool CardProtocol::save()
     return saved;
 }
 
+void CardProtocol::show(const Record& record, int position)
+{
+    m_card.showRecord(record);
+    m_card.position->setText(QString::number(position));
+}
+
 void CardProtocol::navigate(NavigationButton button)
 {
     using Kind = NavigationStep::Kind;
@@ -106,8 +112,7 @@ void CardProtocol::navigate(NavigationButton button)
             archive.seek(step.position - 1);
             archive.read(record.bytes());
             archive.close();
-            m_card.showRecord(record);
-            m_card.position->setText(QString::number(step.position));
+            show(record, step.position);
         } else if (step.kind == Kind::ClearThenEmptyArchive) {
             m_card.position->clear();
         }

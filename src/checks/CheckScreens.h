@@ -39,7 +39,3 @@ namespace IdentityChecks {
 void checkCodiceFiscaleField(QWidget* owner, const QString& fieldText);
 void checkPartitaIvaField(QWidget* owner, const QString& fieldText);
 } // namespace IdentityChecks
-
-// Process-wide references, set by the screen registry at start.
-extern TfrmCodFisc* frmCodFisc;
-extern TfrmPartitaIva* frmPartitaIva;

@@ -10,18 +10,41 @@ public:
 };
 
 // The F24 screen's dialog screens.
-DIALOG_SCREEN(TfrmStampaElide, " Stampa Modello F24 ELIDE")
-DIALOG_SCREEN(TfrmAnteprimaF24, " Anteprima di stampa")
-DIALOG_SCREEN(TfrmCrea_PDF_F24, " Esporta in PDF")
-DIALOG_SCREEN(TfrmTrovaF24, " Trova Modelli F24 ELIDE in archivio")
-DIALOG_SCREEN(TfrmExpF24, " Esporta archivio versamenti in Microsoft Excel")
-DIALOG_SCREEN(TfrmCodici_Tributo, " Tabella Codici Tributo per versamenti con Modello F24 ELIDE")
+class TfrmStampaElide : public DialogScreen {
+    Q_OBJECT
+public:
+    explicit TfrmStampaElide(QWidget* owner = nullptr);
+};
 
-// Process-wide references, set by the screen registry at start.
-extern TfrmModello_F24_Elide* frmModello_F24_Elide;
-extern TfrmStampaElide* frmStampaElide;
-extern TfrmAnteprimaF24* frmAnteprimaF24;
-extern TfrmCrea_PDF_F24* frmCrea_PDF_F24;
-extern TfrmTrovaF24* frmTrovaF24;
-extern TfrmExpF24* frmExpF24;
-extern TfrmCodici_Tributo* frmCodici_Tributo;
+class TfrmAnteprimaF24 : public DialogScreen {
+    Q_OBJECT
+public:
+    explicit TfrmAnteprimaF24(QWidget* owner = nullptr);
+};
+
+class TfrmCrea_PDF_F24 : public DialogScreen {
+    Q_OBJECT
+public:
+    explicit TfrmCrea_PDF_F24(QWidget* owner = nullptr);
+};
+
+class TfrmTrovaF24 : public DialogScreen {
+    Q_OBJECT
+public:
+    explicit TfrmTrovaF24(QWidget* owner = nullptr);
+};
+
+class TfrmExpF24 : public DialogScreen {
+    Q_OBJECT
+public:
+    explicit TfrmExpF24(QWidget* owner = nullptr);
+};
+
+class TfrmCodici_Tributo : public DialogScreen {
+    Q_OBJECT
+public:
+    explicit TfrmCodici_Tributo(QWidget* owner = nullptr);
+};
+
+// Process-wide references: each screen is built when first used.
+extern ScreenReference<TfrmModello_F24_Elide> frmModello_F24_Elide;

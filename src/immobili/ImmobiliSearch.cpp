@@ -30,17 +30,17 @@ QString listLine(const Record& card)
            fixed(card.text(u"CognomeCon01"_s), 18) + u"  Stipula: "_s + card.text(u"DataStipula"_s);
 }
 
-QStringList search(const QString& archivePath, const QStringList& criteriaTexts)
+QList<ListSearch::ListLine> search(const QString& archivePath, const QStringList& criteriaTexts)
 {
     const int used = ListSearch::usedCriteria(criteriaTexts);
-    QStringList lines;
+    QList<ListSearch::ListLine> lines;
     QStringList fields;
-    ListSearch::forEachRecord(archivePath, SchedaImmobile::layout(), [&](const Record& card, int) {
+    ListSearch::forEachRecord(archivePath, SchedaImmobile::layout(), [&](const Record& card, int position) {
         fields.clear();
         for (const Criterion& c : criteria())
             fields.append(card.text(c.field));
         if (ListSearch::matches(criteriaTexts, fields, used))
-            lines.append(listLine(card));
+            lines.append({listLine(card), position});
     });
     ListSearch::sortLines(lines);
     return lines;

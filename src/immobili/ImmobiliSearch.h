@@ -1,5 +1,6 @@
 #pragma once
 
+#include "storage/ListSearch.h"
 #include "storage/RecordLayout.h"
 
 #include <QString>
@@ -20,7 +21,8 @@ const QList<Criterion>& criteria();
 QString listLine(const Record& card);
 
 // A full pass: every card of the archive matched against the criteria (in criteria()
-// order), as sorted list lines. Throws Failure when the archive cannot be used.
-QStringList search(const QString& archivePath, const QStringList& criteriaTexts);
+// order), as sorted list lines with their cards' positions. Throws Failure when the archive
+// cannot be used.
+QList<ListSearch::ListLine> search(const QString& archivePath, const QStringList& criteriaTexts);
 
 } // namespace ImmobiliSearch

@@ -1,7 +1,6 @@
 #include "TfrmAllegaCartella.h"
 
 #include "Attachments.h"
-#include "TfrmImmobili.h"
 #include "platform/Desktop.h"
 #include "platform/Picture.h"
 #include "platform/Text.h"
@@ -119,15 +118,20 @@ void TfrmAllegaCartella::btnApriClick(int row)
         TMisc::Open(u"\""_s + path + u"\""_s);
 }
 
+void TfrmAllegaCartella::setApplied(Applied applied)
+{
+    m_applied = std::move(applied);
+}
+
 void TfrmAllegaCartella::btnApplicaClick()
 {
-    if (Text::trimmed(lblMemory->text()) == u"immobili"_s) {
-        TfrmImmobili* card = frmImmobili;
+    if (m_applied) {
+        QStringList files, descriptions;
         for (int n = 0; n < 3; ++n) {
-            const QString suffix = u"0"_s + QString::number(n + 1);
-            card->findChild<QLabel*>(u"lblFile"_s + suffix)->setText(Text::trimmed(txtFile[n]->text()));
-            card->findChild<QLabel*>(u"lblDesc"_s + suffix)->setText(Text::trimmed(txtDesc[n]->text()));
+            files.append(Text::trimmed(txtFile[n]->text()));
+            descriptions.append(Text::trimmed(txtDesc[n]->text()));
         }
+        m_applied(files, descriptions);
     }
     close();
 }

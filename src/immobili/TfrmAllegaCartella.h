@@ -2,6 +2,8 @@
 
 #include "platform/Screen.h"
 
+#include <QStringList>
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -25,6 +27,12 @@ public:
     void btnSfogliaClick(int row);
     void btnApriClick(int row);
     void btnApplicaClick();
-};
 
-extern TfrmAllegaCartella* frmAllegaCartella;
+    // What "Applica" does with the three names and descriptions (trimmed), installed by the
+    // opener; without one "Applica" only closes the dialog.
+    using Applied = std::function<void(const QStringList& files, const QStringList& descriptions)>;
+    void setApplied(Applied applied);
+
+private:
+    Applied m_applied;
+};

@@ -8,5 +8,3 @@ class TfrmExpImmobili : public ExportScreen {
 public:
     explicit TfrmExpImmobili(QWidget* owner = nullptr);
 };
-
-extern TfrmExpImmobili* frmExpImmobili;

@@ -330,8 +330,10 @@ void TfrmImmobili::cmdPDFClick()
 
 void TfrmImmobili::cmdTrovaClick()
 {
-    openDialog<TfrmTrovaImmobili>(
-        this, [](TfrmTrovaImmobili& search) { search.lblMemory->setText(u"immobili"_s); });
+    openDialog<TfrmTrovaImmobili>(this, [this](TfrmTrovaImmobili& search) {
+        search.lblMemory->setText(u"immobili"_s);
+        search.setChosen([this](const Record& card, int position) { m_protocol->show(card, position); });
+    });
 }
 
 void TfrmImmobili::cmdExcelClick()
@@ -343,13 +345,19 @@ void TfrmImmobili::cmdAllegaClick()
 {
     openDialog<TfrmAllegaCartella>(this, [this](TfrmAllegaCartella& attachments) {
         attachments.lblMemory->setText(u"immobili"_s);
+        auto label = [this](const QString& field, int n) {
+            return static_cast<QLabel*>(m_form->control(field + u"0"_s + QString::number(n + 1)));
+        };
         for (int n = 0; n < 3; ++n) {
-            const QString suffix = u"0"_s + QString::number(n + 1);
-            attachments.txtFile[n]->setText(
-                Text::trimmed(static_cast<QLabel*>(m_form->control(u"File"_s + suffix))->text()));
-            attachments.txtDesc[n]->setText(
-                Text::trimmed(static_cast<QLabel*>(m_form->control(u"Desc"_s + suffix))->text()));
+            attachments.txtFile[n]->setText(Text::trimmed(label(u"File"_s, n)->text()));
+            attachments.txtDesc[n]->setText(Text::trimmed(label(u"Desc"_s, n)->text()));
         }
+        attachments.setApplied([label](const QStringList& files, const QStringList& descriptions) {
+            for (int n = 0; n < 3; ++n) {
+                label(u"File"_s, n)->setText(files[n]);
+                label(u"Desc"_s, n)->setText(descriptions[n]);
+            }
+        });
     });
 }
 

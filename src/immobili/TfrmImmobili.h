@@ -60,4 +60,4 @@ private:
     QList<Picture*> m_red;
 };
 
-extern TfrmImmobili* frmImmobili;
+extern ScreenReference<TfrmImmobili> frmImmobili;

@@ -2,7 +2,6 @@
 
 #include "ImmobiliSearch.h"
 #include "SchedaImmobile.h"
-#include "TfrmImmobili.h"
 #include "platform/ExeFolder.h"
 #include "platform/Text.h"
 #include "storage/ListSearch.h"
@@ -21,23 +20,26 @@ TfrmTrovaImmobili::TfrmTrovaImmobili(QWidget* owner)
     setCriteria(criteria);
 }
 
-QStringList TfrmTrovaImmobili::search(const QStringList& criteria)
+void TfrmTrovaImmobili::setChosen(Chosen chosen)
+{
+    m_chosen = std::move(chosen);
+}
+
+QList<ListSearch::ListLine> TfrmTrovaImmobili::search(const QStringList& criteria)
 {
     return ImmobiliSearch::search(ExeFolder::file(SchedaImmobile::archiveName()), criteria);
 }
 
-void TfrmTrovaImmobili::handOver(const QString& line)
+void TfrmTrovaImmobili::handOver(const ListSearch::ListLine& chosen)
 {
-    const QString word = Text::trimmed(lblMemory->text());
-    const QString chosen = Text::trimmed(line);
-    // Every card giving the same line is handed over in turn: the last one in the file stays.
+    if (!m_chosen)
+        return;
+    const QString line = Text::trimmed(chosen.text);
+    // As the property search has always done, the card is found again by its line: every
+    // card giving the same line is handed over in turn, so the last one in the file stays.
     ListSearch::forEachRecord(ExeFolder::file(SchedaImmobile::archiveName()), SchedaImmobile::layout(),
                               [&](const Record& card, int position) {
-                                  if (Text::trimmed(ImmobiliSearch::listLine(card)) != chosen)
-                                      return;
-                                  if (word == u"immobili"_s) {
-                                      frmImmobili->form().showRecord(card);
-                                      frmImmobili->lblPosizione->setText(QString::number(position));
-                                  }
+                                  if (Text::trimmed(ImmobiliSearch::listLine(card)) == line)
+                                      m_chosen(card, position);
                               });
 }

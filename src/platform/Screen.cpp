@@ -7,12 +7,46 @@
 #include <QShowEvent>
 
 namespace {
-ApplicationScreen*& theMainMenu()
+ApplicationScreen* (*theMainMenu)() = nullptr;
+
+struct Kept {
+    QWidget* screen;
+    std::function<void()> forget;
+};
+
+QList<Kept>& kept()
 {
-    static ApplicationScreen* menu = nullptr;
-    return menu;
+    static QList<Kept> screens;
+    return screens;
 }
 } // namespace
+
+namespace ScreenRegistry {
+
+QList<QWidget*> built()
+{
+    QList<QWidget*> screens;
+    for (const Kept& k : kept())
+        screens.append(k.screen);
+    return screens;
+}
+
+void destroyAll()
+{
+    // Later screens may refer to earlier ones: destroy in reverse order.
+    while (!kept().isEmpty()) {
+        const Kept last = kept().takeLast();
+        last.forget();
+        delete last.screen;
+    }
+}
+
+void keep(QWidget* screen, std::function<void()> forget)
+{
+    kept().append({screen, std::move(forget)});
+}
+
+} // namespace ScreenRegistry
 
 ApplicationScreen::ApplicationScreen(const QString& caption, QWidget* parent) : QWidget(parent, Qt::Window)
 {
@@ -43,14 +77,14 @@ void ApplicationScreen::handOverTo(ApplicationScreen* next)
     hide();
 }
 
-void ApplicationScreen::setMainMenu(ApplicationScreen* menu)
+void ApplicationScreen::setMainMenu(ApplicationScreen* (*menu)())
 {
-    theMainMenu() = menu;
+    theMainMenu = menu;
 }
 
 ApplicationScreen* ApplicationScreen::mainMenu()
 {
-    return theMainMenu();
+    return theMainMenu ? theMainMenu() : nullptr;
 }
 
 void ApplicationScreen::FormClose()

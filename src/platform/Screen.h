@@ -1,11 +1,14 @@
 #pragma once
 
 #include <QDialog>
+#include <QList>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
-// An application screen: a window created once at start, shown and hidden for the whole
-// run. Exactly one is visible at a time; a hand-over shows the next one before hiding this.
+// An application screen: a window built the first time it is needed (ScreenReference), then
+// shown and hidden for the whole run. Exactly one is visible at a time; a hand-over shows the
+// next one before hiding this.
 class ApplicationScreen : public QWidget {
     Q_OBJECT
 public:
@@ -17,8 +20,9 @@ public:
     // For the small fixed-size screens (password, change of password).
     void presentCentred();
 
-    // The main menu, to which every application returns.
-    static void setMainMenu(ApplicationScreen* menu);
+    // The main menu, to which every application returns (reached through `menu`, which
+    // builds it when it is first needed).
+    static void setMainMenu(ApplicationScreen* (*menu)());
     static ApplicationScreen* mainMenu();
 
 protected:
@@ -46,13 +50,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 };
 
-// A dialog screen whose only design so far is its caption.
-#define DIALOG_SCREEN(Class, Caption)                                                                        \
-    class Class : public DialogScreen {                                                                      \
-    public:                                                                                                  \
-        explicit Class(QWidget* owner = nullptr) : DialogScreen(QStringLiteral(Caption), owner) {}           \
-    };
-
 // Opening a dialog screen, the same from every caller: a fresh instance owned by the caller,
 // prepared by the caller (a field to check, a navigation word, a title), shown modally and
 // destroyed when it closes, so every opening starts from the dialog's design state.
@@ -67,6 +64,35 @@ template <typename Dialog> void openDialog(QWidget* owner)
 {
     openDialog<Dialog>(owner, [](Dialog&) {});
 }
+
+// The application screens built so far, in the order they were built, kept for the run.
+namespace ScreenRegistry {
+QList<QWidget*> built();
+// Destroys every built screen, the newest first, and empties its reference.
+void destroyAll();
+// Records a screen just built; `forget` empties its reference when it is destroyed.
+void keep(QWidget* screen, std::function<void()> forget);
+} // namespace ScreenRegistry
+
+// A process-wide reference to an application screen (frmImmobili, frmAvvio…): the screen is
+// built the first time the reference is used and kept until ScreenRegistry::destroyAll().
+template <typename Screen> class ScreenReference {
+public:
+    Screen* get()
+    {
+        if (m_screen == nullptr) {
+            m_screen = new Screen;
+            ScreenRegistry::keep(m_screen, [this] { m_screen = nullptr; });
+        }
+        return m_screen;
+    }
+    bool isBuilt() const { return m_screen != nullptr; }
+    Screen* operator->() { return get(); }
+    operator Screen*() { return get(); }
+
+private:
+    Screen* m_screen = nullptr;
+};
 
 class QPushButton;
 

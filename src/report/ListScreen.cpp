@@ -190,6 +190,7 @@ void ListScreen::showEvent(QShowEvent* event)
 void ListScreen::closeEvent(QCloseEvent* event)
 {
     lstRecords->clear();
+    m_positions.clear();
     lblAttendere->hide();
     DialogScreen::closeEvent(event);
 }
@@ -198,7 +199,7 @@ void ListScreen::btnCercaClick()
 {
     const QStringList criteria = criteriaTexts();
     lblConta->setText(QString::number(ListSearch::usedCriteria(criteria)));
-    QStringList found;
+    QList<ListSearch::ListLine> found;
     try {
         found = search(criteria);
     } catch (const std::exception&) {
@@ -207,7 +208,11 @@ void ListScreen::btnCercaClick()
         return;
     }
     lstRecords->clear();
-    lstRecords->addItems(found);
+    m_positions.clear();
+    for (const ListSearch::ListLine& line : found) {
+        lstRecords->addItem(line.text);
+        m_positions.append(line.position);
+    }
     lblTrovate->setText(u"Il presente riepilogo contiene "_s + QString::number(found.size()) + u" schede."_s);
     panAvvio->hide();
     panContainer->show();
@@ -237,8 +242,9 @@ void ListScreen::lstRecordsDblClick()
 {
     // Whatever fails here closes the screen without a word.
     try {
-        if (QListWidgetItem* item = lstRecords->currentItem())
-            handOver(item->text());
+        const int row = lstRecords->currentRow();
+        if (row >= 0 && row < m_positions.size())
+            handOver({lstRecords->item(row)->text(), m_positions[row]});
     } catch (const std::exception&) {
     }
     close();

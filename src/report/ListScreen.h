@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Screen.h"
+#include "storage/ListSearch.h"
 
 #include <QStringList>
 
@@ -11,7 +12,8 @@ class QPushButton;
 
 // The list screen every search and list shares: a criteria panel, then a result panel with a
 // list of fixed-width lines, "Trova" through it, the printed list and a double-click that
-// hands the chosen record to the screen that opened this one (named in lblMemory).
+// hands the chosen record over to the screen that opened this one. The opener writes its
+// navigation word into lblMemory and installs the hand-over that the word stands for.
 class ListScreen : public DialogScreen {
     Q_OBJECT
 public:
@@ -47,10 +49,12 @@ public:
 protected:
     // The criteria in the order Enter walks them, laid out in rows of two.
     void setCriteria(const QList<Criterion>& criteria);
-    // The lines for the criteria as typed; throws Failure when the archive cannot be used.
-    virtual QStringList search(const QStringList& criteria) = 0;
-    // Hands the record of the chosen line to the opener; throws on failure.
-    virtual void handOver(const QString& line) = 0;
+    // The lines for the criteria as typed, each with its record's position; throws Failure
+    // when the archive cannot be used.
+    virtual QList<ListSearch::ListLine> search(const QStringList& criteria) = 0;
+    // Hands the record of the chosen line (its text and its record's position) to the
+    // opener's hand-over; throws on failure.
+    virtual void handOver(const ListSearch::ListLine& chosen) = 0;
 
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -59,4 +63,5 @@ private:
     QString m_printTitle;
     QString m_lastFind;
     QList<QLineEdit*> m_criteria;
+    QList<int> m_positions; // the record position of each line of lstRecords
 };

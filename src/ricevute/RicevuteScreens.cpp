@@ -26,3 +26,47 @@ TfrmStatisticheRic::TfrmStatisticheRic(QWidget* parent)
     addTitleBand(this, u"Statistiche ricevute emesse"_s);
     layout()->addItem(new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Expanding));
 }
+
+TfrmTrovaRicevute::TfrmTrovaRicevute(QWidget* owner) : DialogScreen(u" Trova ricevute in archivio"_s, owner)
+{
+    setObjectName(u"frmTrovaRicevute"_s);
+}
+
+TfrmSospeseRic::TfrmSospeseRic(QWidget* owner) : DialogScreen(u" Riepilogo ricevute non saldate"_s, owner)
+{
+    setObjectName(u"frmSospeseRic"_s);
+}
+
+TfrmRiepAnnualeRic::TfrmRiepAnnualeRic(QWidget* owner)
+    : DialogScreen(u" Tarvento 5.0 - Riepilogo annuale ricevute emesse"_s, owner)
+{
+    setObjectName(u"frmRiepAnnualeRic"_s);
+}
+
+TfrmRiepMensileRic::TfrmRiepMensileRic(QWidget* owner)
+    : DialogScreen(u" Tarvento 5.0 - Riepilogo mensile ricevute emesse"_s, owner)
+{
+    setObjectName(u"frmRiepMensileRic"_s);
+}
+
+TfrmRiepTrimestraleRic::TfrmRiepTrimestraleRic(QWidget* owner)
+    : DialogScreen(u" Tarvento 5.0 - Riepilogo trimestrale ricevute emesse"_s, owner)
+{
+    setObjectName(u"frmRiepTrimestraleRic"_s);
+}
+
+TfrmExpRicevute::TfrmExpRicevute(QWidget* owner)
+    : DialogScreen(u" Esporta archivio ricevute d'affitto in Microsoft Excel"_s, owner)
+{
+    setObjectName(u"frmExpRicevute"_s);
+}
+
+TfrmStampaRic::TfrmStampaRic(QWidget* owner) : DialogScreen(u" Stampa ricevuta d'affitto"_s, owner)
+{
+    setObjectName(u"frmStampaRic"_s);
+}
+
+TfrmAnteprimaRic::TfrmAnteprimaRic(QWidget* owner) : DialogScreen(u" Anteprima di stampa"_s, owner)
+{
+    setObjectName(u"frmAnteprimaRic"_s);
+}

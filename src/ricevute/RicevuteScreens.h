@@ -25,26 +25,54 @@ public:
 };
 
 // The receipts' dialog screens, shown by the receipt screen and its lists.
-DIALOG_SCREEN(TfrmTrovaRicevute, " Trova ricevute in archivio")
-DIALOG_SCREEN(TfrmSospeseRic, " Riepilogo ricevute non saldate")
-DIALOG_SCREEN(TfrmRiepAnnualeRic, " Tarvento 5.0 - Riepilogo annuale ricevute emesse")
-DIALOG_SCREEN(TfrmRiepMensileRic, " Tarvento 5.0 - Riepilogo mensile ricevute emesse")
-DIALOG_SCREEN(TfrmRiepTrimestraleRic, " Tarvento 5.0 - Riepilogo trimestrale ricevute emesse")
-DIALOG_SCREEN(TfrmExpRicevute, " Esporta archivio ricevute d'affitto in Microsoft Excel")
-DIALOG_SCREEN(TfrmStampaRic, " Stampa ricevuta d'affitto")
-DIALOG_SCREEN(TfrmAnteprimaRic, " Anteprima di stampa")
+class TfrmTrovaRicevute : public DialogScreen {
+    Q_OBJECT
+public:
+    explicit TfrmTrovaRicevute(QWidget* owner = nullptr);
+};
 
-// Process-wide references, set by the screen registry at start.
-extern TfrmRicevute* frmRicevute;
-extern TfrmStatisticheRic* frmStatisticheRic;
-extern TfrmLogo* frmLogo;
-extern TfrmVoci* frmVoci;
-extern TfrmNumerazioneRic* frmNumerazioneRic;
-extern TfrmTrovaRicevute* frmTrovaRicevute;
-extern TfrmSospeseRic* frmSospeseRic;
-extern TfrmRiepAnnualeRic* frmRiepAnnualeRic;
-extern TfrmRiepMensileRic* frmRiepMensileRic;
-extern TfrmRiepTrimestraleRic* frmRiepTrimestraleRic;
-extern TfrmExpRicevute* frmExpRicevute;
-extern TfrmStampaRic* frmStampaRic;
-extern TfrmAnteprimaRic* frmAnteprimaRic;
+class TfrmSospeseRic : public DialogScreen {
+    Q_OBJECT
+public:
+    explicit TfrmSospeseRic(QWidget* owner = nullptr);
+};
+
+class TfrmRiepAnnualeRic : public DialogScreen {
+    Q_OBJECT
+public:
+    explicit TfrmRiepAnnualeRic(QWidget* owner = nullptr);
+};
+
+class TfrmRiepMensileRic : public DialogScreen {
+    Q_OBJECT
+public:
+    explicit TfrmRiepMensileRic(QWidget* owner = nullptr);
+};
+
+class TfrmRiepTrimestraleRic : public DialogScreen {
+    Q_OBJECT
+public:
+    explicit TfrmRiepTrimestraleRic(QWidget* owner = nullptr);
+};
+
+class TfrmExpRicevute : public DialogScreen {
+    Q_OBJECT
+public:
+    explicit TfrmExpRicevute(QWidget* owner = nullptr);
+};
+
+class TfrmStampaRic : public DialogScreen {
+    Q_OBJECT
+public:
+    explicit TfrmStampaRic(QWidget* owner = nullptr);
+};
+
+class TfrmAnteprimaRic : public DialogScreen {
+    Q_OBJECT
+public:
+    explicit TfrmAnteprimaRic(QWidget* owner = nullptr);
+};
+
+// Process-wide references: each screen is built when first used.
+extern ScreenReference<TfrmRicevute> frmRicevute;
+extern ScreenReference<TfrmStatisticheRic> frmStatisticheRic;

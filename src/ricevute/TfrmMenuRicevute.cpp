@@ -153,7 +153,7 @@ QWidget* TfrmMenuRicevute::buildStatisticsBox()
 void TfrmMenuRicevute::FormShow()
 {
     txtAnnoFatture->setText(Formats::year(Clock::today()));
-    lblMemory->setText(u"avvio"_s);
+    followWith(u"avvio"_s, [] { mainMenu()->present(); });
     txtAnnoFatture->setFocus(Qt::OtherFocusReason);
 }
 
@@ -173,13 +173,13 @@ void TfrmMenuRicevute::btnApriFattureClick()
     frmRicevute->lblFile->setText(ExeFolder::file(year + u".ric"_s));
     frmRicevute->lblAnno->setText(year);
     frmRicevute->setWindowTitle(u" Tarvento 5.0 - Archivio ricevute d'affitto anno "_s + year);
-    lblMemory->setText(u"ricevute"_s);
+    followWith(u"ricevute"_s, [] { frmRicevute->present(); });
     close();
 }
 
 void TfrmMenuRicevute::btnApriRiepStatsClick()
 {
-    lblMemory->setText(u"statistiche_ric"_s);
+    followWith(u"statistiche_ric"_s, [] { frmStatisticheRic->present(); });
     close();
 }
 
@@ -203,13 +203,14 @@ QString TfrmMenuRicevute::helpText()
     return HelpTopics::text(u"ricevute"_s);
 }
 
+void TfrmMenuRicevute::followWith(const QString& word, std::function<void()> next)
+{
+    lblMemory->setText(word);
+    m_next = std::move(next);
+}
+
 void TfrmMenuRicevute::FormClose()
 {
-    const QString word = Text::trimmed(lblMemory->text());
-    if (word == u"avvio"_s)
-        mainMenu()->present();
-    else if (word == u"ricevute"_s)
-        frmRicevute->present();
-    else if (word == u"statistiche_ric"_s)
-        frmStatisticheRic->present();
+    if (m_next)
+        m_next();
 }

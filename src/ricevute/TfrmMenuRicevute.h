@@ -8,7 +8,8 @@ class QPushButton;
 class Picture;
 
 // The entry of the rent receipts: choose the year whose archive to work on, or open the
-// statistics. Its hidden navigation word decides which screen follows when it closes.
+// statistics. Its hidden navigation word names the screen that follows when it closes; the
+// hand-over to that screen is installed with the word.
 class TfrmMenuRicevute : public ApplicationScreen {
     Q_OBJECT
 public:
@@ -34,8 +35,11 @@ protected:
     void FormClose() override;
 
 private:
+    void followWith(const QString& word, std::function<void()> next);
     QWidget* buildArchiveBox();
     QWidget* buildStatisticsBox();
+
+    std::function<void()> m_next;
 };
 
-extern TfrmMenuRicevute* frmMenuRicevute;
+extern ScreenReference<TfrmMenuRicevute> frmMenuRicevute;

@@ -45,6 +45,13 @@ void sortLines(QStringList& lines)
     });
 }
 
+void sortLines(QList<ListLine>& lines)
+{
+    std::stable_sort(lines.begin(), lines.end(), [](const ListLine& a, const ListLine& b) {
+        return Text::capitals(a.text).compare(Text::capitals(b.text), Qt::CaseSensitive) < 0;
+    });
+}
+
 int findNext(const QStringList& lines, int selected, const QString& typed, QString& lastText)
 {
     const QString text = folded(typed);

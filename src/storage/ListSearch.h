@@ -24,8 +24,15 @@ bool matches(const QStringList& criteria, const QStringList& fields, int used);
 // Cut or padded with blanks on the right to exactly `width` characters.
 QString fixed(const QString& text, int width);
 
+// A list line and the 1-based position in its archive of the record it shows.
+struct ListLine {
+    QString text;
+    int position = 0;
+};
+
 // Ascending by character codes with a to z folded to capitals; equal lines keep their order.
 void sortLines(QStringList& lines);
+void sortLines(QList<ListLine>& lines);
 
 // "Trova": the line to select for `typed`, or the current selection when nothing matches.
 // A text other than the last one starts at line 0 and tests it first; the same text goes on

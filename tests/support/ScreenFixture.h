@@ -16,7 +16,7 @@
 #include <functional>
 #include <memory>
 
-// Every screen created as at start, in a temporary program folder holding the shipped
+// The screens as at start (the password window built), in a temporary program folder holding the shipped
 // password file, with a fixed clock and the scripted desktop.
 struct ScreenFixture {
     QTemporaryDir folder;
@@ -28,7 +28,7 @@ struct ScreenFixture {
         QFile::copy(QStringLiteral(SOURCE_DIR "/resources/unins000.dll"),
                     folder.filePath(QStringLiteral("unins000.dll")));
         Clock::setFixedForTests(QDateTime(QDate(2024, 3, 15), QTime(9, 30)));
-        ScreenRegistry::createAll();
+        ScreenRegistry::start();
     }
     ~ScreenFixture()
     {
