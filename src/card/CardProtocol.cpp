@@ -91,7 +91,7 @@ bool CardProtocol::save()
     return saved;
 }
 
-void CardProtocol::show(const Record& record, int position)
+void CardProtocol::show(const Record& record, qint64 position)
 {
     m_card.showRecord(record);
     m_card.position->setText(QString::number(position));

@@ -40,7 +40,7 @@ public:
     void navigate(NavigationButton button);
     // Shows a record another screen hands over (a list's chosen line) as the card at its
     // 1-based `position`, as navigation would show it.
-    void show(const Record& record, int position);
+    void show(const Record& record, qint64 position);
 
     // Runs an archive operation of the screen's own under the access message.
     bool guarded(Desktop::Kind failureKind, const std::function<void()>& operation);

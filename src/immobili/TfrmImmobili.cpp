@@ -332,7 +332,7 @@ void TfrmImmobili::cmdTrovaClick()
 {
     openDialog<TfrmTrovaImmobili>(this, [this](TfrmTrovaImmobili& search) {
         search.lblMemory->setText(u"immobili"_s);
-        search.setChosen([this](const Record& card, int position) { m_protocol->show(card, position); });
+        search.setChosen([this](const Record& card, qint64 position) { m_protocol->show(card, position); });
     });
 }
 

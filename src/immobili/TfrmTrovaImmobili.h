@@ -15,7 +15,7 @@ public:
 
     // What a double-click does with the chosen card and its 1-based position in the archive,
     // installed by the opener; without one a double-click only closes the screen.
-    using Chosen = std::function<void(const Record& card, int position)>;
+    using Chosen = std::function<void(const Record& card, qint64 position)>;
     void setChosen(Chosen chosen);
 
 protected:

@@ -63,5 +63,5 @@ private:
     QString m_printTitle;
     QString m_lastFind;
     QList<QLineEdit*> m_criteria;
-    QList<int> m_positions; // the record position of each line of lstRecords
+    QList<qint64> m_positions; // the record position of each line of lstRecords
 };

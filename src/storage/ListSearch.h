@@ -27,7 +27,7 @@ QString fixed(const QString& text, int width);
 // A list line and the 1-based position in its archive of the record it shows.
 struct ListLine {
     QString text;
-    int position = 0;
+    qint64 position = 0;
 };
 
 // Ascending by character codes with a to z folded to capitals; equal lines keep their order.
