@@ -18,8 +18,16 @@ using namespace Qt::StringLiterals;
 using Entry = CardField::Entry;
 
 namespace {
-constexpr int kCaptionColumn = 215; // the first caption of each row, so rows line up
-}
+// Widths on a card section, in pixels or in average characters of the panel's font.
+constexpr int kCaptionColumn = 215;    // the first caption of each row, so rows line up
+constexpr int kWideCapacity = 40;      // fields of this capacity or more share the row's width…
+constexpr int kWiderCapacity = 120;    // …these with a larger share
+constexpr int kWideMinimumChars = 22;  // the least a wide field shows
+constexpr int kShortMaximumChars = 34; // a short field shows its capacity, up to this
+constexpr int kProvinceChars = 4;
+constexpr int kFrameWidth = 18;     // an edit box's frame and margins
+constexpr int kDropDownButton = 28; // a drop-down's arrow button
+} // namespace
 
 CardForm::CardForm(const QList<CardField>& fields, QWidget* owner) : m_fields(fields)
 {
@@ -88,7 +96,8 @@ void CardForm::addExtra(QWidget* widget)
     m_extras.insert(widget->objectName(), widget);
 }
 
-QWidget* CardForm::buildSection(const QString& objectName, const QList<QStringList>& rows, QWidget* parent)
+QWidget* CardForm::buildSection(const QString& objectName, const QList<QStringList>& rows, QWidget* parent,
+                                int section)
 {
     auto* panel = new QWidget(parent);
     panel->setObjectName(objectName);
@@ -114,13 +123,27 @@ QWidget* CardForm::buildSection(const QString& objectName, const QList<QStringLi
         line->setSpacing(6);
         bool first = true;
         for (const QString& token : row) {
+            auto fail = [&](const QString& what) {
+                throw Failure(u"Sezione "_s + objectName + u", riga "_s + row.join(u' ') + u": "_s + what);
+            };
             if (token.startsWith(u'\'')) {
                 line->addWidget(new QLabel(token.mid(1), panel));
             } else if (token.startsWith(u'@')) {
-                line->addWidget(m_extras.value(token.mid(1)));
+                QWidget* extra = m_extras.value(token.mid(1));
+                if (extra == nullptr)
+                    fail(u"elemento sconosciuto "_s + token);
+                line->addWidget(extra);
             } else {
-                const CardField& f = *std::find_if(m_fields.begin(), m_fields.end(),
-                                                   [&](const CardField& c) { return c.name == token; });
+                const auto found = std::find_if(m_fields.begin(), m_fields.end(),
+                                                [&](const CardField& c) { return c.name == token; });
+                if (found == m_fields.end())
+                    fail(u"campo sconosciuto "_s + token);
+                if (m_placed.contains(token))
+                    fail(u"campo già collocato "_s + token);
+                if (section >= 0 && found->section != section)
+                    fail(u"campo di un'altra sezione "_s + token);
+                m_placed.append(token);
+                const CardField& f = *found;
                 QWidget* control = m_controls.value(token);
                 if (QLabel* caption = m_captions.value(token)) {
                     if (first && caption->text() != u","_s && caption->text() != u"/"_s) {
@@ -132,13 +155,15 @@ QWidget* CardForm::buildSection(const QString& objectName, const QList<QStringLi
                 // Wide fields share what is left of the row; short ones take what they hold.
                 if (f.entry == Entry::Check) {
                     line->addWidget(control);
-                } else if (f.capacity >= 40) {
-                    control->setMinimumWidth(metrics.averageCharWidth() * 22);
-                    line->addWidget(control, f.capacity >= 120 ? 3 : 2);
+                } else if (f.capacity >= kWideCapacity) {
+                    control->setMinimumWidth(metrics.averageCharWidth() * kWideMinimumChars);
+                    line->addWidget(control, f.capacity >= kWiderCapacity ? 3 : 2);
                 } else {
-                    const int chars = f.entry == Entry::Province ? 4 : std::max(f.capacity, 2) + 1;
-                    control->setFixedWidth(metrics.averageCharWidth() * std::min(chars, 34) + 18 +
-                                           (f.entry == Entry::List || f.entry == Entry::Province ? 28 : 0));
+                    const int chars =
+                        f.entry == Entry::Province ? kProvinceChars : std::max(f.capacity, 2) + 1;
+                    const bool dropDown = f.entry == Entry::List || f.entry == Entry::Province;
+                    control->setFixedWidth(metrics.averageCharWidth() * std::min(chars, kShortMaximumChars) +
+                                           kFrameWidth + (dropDown ? kDropDownButton : 0));
                     line->addWidget(control);
                 }
             }
@@ -179,6 +204,7 @@ QWidget* CardForm::buildGrid(const QString& objectName, const QList<QStringList>
                 QWidget* control = m_controls.value(token);
                 if (control == nullptr)
                     fail(u"campo sconosciuto "_s + token);
+                m_placed.append(token);
                 if (QLabel* caption = m_captions.value(token); caption && !caption->text().isEmpty())
                     grid->addWidget(caption, r, column++);
                 grid->addWidget(control, r, column++);

@@ -28,7 +28,12 @@ public:
 
     // A section's controls in rows. Tokens: a field name (its caption, then its control);
     // "'text" a plain label; "@name" an extra widget; "#Title" opens a framed box, "#" closes it.
-    QWidget* buildSection(const QString& objectName, const QList<QStringList>& rows, QWidget* parent);
+    // An unknown field or extra, a field placed twice, or (when `section` is given) a field
+    // of another record section throws, naming the row.
+    QWidget* buildSection(const QString& objectName, const QList<QStringList>& rows, QWidget* parent,
+                          int section = -1);
+    // The fields placed so far by buildSection and buildGrid.
+    QStringList placedFields() const { return m_placed; }
 
     // Rows of cells in one grid, so the columns line up across rows (payment lines): a field
     // name takes two cells (its caption, then its control; a field without caption only its
@@ -71,4 +76,5 @@ private:
     FieldBehaviour::AmountRule m_amountRule;
     std::function<void(const QString&, int)> m_amountKey;
     QStringList m_ringOrder;
+    QStringList m_placed;
 };

@@ -82,9 +82,9 @@ const QList<QStringList> kContrattoRows = {
 
 namespace ImmobiliCardLayout {
 
-const QList<Section>& sections()
+const QList<CardSection>& sections()
 {
-    static const QList<Section> list = {
+    static const QList<CardSection> list = {
         {"panImmobile", "cmdImmobile_Blu", "cmdImmobile_Red", u"DATI DELL'IMMOBILE"_s,
          u"Visualizza la sezione relativa ai dati dell'immobile."_s, kImmobileRows},
         {"panLocatore", "cmdLocatore_Blu", "cmdLocatore_Red", u"DATI DEL LOCATORE"_s,

@@ -1,23 +1,12 @@
 #pragma once
 
-#include <QList>
-#include <QString>
-#include <QStringList>
+#include "card/CardSections.h"
 
-// Where the fields stand on the property card: four sections, each with its panel, its two
-// header bars and rows of field names (the tokens of CardForm::buildSection). The record
-// order, not the rows, decides Enter and Tab.
+// Where the fields stand on the property card: four sections in the order of the record's
+// sections (SchedaImmobile::Section), each with its panel, its two header bars and rows of
+// field names. The record order, not the rows, decides Enter and Tab.
 namespace ImmobiliCardLayout {
 
-struct Section {
-    const char* panel;
-    const char* blueHeader;
-    const char* redHeader;
-    QString title;
-    QString hint;
-    QList<QStringList> rows;
-};
-
-const QList<Section>& sections(); // property, landlord, tenant, contract
+const QList<CardSection>& sections(); // property, landlord, tenant, contract
 
 } // namespace ImmobiliCardLayout

@@ -7,6 +7,7 @@
 #include "TfrmAllegaCartella.h"
 #include "TfrmExpImmobili.h"
 #include "TfrmTrovaImmobili.h"
+#include "card/CardSections.h"
 #include "card/FieldBehaviour.h"
 #include "card/ToolBar.h"
 #include "checks/CheckScreens.h"
@@ -51,9 +52,10 @@ TfrmImmobili::TfrmImmobili(QWidget* parent)
     layout->setContentsMargins(10, 8, 10, 8);
     layout->setSpacing(8);
     layout->addWidget(buildToolBar());
-    layout->addWidget(buildSectionHeaders());
     addFieldHelpers();
-    layout->addWidget(buildSections(), 1);
+    m_sections = new CardSections(*m_form, ImmobiliCardLayout::sections(), panInfo, this);
+    layout->addWidget(buildSectionHeaders());
+    layout->addWidget(m_sections->panels(), 1);
     layout->addWidget(panInfo);
 
     m_form->applyBehaviours();
@@ -129,29 +131,7 @@ QWidget* TfrmImmobili::buildSectionHeaders()
     auto* block = new QWidget(this);
     auto* row = new QHBoxLayout(block);
     row->setContentsMargins(0, 0, 0, 0);
-    auto* grid = new QGridLayout;
-    grid->setSpacing(4);
-    for (int i = 0; i < 4; ++i) {
-        const ImmobiliCardLayout::Section& s = ImmobiliCardLayout::sections()[i];
-        auto* blue = new Picture(QString::fromLatin1(s.blueHeader), QString(), QSize(284, 33), block);
-        blue->setText(s.title);
-        blue->setStyleSheet(
-            u"background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #3C7BC4, stop:1 #1F4E8C);"
-            u"color: white; font: bold 11pt 'Verdana'; border-radius: 4px;"_s);
-        blue->setClickable(true);
-        FieldBehaviour::hint(blue, panInfo, s.hint);
-        auto* red = new Picture(QString::fromLatin1(s.redHeader), QString(), QSize(284, 33), block);
-        red->setText(s.title);
-        red->setStyleSheet(
-            u"background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #D9534F, stop:1 #A8322E);"
-            u"color: white; font: bold 11pt 'Verdana'; border-radius: 4px;"_s);
-        grid->addWidget(blue, i / 2, i % 2);
-        grid->addWidget(red, i / 2, i % 2);
-        m_blue.append(blue);
-        m_red.append(red);
-        connect(blue, &Picture::clicked, this, [this, i] { showSection(Section(i)); });
-    }
-    row->addLayout(grid);
+    row->addWidget(m_sections->headers());
     row->addSpacing(20);
     auto* logo = new Picture(u"imgLogo"_s, u"logo"_s, QSize(300, 70), block);
     FieldBehaviour::noHint(logo, panInfo);
@@ -205,40 +185,9 @@ void TfrmImmobili::addFieldHelpers()
     }
 }
 
-QWidget* TfrmImmobili::buildSections()
-{
-    auto* area = new QWidget(this);
-    auto* stack = new QGridLayout(area);
-    stack->setContentsMargins(0, 0, 0, 0);
-    for (int i = 0; i < 4; ++i) {
-        const ImmobiliCardLayout::Section& section = ImmobiliCardLayout::sections()[i];
-        QWidget* panel = m_form->buildSection(QString::fromLatin1(section.panel), section.rows, area);
-        panel->setAutoFillBackground(true);
-        panel->setPalette(QPalette(QColor(0xF7, 0xFA, 0xFD)));
-        FieldBehaviour::noHint(panel, panInfo);
-        // On a small screen a section scrolls instead of being cut.
-        auto* scroll = new QScrollArea(area);
-        scroll->setWidgetResizable(true);
-        scroll->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        panel->setMaximumWidth(1360); // on a wide screen the rows stay readable
-        scroll->setFrameShape(QFrame::StyledPanel);
-        scroll->setWidget(panel);
-        stack->addWidget(scroll, 0, 0);
-        m_panels.append(panel);
-    }
-    showSection(Section::Immobile);
-    return area;
-}
-
 void TfrmImmobili::showSection(Section section)
 {
-    for (int i = 0; i < 4; ++i) {
-        const bool current = i == int(section);
-        m_panels[i]->parentWidget()->parentWidget()->setVisible(current); // the scroll area
-        m_panels[i]->setVisible(current);
-        m_red[i]->setVisible(current);
-        m_blue[i]->setVisible(!current);
-    }
+    m_sections->show(int(section));
 }
 
 void TfrmImmobili::clearCard()

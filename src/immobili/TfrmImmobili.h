@@ -2,14 +2,15 @@
 
 #include "card/CardForm.h"
 #include "card/CardProtocol.h"
+#include "immobili/SchedaImmobile.h"
 #include "platform/Screen.h"
 #include "report/ReportModel.h"
 
 #include <memory>
 
+class CardSections;
 class QLabel;
 class QToolButton;
-class Picture;
 
 // The property card: one record of Immobili.pro at a time, in four sections.
 class TfrmImmobili : public ApplicationScreen {
@@ -18,7 +19,7 @@ public:
     explicit TfrmImmobili(QWidget* parent = nullptr);
     ~TfrmImmobili() override;
 
-    enum class Section { Immobile, Locatore, Conduttore, Contratto };
+    using Section = SchedaImmobile::Section;
     void showSection(Section section);
 
     CardForm& form() { return *m_form; }
@@ -46,7 +47,6 @@ protected:
 private:
     QWidget* buildToolBar();
     QWidget* buildSectionHeaders();
-    QWidget* buildSections();
     void addFieldHelpers();
     void clearCard();
     void fillReport();
@@ -55,9 +55,7 @@ private:
     std::unique_ptr<CardForm> m_form;
     std::unique_ptr<CardProtocol> m_protocol;
     ReportDocument m_repScheda;
-    QList<QWidget*> m_panels;
-    QList<Picture*> m_blue;
-    QList<Picture*> m_red;
+    CardSections* m_sections = nullptr;
 };
 
 extern ScreenReference<TfrmImmobili> frmImmobili;

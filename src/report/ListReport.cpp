@@ -19,8 +19,9 @@ void fill(ReportDocument& report, const QString& title, const QStringList& lines
     for (const QString& line : lines)
         list.addLine(line);
     Band& master = report.band(u"MasterData"_s);
-    list.rect.setHeight(list.lineCount() * kLineHeight);
+    list.rect.setHeight(list.lineCount() * list.lineHeight());
     master.height = list.rect.height() + 10;
+    report.PrepareReport();
 }
 
 } // namespace ListReport

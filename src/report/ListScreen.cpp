@@ -234,7 +234,6 @@ void ListScreen::btnStampaClick()
 {
     ReportDocument report = ListReport::create();
     ListReport::fill(report, m_printTitle, lines());
-    report.PrepareReport();
     ReportOutput::Print(report);
 }
 

@@ -1,6 +1,7 @@
 #include "ReportModel.h"
 
 #include "ReportText.h"
+#include "ReportUnits.h"
 #include "platform/Failure.h"
 
 #include <cmath>
@@ -8,9 +9,7 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-constexpr double kUnitsPerMm = 96.0 / 25.4;
-// One line of text takes this many times the font's pixel height (12.822 units at 8 pt).
-constexpr double kLineSpacing = 12.822 / (8.0 * 96.0 / 72.0);
+using ReportUnits::fromMm;
 
 ObjectList* objectsOf(ReportPage& page, const QString& name, ReportObject** found)
 {
@@ -52,9 +51,14 @@ void TextBox::setText(const QString& text)
     lines = normalised.split(u'\n');
 }
 
+double TextBox::fontPixels() const
+{
+    return ReportUnits::fromPoints(fontPoints);
+}
+
 double TextBox::lineHeight() const
 {
-    return fontPixels() * kLineSpacing;
+    return ReportUnits::lineHeight(fontPoints);
 }
 
 void ReportPage::setLandscape(bool on)
@@ -66,15 +70,14 @@ void ReportPage::setLandscape(bool on)
 
 QSizeF ReportPage::paperUnits() const
 {
-    return {paperWidthMm * kUnitsPerMm, paperHeightMm * kUnitsPerMm};
+    return {fromMm(paperWidthMm), fromMm(paperHeightMm)};
 }
 
 QRectF ReportPage::printableUnits() const
 {
     const QSizeF paper = paperUnits();
-    return QRectF(
-        QPointF(marginLeftMm * kUnitsPerMm, marginTopMm * kUnitsPerMm),
-        QPointF(paper.width() - marginRightMm * kUnitsPerMm, paper.height() - marginBottomMm * kUnitsPerMm));
+    return QRectF(QPointF(fromMm(marginLeftMm), fromMm(marginTopMm)),
+                  QPointF(paper.width() - fromMm(marginRightMm), paper.height() - fromMm(marginBottomMm)));
 }
 
 QString PreparedItem::text() const

@@ -9,9 +9,10 @@
 #include <memory>
 #include <vector>
 
-// Report documents: pages of named objects at fixed places, in report units of 1/96 inch.
-// Print code looks objects up by name, sets their texts or pictures, prepares the document
-// and hands the prepared pages to the printer, the preview or a PDF file.
+// Report documents: pages of named objects at fixed places, in report units of 1/96 inch
+// (ReportUnits). Every report is used the same way: create it from its template, fill it
+// (the fill sets the texts and pictures and prepares the document), then hand the prepared
+// pages to the printer, the preview or a PDF file.
 
 struct ReportObject {
     enum class Kind { Text, Picture, Shape, Line };
@@ -42,7 +43,7 @@ struct TextBox final : ReportObject {
     void clearLines() { lines.clear(); }
     void addLine(const QString& line) { lines.append(line); }
     int lineCount() const { return int(lines.size()); }
-    double fontPixels() const { return fontPoints * 96.0 / 72.0; }
+    double fontPixels() const; // the font's height in report units
     double lineHeight() const; // the height of one line of this box's font, in report units
 };
 

@@ -1,6 +1,7 @@
 #include "ReportPdf.h"
 
 #include "ReportRenderer.h"
+#include "ReportUnits.h"
 #include "platform/Failure.h"
 #include "platform/SafeWrite.h"
 
@@ -15,7 +16,7 @@ using namespace Qt::StringLiterals;
 namespace {
 QPageLayout layoutOf(const PreparedPage& page)
 {
-    const QSizeF mm(page.size.width() * 25.4 / 96.0, page.size.height() * 25.4 / 96.0);
+    const QSizeF mm(ReportUnits::toMm(page.size.width()), ReportUnits::toMm(page.size.height()));
     const bool landscape = mm.width() > mm.height();
     const QPageSize size(landscape ? mm.transposed() : mm, QPageSize::Millimeter);
     return QPageLayout(size, landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF());

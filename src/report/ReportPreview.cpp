@@ -2,6 +2,7 @@
 
 #include "ReportOutput.h"
 #include "ReportRenderer.h"
+#include "ReportUnits.h"
 #include "platform/Picture.h"
 
 #include <QHBoxLayout>
@@ -22,7 +23,7 @@ class PagesView final : public QWidget {
 public:
     PagesView(const ReportDocument& document, const double& zoom) : m_document(document), m_zoom(zoom) {}
 
-    double scale() const { return m_zoom * logicalDpiX() / 96.0; }
+    double scale() const { return m_zoom * ReportUnits::dotsPerUnit(logicalDpiX()); }
     QSize sizeHint() const override
     {
         double width = 0, height = kGap;

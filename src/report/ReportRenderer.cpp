@@ -1,6 +1,7 @@
 #include "ReportRenderer.h"
 
 #include "ReportText.h"
+#include "ReportUnits.h"
 
 #include <QFontMetricsF>
 #include <QImage>
@@ -19,9 +20,7 @@ void paintText(QPainter& painter, const TextBox& box, const PreparedItem& item, 
     const double lineHeight = box.lineHeight();
     const double block = item.lines.size() * lineHeight;
     double top = box.centreVertically ? box.rect.top() + (box.rect.height() - block) / 2 : box.rect.top();
-    QImage unitDevice(1, 1, QImage::Format_ARGB32);
-    unitDevice.setDotsPerMeterX(3780);
-    unitDevice.setDotsPerMeterY(3780);
+    const QImage& unitDevice = ReportText::unitDevice();
     for (const auto& line : item.lines) {
         double width = 0;
         for (const auto& run : line)
@@ -37,7 +36,7 @@ void paintText(QPainter& painter, const TextBox& box, const PreparedItem& item, 
         for (const auto& run : line) {
             QFont font = ReportText::fontOf(box, run.bold, run.italic);
             // Font sizes resolve against the device; the painter's scale already maps units.
-            font.setPointSizeF(box.fontPoints * 96.0 / deviceDpi);
+            font.setPointSizeF(box.fontPoints / ReportUnits::dotsPerUnit(deviceDpi));
             painter.setFont(font);
             painter.drawText(QPointF(x, baseline), run.text);
             x += QFontMetricsF(ReportText::fontOf(box, run.bold, run.italic), &unitDevice)
@@ -68,7 +67,7 @@ void paint(QPainter& painter, const PreparedPage& page)
 {
     const double dpi = painter.device()->logicalDpiY();
     painter.save();
-    painter.scale(painter.device()->logicalDpiX() / 96.0, dpi / 96.0);
+    painter.scale(ReportUnits::dotsPerUnit(painter.device()->logicalDpiX()), ReportUnits::dotsPerUnit(dpi));
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     QPen thin(Qt::black, 1.0);

@@ -1,5 +1,7 @@
 #include "ReportTemplate.h"
 
+#include "ReportUnits.h"
+
 #include "platform/Failure.h"
 
 #include <QFile>
@@ -128,11 +130,16 @@ ReportDocument parse(const QByteArray& json, const QString& origin)
     const QJsonObject root = doc.object();
     ReportDocument document;
     document.name = reader.require(root, u"name"_s, u"il documento"_s).toString();
-    reader.scale = root.value(u"units"_s).toString() == u"mm"_s ? 3.7795 : 1.0;
+    const QString units = root.value(u"units"_s).toString(u"px"_s); // px: report units
+    if (units != u"mm"_s && units != u"px"_s)
+        reader.fail(u"unità sconosciuta "_s + units);
+    reader.scale = units == u"mm"_s ? ReportUnits::kTemplateMm : 1.0;
     for (const QJsonValue& p : reader.require(root, u"pages"_s, u"il documento"_s).toArray()) {
         const QJsonObject o = p.toObject();
         ReportPage page;
         const QJsonArray paper = reader.require(o, u"paper"_s, u"una pagina"_s).toArray();
+        if (paper.size() != 2 || !(paper[0].toDouble() > 0) || !(paper[1].toDouble() > 0))
+            reader.fail(u"formato della carta sconosciuto (larghezza e altezza in mm)"_s);
         page.paperWidthMm = paper[0].toDouble();
         page.paperHeightMm = paper[1].toDouble();
         page.landscape = page.paperWidthMm > page.paperHeightMm;
@@ -149,9 +156,14 @@ ReportDocument parse(const QByteArray& json, const QString& origin)
             Band band;
             band.name = reader.require(bo, u"name"_s, u"una sezione"_s).toString();
             const QString kind = reader.require(bo, u"kind"_s, band.name).toString();
-            band.kind = kind == u"title"_s    ? Band::Kind::Title
-                        : kind == u"footer"_s ? Band::Kind::Footer
-                                              : Band::Kind::MasterData;
+            if (kind == u"title"_s)
+                band.kind = Band::Kind::Title;
+            else if (kind == u"footer"_s)
+                band.kind = Band::Kind::Footer;
+            else if (kind == u"master"_s)
+                band.kind = Band::Kind::MasterData;
+            else
+                reader.fail(band.name + u": tipo di sezione sconosciuto "_s + kind);
             band.height = reader.require(bo, u"height"_s, band.name).toDouble() * reader.scale;
             band.width = bo.value(u"width"_s).toDouble() * reader.scale;
             band.objects = reader.objects(bo.value(u"objects"_s).toArray());

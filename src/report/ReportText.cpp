@@ -1,5 +1,7 @@
 #include "ReportText.h"
 
+#include "ReportUnits.h"
+
 #include "platform/Clock.h"
 #include "platform/Formats.h"
 
@@ -10,18 +12,6 @@ using namespace Qt::StringLiterals;
 using Run = PreparedItem::Run;
 
 namespace {
-
-// A device of 96 dots per inch: one report unit is one of its pixels.
-const QImage& unitDevice()
-{
-    static const QImage device = [] {
-        QImage image(1, 1, QImage::Format_ARGB32);
-        image.setDotsPerMeterX(3780);
-        image.setDotsPerMeterY(3780);
-        return image;
-    }();
-    return device;
-}
 
 QList<Run> runsOf(const QString& line, bool tags)
 {
@@ -64,7 +54,7 @@ QList<Run> cut(const QList<Run>& runs, const TextBox& box)
     QList<Run> kept;
     double used = 0;
     for (const Run& run : runs) {
-        const QFontMetricsF metrics(ReportText::fontOf(box, run.bold, run.italic), &unitDevice());
+        const QFontMetricsF metrics(ReportText::fontOf(box, run.bold, run.italic), &ReportText::unitDevice());
         const double width = metrics.horizontalAdvance(run.text);
         if (used + width <= box.rect.width() + 0.01) {
             kept.append(run);
@@ -88,6 +78,17 @@ QList<Run> cut(const QList<Run>& runs, const TextBox& box)
 } // namespace
 
 namespace ReportText {
+
+const QImage& unitDevice()
+{
+    static const QImage device = [] {
+        QImage image(1, 1, QImage::Format_ARGB32);
+        image.setDotsPerMeterX(ReportUnits::kDotsPerMetre);
+        image.setDotsPerMeterY(ReportUnits::kDotsPerMetre);
+        return image;
+    }();
+    return device;
+}
 
 QFont fontOf(const TextBox& box, bool bold, bool italic)
 {

@@ -76,6 +76,8 @@ private Q_SLOTS:
     void readOnlyFieldsAndStoredLabels();
     void gridColumnsLineUp();
     void unknownNamesFailLoudly();
+    void sectionRowsAreChecked_data();
+    void sectionRowsAreChecked();
     void accessMessageKindPerOperation();
 };
 
@@ -172,6 +174,39 @@ void TestCardForm::unknownNamesFailLoudly()
     }
     form.setRing({u"Causale"_s, u"Nessuno"_s});
     QVERIFY_THROWS_EXCEPTION(Failure, form.applyBehaviours());
+}
+
+void TestCardForm::sectionRowsAreChecked_data()
+{
+    QTest::addColumn<QList<QStringList>>("rows");
+    QTest::addColumn<int>("section");
+    QTest::addColumn<QString>("named"); // the row the message names
+    QTest::newRow("fine") << QList<QStringList>{{u"Causale"_s, u"'testo"_s}, {u"Importo"_s}} << 0
+                          << QString();
+    QTest::newRow("unknown field") << QList<QStringList>{{u"Causale"_s}, {u"Importo"_s, u"Nessuno"_s}} << 0
+                                   << u"riga Importo Nessuno"_s;
+    QTest::newRow("unknown extra") << QList<QStringList>{{u"Causale"_s, u"@btnNessuno"_s}} << 0
+                                   << u"riga Causale @btnNessuno"_s;
+    QTest::newRow("placed twice") << QList<QStringList>{{u"Causale"_s}, {u"Importo"_s, u"Causale"_s}} << 0
+                                  << u"riga Importo Causale"_s;
+    QTest::newRow("another section") << QList<QStringList>{{u"Causale"_s}} << 1 << u"riga Causale"_s;
+}
+
+void TestCardForm::sectionRowsAreChecked()
+{
+    QFETCH(QList<QStringList>, rows);
+    QFETCH(int, section);
+    QFETCH(QString, named);
+    QWidget screen;
+    CardForm form(fields(), &screen);
+    try {
+        form.buildSection(u"panProva"_s, rows, &screen, section);
+        QVERIFY2(named.isEmpty(), "a faulty row was accepted");
+        QCOMPARE(form.placedFields(), (QStringList{u"Causale"_s, u"Importo"_s}));
+    } catch (const Failure& f) {
+        QVERIFY2(!named.isEmpty(), qPrintable(f.message()));
+        QVERIFY2(f.message().contains(u"panProva, "_s + named), qPrintable(f.message()));
+    }
 }
 
 void TestCardForm::accessMessageKindPerOperation()

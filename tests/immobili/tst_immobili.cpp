@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QSet>
 #include <QToolButton>
 
 using namespace Qt::StringLiterals;
@@ -60,6 +61,7 @@ class TestImmobili : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void recordTable();
+    void everyVisibleFieldIsPlacedOnce();
     void handBuiltRecordLoadsIntoTheCard();
     void saveTwiceAppendsOnce();
     void saveNeedsADescription();
@@ -78,6 +80,19 @@ private Q_SLOTS:
     void hints();
     void contextHelp();
 };
+
+void TestImmobili::everyVisibleFieldIsPlacedOnce()
+{
+    ScreenFixture f;
+    const QStringList placed = openCard()->form().placedFields(); // a field placed twice fails to build
+    QStringList visible;
+    for (const CardField& field : SchedaImmobile::fields()) {
+        if (field.entry != CardField::Entry::Hidden)
+            visible.append(field.name);
+    }
+    QCOMPARE(QSet<QString>(placed.begin(), placed.end()), QSet<QString>(visible.begin(), visible.end()));
+    QCOMPARE(placed.size(), visible.size());
+}
 
 void TestImmobili::recordTable()
 {

@@ -56,6 +56,14 @@ void TestReport::templatesAreChecked_data()
         R"({"name": "x", "pages": [{"paper": [210, 297], "objects": [{"type": "line", "name": "l", "rect": [0,0,1,0]}, {"type": "line", "name": "l", "rect": [0,0,1,0]}]}]})");
     QTest::newRow("unknown type") << QByteArray(
         R"({"name": "x", "pages": [{"paper": [210, 297], "objects": [{"type": "ellipse", "name": "e", "rect": [0,0,1,1]}]}]})");
+    QTest::newRow("unknown band kind") << QByteArray(
+        R"({"name": "x", "pages": [{"paper": [210, 297], "bands": [{"name": "b", "kind": "detail", "height": 10}]}]})");
+    QTest::newRow("paper without a height")
+        << QByteArray(R"({"name": "x", "pages": [{"paper": [210], "objects": []}]})");
+    QTest::newRow("paper size by name")
+        << QByteArray(R"({"name": "x", "pages": [{"paper": ["A4", "A4"], "objects": []}]})");
+    QTest::newRow("unknown units") << QByteArray(
+        R"({"name": "x", "units": "in", "pages": [{"paper": [210, 297], "objects": []}]})");
     QTest::newRow("picture that does not load") << QByteArray(
         R"({"name": "x", "pages": [{"paper": [210, 297], "objects": [{"type": "picture", "name": "p", "rect": [0,0,1,1], "source": ":/manca.png"}]}]})");
 }
