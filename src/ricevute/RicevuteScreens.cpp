@@ -19,14 +19,6 @@ TfrmRicevute::TfrmRicevute(QWidget* parent)
     lblAnno->hide();
 }
 
-TfrmStatisticheRic::TfrmStatisticheRic(QWidget* parent)
-    : ApplicationScreen(u" Tarvento 5.0 - Statistiche ricevute emesse"_s, parent)
-{
-    setObjectName(u"frmStatisticheRic"_s);
-    addTitleBand(this, u"Statistiche ricevute emesse"_s);
-    layout()->addItem(new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Expanding));
-}
-
 TfrmTrovaRicevute::TfrmTrovaRicevute(QWidget* owner) : DialogScreen(u" Trova ricevute in archivio"_s, owner)
 {
     setObjectName(u"frmTrovaRicevute"_s);

@@ -2,6 +2,7 @@
 
 #include "TfrmLogo.h"
 #include "TfrmNumerazioneRic.h"
+#include "TfrmStatisticheRic.h"
 #include "TfrmVoci.h"
 #include "platform/Screen.h"
 
@@ -15,13 +16,6 @@ public:
     explicit TfrmRicevute(QWidget* parent = nullptr);
     QLabel* lblFile;
     QLabel* lblAnno;
-};
-
-// The monthly statistics of the receipts.
-class TfrmStatisticheRic : public ApplicationScreen {
-    Q_OBJECT
-public:
-    explicit TfrmStatisticheRic(QWidget* parent = nullptr);
 };
 
 // The receipts' dialog screens, shown by the receipt screen and its lists.
