@@ -29,36 +29,8 @@ TfrmSospeseRic::TfrmSospeseRic(QWidget* owner) : DialogScreen(u" Riepilogo ricev
     setObjectName(u"frmSospeseRic"_s);
 }
 
-TfrmRiepAnnualeRic::TfrmRiepAnnualeRic(QWidget* owner)
-    : DialogScreen(u" Tarvento 5.0 - Riepilogo annuale ricevute emesse"_s, owner)
-{
-    setObjectName(u"frmRiepAnnualeRic"_s);
-}
-
-TfrmRiepMensileRic::TfrmRiepMensileRic(QWidget* owner)
-    : DialogScreen(u" Tarvento 5.0 - Riepilogo mensile ricevute emesse"_s, owner)
-{
-    setObjectName(u"frmRiepMensileRic"_s);
-}
-
-TfrmRiepTrimestraleRic::TfrmRiepTrimestraleRic(QWidget* owner)
-    : DialogScreen(u" Tarvento 5.0 - Riepilogo trimestrale ricevute emesse"_s, owner)
-{
-    setObjectName(u"frmRiepTrimestraleRic"_s);
-}
-
 TfrmExpRicevute::TfrmExpRicevute(QWidget* owner)
     : DialogScreen(u" Esporta archivio ricevute d'affitto in Microsoft Excel"_s, owner)
 {
     setObjectName(u"frmExpRicevute"_s);
-}
-
-TfrmStampaRic::TfrmStampaRic(QWidget* owner) : DialogScreen(u" Stampa ricevuta d'affitto"_s, owner)
-{
-    setObjectName(u"frmStampaRic"_s);
-}
-
-TfrmAnteprimaRic::TfrmAnteprimaRic(QWidget* owner) : DialogScreen(u" Anteprima di stampa"_s, owner)
-{
-    setObjectName(u"frmAnteprimaRic"_s);
 }

@@ -2,6 +2,8 @@
 
 #include "TfrmLogo.h"
 #include "TfrmNumerazioneRic.h"
+#include "TfrmRiepilogoRic.h"
+#include "TfrmStampaRic.h"
 #include "TfrmStatisticheRic.h"
 #include "TfrmVoci.h"
 #include "platform/Screen.h"
@@ -31,40 +33,10 @@ public:
     explicit TfrmSospeseRic(QWidget* owner = nullptr);
 };
 
-class TfrmRiepAnnualeRic : public DialogScreen {
-    Q_OBJECT
-public:
-    explicit TfrmRiepAnnualeRic(QWidget* owner = nullptr);
-};
-
-class TfrmRiepMensileRic : public DialogScreen {
-    Q_OBJECT
-public:
-    explicit TfrmRiepMensileRic(QWidget* owner = nullptr);
-};
-
-class TfrmRiepTrimestraleRic : public DialogScreen {
-    Q_OBJECT
-public:
-    explicit TfrmRiepTrimestraleRic(QWidget* owner = nullptr);
-};
-
 class TfrmExpRicevute : public DialogScreen {
     Q_OBJECT
 public:
     explicit TfrmExpRicevute(QWidget* owner = nullptr);
-};
-
-class TfrmStampaRic : public DialogScreen {
-    Q_OBJECT
-public:
-    explicit TfrmStampaRic(QWidget* owner = nullptr);
-};
-
-class TfrmAnteprimaRic : public DialogScreen {
-    Q_OBJECT
-public:
-    explicit TfrmAnteprimaRic(QWidget* owner = nullptr);
 };
 
 // Process-wide references: each screen is built when first used.

@@ -1,0 +1,338 @@
+#include "TfrmRiepilogoRic.h"
+
+#include "RicevuteScreens.h"
+#include "card/FieldBehaviour.h"
+#include "platform/Desktop.h"
+#include "platform/Formats.h"
+#include "platform/HelpTopics.h"
+#include "platform/Picture.h"
+#include "platform/Text.h"
+#include "platform/TfrmGuida.h"
+#include "report/ListReport.h"
+#include "report/ReportOutput.h"
+#include "storage/ListSearch.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+using RiepilogoRic::Period;
+
+QString designType(Period period)
+{
+    switch (period) {
+    case Period::Year:
+        return u"Ricevute emesse nell'anno solare."_s;
+    case Period::Quarter:
+        return u"Ricevute emesse nel trimestre."_s;
+    case Period::Month:
+        return u"Ricevute emesse nel mese."_s;
+    }
+    return {};
+}
+
+QLabel* instruction(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setWordWrap(true);
+    return label;
+}
+
+QPushButton* button(const QString& text, const char* name, QWidget* parent)
+{
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setMinimumSize(150, 32);
+    return b;
+}
+} // namespace
+
+RiepilogoScreen::RiepilogoScreen(Period period, const QString& caption, QWidget* owner)
+    : DialogScreen(caption, owner), m_period(period)
+{
+    // FormCreate
+    Formats::apply();
+    setWindowState(Qt::WindowMaximized);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buildSelection());
+    layout->addWidget(buildResults());
+    if (period == Period::Year)
+        panSelezione->hide();
+    else
+        panContainer->hide();
+
+    connect(btnVisualizza, &QPushButton::clicked, this, &RiepilogoScreen::btnVisualizzaClick);
+    connect(btnTrova, &QPushButton::clicked, this, &RiepilogoScreen::btnTrovaClick);
+    connect(btnStampa, &QPushButton::clicked, this, &RiepilogoScreen::btnStampaClick);
+    connect(btnEsci, &QPushButton::clicked, this, &QDialog::close);
+    connect(icoEsci, &Picture::clicked, this, &QDialog::close);
+    connect(imgGuida, &Picture::clicked, this, &RiepilogoScreen::imgGuidaClick);
+    connect(icoGuida, &Picture::clicked, this, &RiepilogoScreen::imgGuidaClick);
+}
+
+QWidget* RiepilogoScreen::buildSelection()
+{
+    panSelezione = new QWidget(this);
+    panSelezione->setObjectName(u"panSelezione"_s);
+    auto* outer = new QVBoxLayout(panSelezione);
+    auto* box = new QWidget(panSelezione);
+    box->setObjectName(u"panScelta"_s);
+    box->setFixedSize(520, 260);
+    box->setStyleSheet(u"#panScelta { background: white; border: 1px solid #7FA3CC; border-radius: 6px; }"_s);
+    outer->addStretch();
+    outer->addWidget(box, 0, Qt::AlignCenter);
+    outer->addStretch();
+    auto* column = new QVBoxLayout(box);
+    column->setContentsMargins(20, 16, 20, 16);
+    column->addWidget(instruction(m_period == Period::Month
+                                      ? u"Selezionare un mese dell'anno e premere Visualizza."_s
+                                      : u"Selezionare un trimestre dell'anno e premere Visualizza."_s,
+                                  box));
+    auto* row = new QHBoxLayout;
+    cboSelezione = new QComboBox(box);
+    cboSelezione->setObjectName(u"cboSelezione"_s);
+    cboSelezione->addItems(m_period == Period::Month ? RiepilogoRic::monthChoices()
+                                                     : RiepilogoRic::quarterChoices());
+    cboSelezione->setMinimumWidth(300);
+    lblAnno = new QLabel(box);
+    lblAnno->setObjectName(u"lblAnno"_s);
+    lblAnno->setStyleSheet(u"font: bold 12pt 'Verdana'; color: #1F3A68; border: none;"_s);
+    row->addWidget(cboSelezione);
+    row->addWidget(lblAnno);
+    row->addStretch();
+    column->addLayout(row);
+    btnVisualizza = button(u"Visualizza"_s, "btnVisualizza", box);
+    column->addWidget(btnVisualizza, 0, Qt::AlignRight);
+    column->addStretch();
+    auto* bottom = new QHBoxLayout;
+    icoGuida = new Picture(u"icoGuida"_s, u"help_button"_s, QSize(120, 44), box);
+    icoGuida->setClickable(true);
+    icoEsci = new Picture(u"icoEsci"_s, u"exit_button"_s, QSize(120, 44), box);
+    icoEsci->setClickable(true);
+    bottom->addWidget(icoGuida);
+    bottom->addStretch();
+    bottom->addWidget(icoEsci);
+    column->addLayout(bottom);
+    return panSelezione;
+}
+
+QWidget* RiepilogoScreen::buildResults()
+{
+    panContainer = new QWidget(this);
+    panContainer->setObjectName(u"panContainer"_s);
+    auto* results = new QVBoxLayout(panContainer);
+    auto* typeRow = new QHBoxLayout;
+    auto* typeCaption = new QLabel(u"Tipologia riepilogo:"_s, panContainer);
+    typeCaption->setStyleSheet(u"font: bold 10pt 'Verdana';"_s);
+    titTipologia = new QLabel(designType(m_period), panContainer);
+    titTipologia->setObjectName(u"titTipologia"_s);
+    titTipologia->setStyleSheet(u"font: bold 10pt 'Verdana'; color: #1F3A68;"_s);
+    imgGuida = new Picture(u"imgGuida"_s, u"help"_s, QSize(32, 32), panContainer);
+    imgGuida->setClickable(true);
+    imgGuida->setToolTip(u"Guida"_s);
+    typeRow->addWidget(typeCaption);
+    typeRow->addWidget(titTipologia);
+    typeRow->addStretch();
+    typeRow->addWidget(imgGuida);
+    results->addLayout(typeRow);
+    results->addWidget(
+        instruction(u"Immettere una o più parole consecutive presenti nella scheda in elenco da cercare e "
+                    u"premere il pulsante Trova."_s,
+                    panContainer));
+    results->addWidget(
+        instruction(u"Per spostarsi sulla voce successiva contenente la stessa chiave di ricerca, fare di "
+                    u"nuovo clic su Trova."_s,
+                    panContainer));
+    auto* findRow = new QHBoxLayout;
+    txtTrova = new QLineEdit(panContainer);
+    txtTrova->setObjectName(u"txtTrova"_s);
+    btnTrova = button(u"Trova"_s, "btnTrova", panContainer);
+    findRow->addWidget(txtTrova);
+    findRow->addWidget(btnTrova);
+    results->addLayout(findRow);
+
+    lstRecords = new QListWidget(panContainer);
+    lstRecords->setObjectName(u"lstRecords"_s);
+    lstRecords->setFont(QFont(u"Courier New"_s, 12));
+    lstRecords->setUniformItemSizes(true);
+    lstRecords->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    lstRecords->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    results->addWidget(lstRecords, 1);
+
+    auto* totalBar = new QWidget(panContainer);
+    totalBar->setObjectName(u"panTotale"_s);
+    totalBar->setStyleSheet(u"#panTotale { background: #F3F0E0; border: 1px solid #C8C0A0; }"_s);
+    auto* totalRow = new QHBoxLayout(totalBar);
+    auto* totalCaption = new QLabel(u"TOTALE:"_s, totalBar);
+    totalCaption->setStyleSheet(u"font: bold 11pt 'Verdana';"_s);
+    lblTotale = new QLabel(u"0,00"_s, totalBar);
+    lblTotale->setObjectName(u"lblTotale"_s);
+    lblTotale->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lblTotale->setStyleSheet(u"font: bold 11pt 'Verdana'; color: #800000;"_s);
+    totalRow->addWidget(totalCaption);
+    totalRow->addStretch();
+    totalRow->addWidget(lblTotale);
+    results->addWidget(totalBar);
+
+    auto* buttons = new QHBoxLayout;
+    panInfo = new QLabel(u"Il presente riepilogo contiene 0 ricevute."_s, panContainer);
+    panInfo->setObjectName(u"panInfo"_s);
+    btnStampa = button(u"Stampa riepilogo"_s, "btnStampa", panContainer);
+    btnEsci = button(u"Esci"_s, "btnEsci", panContainer);
+    buttons->addWidget(panInfo, 1);
+    buttons->addWidget(btnStampa);
+    buttons->addWidget(btnEsci);
+    results->addLayout(buttons);
+    return panContainer;
+}
+
+void RiepilogoScreen::setArchive(const QString& path, const QString& year)
+{
+    m_path = path;
+    m_year = year;
+    m_handedOver = true;
+    lblAnno->setText(Text::trimmed(year));
+}
+
+QString RiepilogoScreen::archivePath() const
+{
+    if (m_handedOver)
+        return m_path;
+    return frmRicevute->lblFile->text();
+}
+
+QString RiepilogoScreen::archiveYear() const
+{
+    // The annual summary reads the receipt screen's year; the other two their own lblAnno,
+    // which their opener copies from it.
+    if (m_period != Period::Year)
+        return Text::trimmed(lblAnno->text());
+    if (m_handedOver)
+        return Text::trimmed(m_year);
+    return Text::trimmed(frmRicevute->lblAnno->text());
+}
+
+void RiepilogoScreen::showEvent(QShowEvent* event)
+{
+    DialogScreen::showEvent(event);
+    if (event->spontaneous())
+        return;
+    if (m_period == Period::Year)
+        buildList();
+    else
+        cboSelezione->setCurrentIndex(0);
+}
+
+void RiepilogoScreen::closeEvent(QCloseEvent* event)
+{
+    lstRecords->clear();
+    DialogScreen::closeEvent(event);
+}
+
+QStringList RiepilogoScreen::lines() const
+{
+    QStringList out;
+    for (int i = 0; i < lstRecords->count(); ++i)
+        out.append(lstRecords->item(i)->text());
+    return out;
+}
+
+void RiepilogoScreen::btnVisualizzaClick()
+{
+    buildList();
+}
+
+void RiepilogoScreen::buildList()
+{
+    m_lastFind.clear();
+    txtTrova->clear();
+    lblTotale->setText(u"0,00"_s);
+    lstRecords->clear();
+
+    const QString year = archiveYear();
+    const QString chosen = Text::trimmed(cboSelezione->currentText());
+    m_summary = RiepilogoRic::build(archivePath(), year, m_period, chosen);
+    if (m_summary.anyDated) {
+        const QString lower = ListSearch::folded(chosen);
+        QString type = u"Ricevute emesse nell'anno "_s + year;
+        if (m_period == Period::Quarter)
+            type = u"Ricevute emesse nel trimestre di "_s + lower + u" "_s + year;
+        else if (m_period == Period::Month)
+            type = u"Ricevute emesse nel mese di "_s + lower + u" "_s + year;
+        titTipologia->setText(type);
+    }
+    lstRecords->addItems(m_summary.lines);
+    lstRecords->setCurrentRow(0);
+    lblTotale->setText(RiepilogoRic::totalText(m_summary.total));
+    const QString count = QString::number(m_summary.lines.size());
+    if (m_summary.complete) {
+        panInfo->setText(u"Il presente riepilogo contiene "_s + count + u" ricevute."_s);
+    } else {
+        // Instead of a total that looks complete: the list says where it stopped.
+        panInfo->setText(u"Riepilogo incompleto: la lettura dell'archivio si è interrotta dopo "_s + count +
+                         u" ricevute."_s);
+        Desktop::warning(u"Attenzione: il riepilogo è incompleto perché non è stato possibile leggere tutto "
+                         u"l'archivio ("_s +
+                         m_summary.failure + u"). Il totale comprende soltanto le ricevute elencate."_s);
+    }
+    panSelezione->hide();
+    panContainer->show();
+    txtTrova->setFocus(Qt::OtherFocusReason);
+}
+
+void RiepilogoScreen::btnTrovaClick()
+{
+    if (lstRecords->count() == 0) {
+        Desktop::information(u"Ricerca non applicabile: la lista non contiene nessuna voce."_s);
+        return;
+    }
+    lstRecords->setCurrentRow(
+        ListSearch::findNext(lines(), lstRecords->currentRow(), txtTrova->text(), m_lastFind));
+}
+
+void RiepilogoScreen::btnStampaClick()
+{
+    QStringList printed = RiepilogoRic::printedLines(lines(), lblTotale->text());
+    if (!m_summary.complete)
+        printed.append(u"RIEPILOGO INCOMPLETO: l'archivio non è stato letto fino in fondo."_s);
+    ReportDocument report = ListReport::create();
+    ListReport::fill(report, u"Tipologia riepilogo: "_s + Text::trimmed(titTipologia->text()), printed);
+    report.PrepareReport();
+    ReportOutput::Print(report);
+}
+
+void RiepilogoScreen::imgGuidaClick()
+{
+    showHelp(this, helpTitle(), HelpTopics::text(u"riepiloghi"_s));
+}
+
+QString RiepilogoScreen::helpTitle()
+{
+    return u"Riepilogo ricevute di affitto."_s;
+}
+
+TfrmRiepAnnualeRic::TfrmRiepAnnualeRic(QWidget* owner)
+    : RiepilogoScreen(Period::Year, u" Tarvento 5.0 - Riepilogo annuale ricevute emesse"_s, owner)
+{
+    setObjectName(u"frmRiepAnnualeRic"_s);
+}
+
+TfrmRiepTrimestraleRic::TfrmRiepTrimestraleRic(QWidget* owner)
+    : RiepilogoScreen(Period::Quarter, u" Tarvento 5.0 - Riepilogo trimestrale ricevute emesse"_s, owner)
+{
+    setObjectName(u"frmRiepTrimestraleRic"_s);
+}
+
+TfrmRiepMensileRic::TfrmRiepMensileRic(QWidget* owner)
+    : RiepilogoScreen(Period::Month, u" Tarvento 5.0 - Riepilogo mensile ricevute emesse"_s, owner)
+{
+    setObjectName(u"frmRiepMensileRic"_s);
+}

@@ -1,0 +1,199 @@
+#include "TfrmStampaRic.h"
+
+#include "ReceiptLogo.h"
+#include "RicevuteScreens.h"
+#include "SchedaRicevuta.h"
+#include "card/FieldBehaviour.h"
+#include "platform/Formats.h"
+#include "platform/Text.h"
+#include "report/ReportOutput.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+ReceiptOutputScreen::ReceiptOutputScreen(const QString& caption, QWidget* owner)
+    : DialogScreen(caption, owner), repDocumento(RicevutaReport::createLarge())
+{
+    // FormCreate
+    Formats::apply();
+    imgLogo = new QLabel(this);
+    imgLogo->setObjectName(u"imgLogo"_s);
+    imgLogo->hide();
+    btnAnnulla = new QPushButton(u"Annulla"_s, this);
+    btnAnnulla->setObjectName(u"btnAnnulla"_s);
+    btnStampa = new QPushButton(this);
+    btnStampa->setObjectName(u"btnStampa"_s);
+    for (QPushButton* b : {btnAnnulla, btnStampa})
+        b->setMinimumHeight(32);
+    connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+QWidget* ReceiptOutputScreen::titlePicture(const QString& title, const QString& instructions)
+{
+    auto* band = new QWidget(this);
+    band->setObjectName(u"imgTitolo"_s);
+    band->setAutoFillBackground(true);
+    band->setPalette(QPalette(QColor(0x1F, 0x3A, 0x68)));
+    auto* column = new QVBoxLayout(band);
+    column->setContentsMargins(16, 10, 16, 10);
+    auto* caption = new QLabel(title, band);
+    caption->setStyleSheet(u"color: white; font: bold 13pt 'Verdana';"_s);
+    auto* text = new QLabel(instructions, band);
+    text->setWordWrap(true);
+    text->setStyleSheet(u"color: white; font: 8pt 'Verdana';"_s);
+    column->addWidget(caption);
+    column->addWidget(text);
+    return band;
+}
+
+RicevutaReport::ValueOf ReceiptOutputScreen::controlsOf(const QWidget* screen)
+{
+    return [screen](const QString& field) -> QString {
+        if (screen == nullptr)
+            return {};
+        if (field == u"TotImporti"_s) {
+            const auto* label = screen->findChild<const QLabel*>(u"txtTotImporti"_s);
+            return label ? Text::trimmed(label->text()) : QString();
+        }
+        const QWidget* control =
+            screen->findChild<const QWidget*>(SchedaRicevuta::field(field).controlName());
+        return control ? Text::trimmed(FieldBehaviour::textOf(control)) : QString();
+    };
+}
+
+RicevutaReport::ValueOf ReceiptOutputScreen::receipt() const
+{
+    if (m_valueOf)
+        return m_valueOf;
+    return controlsOf(parentWidget() ? parentWidget() : static_cast<QWidget*>(frmRicevute));
+}
+
+void ReceiptOutputScreen::showEvent(QShowEvent* event)
+{
+    // FormShow: the logo is read again at each opening.
+    m_logo = ReceiptLogo::current();
+    m_logoLoaded = true;
+    imgLogo->setPixmap(QPixmap::fromImage(m_logo));
+    DialogScreen::showEvent(event);
+}
+
+const QImage& ReceiptOutputScreen::logo()
+{
+    if (!m_logoLoaded) {
+        m_logo = ReceiptLogo::current();
+        m_logoLoaded = true;
+    }
+    return m_logo;
+}
+
+TfrmStampaRic::TfrmStampaRic(QWidget* owner)
+    : ReceiptOutputScreen(u" Stampa ricevuta d'affitto"_s, owner), repDuplice(RicevutaReport::createCopies())
+{
+    setObjectName(u"frmStampaRic"_s);
+    fixClientSize(364, 363);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 14);
+    layout->setSpacing(12);
+    layout->addWidget(
+        titlePicture(u"Stampa ricevuta d'affitto"_s,
+                     u"Questa operazione consente di stampare su carta il documento con i dati "
+                     u"inseriti nei campi. Premere \"Stampa\" per stampare oppure \"Annulla\" per "
+                     u"annullare l'operazione."_s));
+
+    auto* panel = new QWidget(this);
+    panel->setObjectName(u"panOpzioni"_s);
+    panel->setStyleSheet(
+        u"#panOpzioni { background: white; border: 1px solid #7FA3CC; border-radius: 6px; }"_s);
+    auto* options = new QVBoxLayout(panel);
+    options->setContentsMargins(14, 12, 14, 12);
+    optUno = new QRadioButton(u"Stampa una ricevuta grande su foglio A4."_s, panel);
+    optUno->setObjectName(u"optUno"_s);
+    optDue = new QRadioButton(u"Stampa due ricevute piccole su foglio A4."_s, panel);
+    optDue->setObjectName(u"optDue"_s);
+    for (QRadioButton* option : {optUno, optDue}) {
+        option->setFont(QFont(u"Verdana"_s, 12));
+        option->setStyleSheet(u"border: none;"_s);
+        options->addWidget(option);
+    }
+    optUno->setChecked(true);
+    auto* middle = new QHBoxLayout;
+    middle->setContentsMargins(14, 0, 14, 0);
+    middle->addWidget(panel);
+    layout->addLayout(middle);
+    layout->addStretch();
+
+    btnStampa->setText(u"Stampa"_s);
+    auto* buttons = new QHBoxLayout;
+    buttons->setContentsMargins(14, 0, 14, 0);
+    buttons->addWidget(btnAnnulla);
+    buttons->addStretch();
+    buttons->addWidget(btnStampa);
+    layout->addLayout(buttons);
+
+    lblMemory = new QLabel(u"uno"_s, this);
+    lblMemory->setObjectName(u"lblMemory"_s);
+    lblMemory->hide();
+
+    connect(optUno, &QRadioButton::clicked, this, &TfrmStampaRic::optUnoClick);
+    connect(optDue, &QRadioButton::clicked, this, &TfrmStampaRic::optDueClick);
+    connect(btnStampa, &QPushButton::clicked, this, &TfrmStampaRic::btnStampaClick);
+}
+
+void TfrmStampaRic::optUnoClick()
+{
+    lblMemory->setText(u"uno"_s);
+}
+
+void TfrmStampaRic::optDueClick()
+{
+    lblMemory->setText(u"due"_s);
+}
+
+void TfrmStampaRic::btnStampaClick()
+{
+    const QString format = Text::trimmed(lblMemory->text());
+    if (format == u"uno"_s) {
+        RicevutaReport::fillLarge(repDocumento, receipt(), logo());
+        ReportOutput::Print(repDocumento);
+    } else if (format == u"due"_s) {
+        RicevutaReport::fillCopies(repDuplice, receipt(), logo());
+        ReportOutput::Print(repDuplice);
+    } else {
+        return;
+    }
+    accept(); // printed or cancelled, the print screen closes
+}
+
+TfrmAnteprimaRic::TfrmAnteprimaRic(QWidget* owner) : ReceiptOutputScreen(u" Anteprima di stampa"_s, owner)
+{
+    setObjectName(u"frmAnteprimaRic"_s);
+    fixClientSize(364, 287);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 14);
+    layout->addWidget(
+        titlePicture(u"Anteprima di stampa"_s,
+                     u"Questa operazione consente di visualizzare in anteprima i dati che verranno "
+                     u"stampati. Fare clic su \"Mostra anteprima\" per vedere il documento a video "
+                     u"prima di stamparlo."_s));
+    layout->addStretch();
+    btnStampa->setText(u"Mostra anteprima"_s);
+    auto* buttons = new QHBoxLayout;
+    buttons->setContentsMargins(14, 0, 14, 0);
+    buttons->addWidget(btnAnnulla);
+    buttons->addStretch();
+    buttons->addWidget(btnStampa);
+    layout->addLayout(buttons);
+    connect(btnStampa, &QPushButton::clicked, this, &TfrmAnteprimaRic::btnStampaClick);
+}
+
+void TfrmAnteprimaRic::btnStampaClick()
+{
+    RicevutaReport::fillLarge(repDocumento, receipt(), logo());
+    ReportOutput::ShowReport(repDocumento, this);
+    accept();
+}
