@@ -25,21 +25,28 @@ const QList<Criterion>& criteria()
 QString listLine(const Record& card)
 {
     using ListSearch::fixed;
-    return fixed(card.text(u"Immobile"_s), 60) + u"  ID: "_s + fixed(card.text(u"CodContratto"_s), 17) +
-           u"  Loc. "_s + fixed(card.text(u"CognomeLoc01"_s), 18) + u"  Con. "_s +
-           fixed(card.text(u"CognomeCon01"_s), 18) + u"  Stipula: "_s + card.text(u"DataStipula"_s);
+    static const struct {
+        int immobile, contratto, locatore, conduttore, stipula;
+    } at = [] {
+        const RecordLayout& l = SchedaImmobile::layout();
+        return decltype(at){l.indexOf(u"Immobile"_s), l.indexOf(u"CodContratto"_s),
+                            l.indexOf(u"CognomeLoc01"_s), l.indexOf(u"CognomeCon01"_s),
+                            l.indexOf(u"DataStipula"_s)};
+    }();
+    return fixed(card.textAt(at.immobile), 60) + u"  ID: "_s + fixed(card.textAt(at.contratto), 17) +
+           u"  Loc. "_s + fixed(card.textAt(at.locatore), 18) + u"  Con. "_s +
+           fixed(card.textAt(at.conduttore), 18) + u"  Stipula: "_s + card.textAt(at.stipula);
 }
 
 QList<ListSearch::ListLine> search(const QString& archivePath, const QStringList& criteriaTexts)
 {
-    const int used = ListSearch::usedCriteria(criteriaTexts);
-    QList<ListSearch::ListLine> lines;
     QStringList fields;
+    for (const Criterion& c : criteria())
+        fields.append(c.field);
+    const ListSearch::Matcher matcher(criteriaTexts, SchedaImmobile::layout(), fields);
+    QList<ListSearch::ListLine> lines;
     ListSearch::forEachRecord(archivePath, SchedaImmobile::layout(), [&](const Record& card, int position) {
-        fields.clear();
-        for (const Criterion& c : criteria())
-            fields.append(card.text(c.field));
-        if (ListSearch::matches(criteriaTexts, fields, used))
+        if (matcher.matches(card))
             lines.append({listLine(card), position});
     });
     ListSearch::sortLines(lines);

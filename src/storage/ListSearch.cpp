@@ -1,9 +1,14 @@
 #include "ListSearch.h"
 
 #include "ArchiveFile.h"
+#include "platform/Cp1252.h"
 #include "platform/Text.h"
 
 #include <algorithm>
+#include <array>
+#include <numeric>
+#include <string_view>
+#include <vector>
 
 namespace ListSearch {
 
@@ -33,23 +38,86 @@ bool matches(const QStringList& criteria, const QStringList& fields, int used)
     return matched >= used;
 }
 
+Matcher::Matcher(const QStringList& criteria, const RecordLayout& layout, const QStringList& fields)
+    : m_used(usedCriteria(criteria))
+{
+    for (qsizetype i = 0; i < criteria.size() && i < fields.size(); ++i) {
+        if (criteria[i].isEmpty())
+            continue;
+        const QString text = folded(criteria[i]);
+        QByteArray bytes = Cp1252::encode(text);
+        if (Cp1252::decode(bytes) != text)
+            bytes.clear();
+        m_tests.append({layout.indexOf(fields[i]), bytes});
+    }
+}
+
+bool Matcher::matches(const Record& record) const
+{
+    if (m_used <= 0)
+        return true;
+    int matched = 0;
+    for (const Test& test : m_tests) {
+        if (test.folded.isEmpty())
+            continue;
+        // The stored bytes trimmed as Text::trimmed trims the decoded text: every byte up to
+        // 0x20 decodes to the character of the same code, and no other byte decodes below 0x21.
+        const QByteArrayView raw = record.rawAt(test.field);
+        qsizetype begin = 0, end = raw.size();
+        while (begin < end && static_cast<unsigned char>(raw[begin]) <= 0x20)
+            ++begin;
+        while (end > begin && static_cast<unsigned char>(raw[end - 1]) <= 0x20)
+            --end;
+        if (end - begin < test.folded.size())
+            continue;
+        std::array<char, 256> field;
+        for (qsizetype i = begin; i < end; ++i) {
+            const char c = raw[i];
+            field[i - begin] = c >= 'A' && c <= 'Z' ? char(c + ('a' - 'A')) : c;
+        }
+        const std::string_view haystack(field.data(), size_t(end - begin));
+        if (haystack.find(std::string_view(test.folded.constData(), size_t(test.folded.size()))) !=
+                std::string_view::npos &&
+            ++matched >= m_used)
+            return true;
+    }
+    return false;
+}
+
 QString fixed(const QString& text, int width)
 {
     return text.left(width).leftJustified(width, u' ');
 }
 
+namespace {
+// Stable, by each line's capitals key, made once per line rather than twice per comparison.
+template <typename Line, typename TextOf> void sortByCapitals(QList<Line>& lines, TextOf textOf)
+{
+    QStringList keys;
+    keys.reserve(lines.size());
+    for (const Line& line : lines)
+        keys.append(Text::capitals(textOf(line)));
+    std::vector<qsizetype> order(size_t(lines.size()));
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) {
+        return keys[a].compare(keys[b], Qt::CaseSensitive) < 0;
+    });
+    QList<Line> sorted;
+    sorted.reserve(lines.size());
+    for (const qsizetype i : order)
+        sorted.append(std::move(lines[i]));
+    lines = std::move(sorted);
+}
+} // namespace
+
 void sortLines(QStringList& lines)
 {
-    std::stable_sort(lines.begin(), lines.end(), [](const QString& a, const QString& b) {
-        return Text::capitals(a).compare(Text::capitals(b), Qt::CaseSensitive) < 0;
-    });
+    sortByCapitals(lines, [](const QString& line) -> const QString& { return line; });
 }
 
 void sortLines(QList<ListLine>& lines)
 {
-    std::stable_sort(lines.begin(), lines.end(), [](const ListLine& a, const ListLine& b) {
-        return Text::capitals(a.text).compare(Text::capitals(b.text), Qt::CaseSensitive) < 0;
-    });
+    sortByCapitals(lines, [](const ListLine& line) -> const QString& { return line.text; });
 }
 
 int findNext(const QStringList& lines, int selected, const QString& typed, QString& lastText)

@@ -21,6 +21,24 @@ int usedCriteria(const QStringList& criteria);
 // included, folded) as are used; an empty criterion never occurs.
 bool matches(const QStringList& criteria, const QStringList& fields, int used);
 
+// matches() for one pass over an archive, prepared once: each typed criterion folded and
+// encoded, tested against the stored bytes of its field (trimmed and folded the same way), so
+// no field is decoded to be compared.
+class Matcher {
+public:
+    // `fields`: the layout's field of each criterion, in the same order.
+    Matcher(const QStringList& criteria, const RecordLayout& layout, const QStringList& fields);
+    bool matches(const Record& record) const;
+
+private:
+    struct Test {
+        int field;
+        QByteArray folded; // empty: the criterion holds a character no field can hold
+    };
+    QList<Test> m_tests;
+    int m_used;
+};
+
 // Cut or padded with blanks on the right to exactly `width` characters.
 QString fixed(const QString& text, int width);
 

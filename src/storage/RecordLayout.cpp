@@ -2,6 +2,8 @@
 
 #include "platform/Failure.h"
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 RecordLayout::RecordLayout(QList<RecordField> fields) : m_fields(std::move(fields))
@@ -35,12 +37,26 @@ Record::Record(const RecordLayout& layout) : m_layout(&layout), m_bytes(layout.s
 
 QString Record::text(const QString& name) const
 {
-    return PascalString::read(m_bytes.constData() + m_layout->offset(name), m_layout->field(name).capacity);
+    return textAt(m_layout->indexOf(name));
+}
+
+QString Record::textAt(int index) const
+{
+    return PascalString::read(m_bytes.constData() + m_layout->offsetAt(index),
+                              m_layout->fieldAt(index).capacity);
+}
+
+QByteArrayView Record::rawAt(int index) const
+{
+    const char* field = m_bytes.constData() + m_layout->offsetAt(index);
+    return {field + 1,
+            std::min(int(static_cast<unsigned char>(field[0])), m_layout->fieldAt(index).capacity)};
 }
 
 void Record::setText(const QString& name, const QString& value)
 {
-    PascalString::write(m_bytes.data() + m_layout->offset(name), m_layout->field(name).capacity, value);
+    const int index = m_layout->indexOf(name);
+    PascalString::write(m_bytes.data() + m_layout->offsetAt(index), m_layout->fieldAt(index).capacity, value);
 }
 
 std::optional<bool> Record::flag(const QString& name) const

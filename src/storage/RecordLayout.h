@@ -3,6 +3,7 @@
 #include "FieldTypes.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -38,17 +39,21 @@ public:
     const RecordField& field(const QString& name) const;
     int offset(const QString& name) const;
 
-private:
+    // A field's place in fields(), for passes that reach the same fields in every record
+    // without looking their names up again. An unknown name throws.
     int indexOf(const QString& name) const;
+    const RecordField& fieldAt(int index) const { return m_fields[index]; }
+    int offsetAt(int index) const { return m_offsets[index]; }
 
+private:
     QList<RecordField> m_fields;
     QList<int> m_offsets;
     QHash<QString, int> m_index;
     int m_size = 0;
 };
 
-// One record buffer of a layout. Fields are reached by name; an unknown name is a
-// programming error and throws.
+// One record buffer of a layout. Fields are reached by name (an unknown name is a
+// programming error and throws) or by their index in the layout.
 class Record {
 public:
     explicit Record(const RecordLayout& layout);
@@ -61,6 +66,11 @@ public:
     void setText(const QString& name, const QString& value);
     std::optional<bool> flag(const QString& name) const;
     void setFlag(const QString& name, bool checked);
+
+    QString textAt(int index) const;
+    // The field's stored bytes (at most its capacity, whatever the length byte claims), not
+    // decoded and not trimmed.
+    QByteArrayView rawAt(int index) const;
 
 private:
     const RecordLayout* m_layout;

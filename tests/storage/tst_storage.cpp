@@ -114,6 +114,7 @@ private Q_SLOTS:
     void twoProcessesAppending();
     void listMatching_data();
     void listMatching();
+    void matcherReadsStoredBytes();
     void listLinesAndOrder();
     void findNext();
 };
@@ -565,6 +566,10 @@ void TestStorage::listMatching_data()
         << QStringList{u"  "_s, u"milano"_s} << QStringList{u"a  b"_s, u"Milano"_s} << true;
     QTest::newRow("all empty lists everything")
         << QStringList{QString(), QString()} << QStringList{u"x"_s, u"y"_s} << true;
+    QTest::newRow("euro sign and quotes")
+        << QStringList{u"€ 5"_s, u"“x”"_s} << QStringList{u"rata € 50"_s, u"detto “x”"_s} << true;
+    QTest::newRow("character no field can hold")
+        << QStringList{u"Ω"_s, QString()} << QStringList{u"?"_s, u""_s} << false;
 }
 
 void TestStorage::listMatching()
@@ -573,6 +578,29 @@ void TestStorage::listMatching()
     QFETCH(QStringList, fields);
     QFETCH(bool, listed);
     QCOMPARE(ListSearch::matches(criteria, fields, ListSearch::usedCriteria(criteria)), listed);
+    // The same rule on the stored bytes of a record.
+    Record r(testLayout());
+    r.setText(u"Nome"_s, fields[0]);
+    r.setText(u"Note"_s, fields[1]);
+    QCOMPARE(ListSearch::Matcher(criteria, testLayout(), {u"Nome"_s, u"Note"_s}).matches(r), listed);
+}
+
+void TestStorage::matcherReadsStoredBytes()
+{
+    // A length byte over the capacity, blanks around the text, a control character inside.
+    Record r(testLayout());
+    r.bytes() = handRecord(char(200) + QByteArray(" \tABC\x01"
+                                                  "DEFG"),
+                           pascal("1"), "\x02No", pascal("  \x80 citt\xE0 "));
+    const QStringList fields{u"Nome"_s, u"Note"_s};
+    const auto listed = [&](const QStringList& criteria) {
+        return ListSearch::Matcher(criteria, testLayout(), fields).matches(r);
+    };
+    QVERIFY(listed({u"abc\u0001d"_s, u"€ città"_s}));
+    QVERIFY(listed({u"defg"_s, QString()})); // the length byte claims 200: the capacity holds
+    QVERIFY(!listed({u"defgx"_s, QString()}));
+    QVERIFY(!listed({u"\tabc"_s, QString()})); // the stored text is trimmed first
+    QVERIFY(!listed({QString(), u"città "_s}));
 }
 
 void TestStorage::listLinesAndOrder()
