@@ -111,8 +111,9 @@ void ArchiveFile::rollBackJournal()
     const qint64 expected = kHeaderSize + m_recordSize + kHashSize;
     const QByteArray bytes = journal.read(expected + 1);
     journal.close();
-    const bool complete = bytes.size() == expected && bytes.startsWith(kJournalMagic) &&
-                          journalHash(QByteArrayView(bytes).first(expected - kHashSize)) == bytes.right(kHashSize);
+    const bool complete =
+        bytes.size() == expected && bytes.startsWith(kJournalMagic) &&
+        journalHash(QByteArrayView(bytes).first(expected - kHashSize)) == bytes.right(kHashSize);
     if (complete) {
         const auto offset = qFromLittleEndian<qint64>(bytes.constData() + kMagicSize);
         const auto size = qFromLittleEndian<quint32>(bytes.constData() + kMagicSize + 8);
@@ -192,6 +193,27 @@ void ArchiveFile::read(QByteArray& record)
     if (m_file.read(record.data(), m_recordSize) != m_recordSize)
         fail(u"lettura incompleta"_s);
     ++m_index;
+}
+
+void ArchiveFile::readBlock(QByteArray& block, qint64 records)
+{
+    failIfAsked(Step::Read);
+    if (!m_file.isOpen() || records < 0 || m_index + records > count())
+        fail(u"lettura oltre la fine dell'archivio"_s);
+    block.resize(records * m_recordSize);
+    qint64 got = 0;
+    while (got < block.size()) {
+        const qint64 n = m_file.read(block.data() + got, block.size() - got);
+        if (n <= 0)
+            break;
+        got += n;
+    }
+    const qint64 whole = got / m_recordSize;
+    m_index += whole;
+    if (whole < records) {
+        block.resize(whole * m_recordSize);
+        fail(u"lettura incompleta"_s);
+    }
 }
 
 void ArchiveFile::write(const QByteArray& record)
