@@ -1,12 +1,12 @@
 #include "TfrmAvvio.h"
 
-#include "Product.h"
 #include "Screens.h"
 #include "TfrmInfo.h"
 #include "TfrmSplash.h"
 #include "platform/Desktop.h"
 #include "platform/HelpTopics.h"
 #include "platform/Picture.h"
+#include "platform/Product.h"
 #include "platform/TfrmGuida.h"
 
 #include <QGridLayout>
@@ -30,7 +30,7 @@ QWidget* whiteBand(QWidget* parent, int height)
 
 } // namespace
 
-TfrmAvvio::TfrmAvvio(QWidget* parent) : ApplicationScreen(u" Tarvento 5.0"_s, parent)
+TfrmAvvio::TfrmAvvio(QWidget* parent) : ApplicationScreen(u' ' + Product::fullName(), parent)
 {
     setObjectName(u"frmAvvio"_s);
 
@@ -51,7 +51,7 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : ApplicationScreen(u" Tarvento 5.0"_s, pa
     auto* headerRow = new QHBoxLayout(header);
     headerRow->setContentsMargins(28, 10, 28, 10);
     imgInfo = new Picture(u"imgInfo"_s, u"info"_s, QSize(56, 56), header);
-    imgInfo->setToolTip(u"Informazioni su Tarvento"_s);
+    imgInfo->setToolTip(u"Informazioni su "_s + Product::name);
     imgLogo = new Picture(u"imgLogo"_s, u"logo"_s, QSize(460, 108), header);
     imgGuida = new Picture(u"imgGuida"_s, u"help"_s, QSize(56, 56), header);
     imgGuida->setToolTip(u"Guida all'utilizzo del software"_s);
@@ -178,17 +178,13 @@ void TfrmAvvio::imgCopyrightClick()
 
 void TfrmAvvio::imgGuidaClick()
 {
-    showHelp(this, helpTitle(), helpText());
+    showHelp(this, help());
 }
 
-QString TfrmAvvio::helpTitle()
+const HelpTopic& TfrmAvvio::help()
 {
-    return u"Uno sguardo a Tarvento 5.0"_s;
-}
-
-QString TfrmAvvio::helpText()
-{
-    return HelpTopics::text(u"generale"_s);
+    static const HelpTopic topic{u"Uno sguardo a "_s + Product::fullName(), u"generale"_s};
+    return topic;
 }
 
 void TfrmAvvio::imgSitoClick()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/HelpTopics.h"
 #include "platform/Screen.h"
 
 class Picture;
@@ -24,8 +25,7 @@ public:
     void imgSitoClick();
     void imgEsciClick();
 
-    static QString helpTitle();
-    static QString helpText();
+    static const HelpTopic& help(); // title and topic of the screen's help
 
 protected:
     void FormClose() override; // closing the main menu ends the program

@@ -35,13 +35,16 @@ TfrmCambiaPassword::TfrmCambiaPassword(QWidget* parent) : ApplicationScreen(u" C
         field->setMaxLength(255);
         field->setMinimumHeight(32);
         FieldBehaviour::highlight(field);
-        field->installEventFilter(this);
         connect(field, &QLineEdit::textChanged, this, &TfrmCambiaPassword::updateOK);
         return field;
     };
     txtPasswordOld = makeField("txtPasswordOld");
     txtPasswordNew = makeField("txtPasswordNew");
     txtConferma = makeField("txtConferma");
+    // Enter goes round the three fields; it never presses OK.
+    FieldBehaviour::enterMovesTo(txtPasswordOld, txtPasswordNew);
+    FieldBehaviour::enterMovesTo(txtPasswordNew, txtConferma);
+    FieldBehaviour::enterMovesTo(txtConferma, txtPasswordOld);
 
     auto* form = new QVBoxLayout;
     form->setSpacing(4);
@@ -94,23 +97,6 @@ void TfrmCambiaPassword::FormClose()
     frmPassword->txtPassword->setFocus(Qt::OtherFocusReason);
 }
 
-bool TfrmCambiaPassword::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::KeyRelease)
-        updateOK();
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            QLineEdit* next = watched == txtPasswordOld   ? txtPasswordNew
-                              : watched == txtPasswordNew ? txtConferma
-                                                          : txtPasswordOld;
-            next->setFocus(Qt::OtherFocusReason);
-            return true;
-        }
-    }
-    return ApplicationScreen::eventFilter(watched, event);
-}
-
 void TfrmCambiaPassword::updateOK()
 {
     cmdOK->setEnabled(!Text::trimmed(txtPasswordOld->text()).isEmpty() &&
@@ -137,9 +123,10 @@ void TfrmCambiaPassword::cmdOKClick()
         }
         if (!PasswordStore::storable(txtPasswordNew->text())) {
             // The cipher keeps one byte per character: such a password could never log in.
-            Desktop::plain(u"Attenzione: la nuova password contiene caratteri che non possono essere memorizzati "
-                           u"(come il simbolo dell'euro o le emoji). E' necessario reinserire entrambi i valori "
-                           u"usando lettere, cifre e simboli comuni."_s);
+            Desktop::plain(
+                u"Attenzione: la nuova password contiene caratteri che non possono essere memorizzati "
+                u"(come il simbolo dell'euro o le emoji). E' necessario reinserire entrambi i valori "
+                u"usando lettere, cifre e simboli comuni."_s);
             txtPasswordNew->clear();
             txtConferma->clear();
             txtPasswordNew->setFocus(Qt::OtherFocusReason);

@@ -1,9 +1,9 @@
 #include "TfrmInfo.h"
 
-#include "Product.h"
 #include "platform/Desktop.h"
 #include "platform/LinkBehaviour.h"
 #include "platform/Picture.h"
+#include "platform/Product.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -12,7 +12,7 @@
 
 using namespace Qt::StringLiterals;
 
-TfrmInfo::TfrmInfo(QWidget* owner) : DialogScreen(u" Informazioni su Tarvento 5.0"_s, owner)
+TfrmInfo::TfrmInfo(QWidget* owner) : DialogScreen(u" Informazioni su "_s + Product::fullName(), owner)
 {
     setObjectName(u"frmInfo"_s);
     fixClientSize(473, 579);
@@ -31,7 +31,8 @@ TfrmInfo::TfrmInfo(QWidget* owner) : DialogScreen(u" Informazioni su Tarvento 5.
     about->setWordWrap(true);
     about->setFont(QFont(u"Verdana"_s, 10));
     about->setText(
-        u"<p><b>Tarvento 5.0</b></p>"
+        u"<p><b>"_s + Product::fullName() +
+        u"</b></p>"
         "<p>Il programma per il piccolo proprietario che affitta i propri immobili: archivio degli immobili "
         "con locatori, conduttori e contratti, ricevute d'affitto con l'importo in lettere e l'aggiornamento "
         "ISTAT, modelli F24 ELIDE per il versamento delle imposte di registro.</p>"
@@ -67,8 +68,7 @@ TfrmInfo::TfrmInfo(QWidget* owner) : DialogScreen(u" Informazioni su Tarvento 5.
 
 QString TfrmInfo::mailCommand()
 {
-    return u"\"mailto:"_s + Product::contactAddress +
-           u"?subject=Software Tarvento 5.0"
+    return u"\"mailto:"_s + Product::contactAddress + u"?subject=Software "_s + Product::fullName() +
            u"&body=Salve, desidererei avere le seguenti informazioni sul software in oggetto:\""_s;
 }
 

@@ -7,6 +7,7 @@
 #include "card/FieldBehaviour.h"
 #include "platform/Desktop.h"
 #include "platform/Picture.h"
+#include "platform/Product.h"
 #include "platform/Text.h"
 
 #include <QKeyEvent>
@@ -18,7 +19,7 @@
 using namespace Qt::StringLiterals;
 
 TfrmPassword::TfrmPassword(QWidget* parent)
-    : ApplicationScreen(u" Tarvento 5.0 - Accesso al programma"_s, parent)
+    : ApplicationScreen(Product::caption(u"Accesso al programma"_s), parent)
 {
     setObjectName(u"frmPassword"_s);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
@@ -43,7 +44,6 @@ TfrmPassword::TfrmPassword(QWidget* parent)
     txtPassword->setMaxLength(255);
     txtPassword->setMinimumHeight(36);
     FieldBehaviour::highlight(txtPassword);
-    txtPassword->installEventFilter(this);
     layout->addWidget(txtPassword);
 
     cmdOK = new QPushButton(u"OK"_s, this);
@@ -65,6 +65,7 @@ TfrmPassword::TfrmPassword(QWidget* parent)
     lblMemory->setObjectName(u"lblMemory"_s);
     lblMemory->hide();
 
+    FieldBehaviour::enterPresses(txtPassword, cmdOK); // OK is enabled only when a password is typed
     connect(txtPassword, &QLineEdit::textChanged, this, &TfrmPassword::updateOK);
     connect(cmdOK, &QPushButton::clicked, this, &TfrmPassword::cmdOKClick);
     connect(cmdEsci, &QPushButton::clicked, this, &TfrmPassword::cmdEsciClick);
@@ -85,23 +86,6 @@ void TfrmPassword::FormClose()
 {
     // Leaving the password screen by its close box ends the program, like "Esci".
     Desktop::backend().terminate();
-}
-
-bool TfrmPassword::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == txtPassword) {
-        if (event->type() == QEvent::KeyRelease)
-            updateOK();
-        if (event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                if (!Text::trimmed(txtPassword->text()).isEmpty())
-                    cmdOKClick();
-                return true;
-            }
-        }
-    }
-    return ApplicationScreen::eventFilter(watched, event);
 }
 
 void TfrmPassword::updateOK()

@@ -26,7 +26,6 @@ public:
 protected:
     void FormShow() override;
     void FormClose() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void updateOK();

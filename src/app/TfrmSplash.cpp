@@ -1,9 +1,9 @@
 #include "TfrmSplash.h"
 
-#include "Product.h"
 #include "platform/Desktop.h"
 #include "platform/LinkBehaviour.h"
 #include "platform/Picture.h"
+#include "platform/Product.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,7 +13,8 @@
 using namespace Qt::StringLiterals;
 
 TfrmSplash::TfrmSplash(QWidget* owner)
-    : DialogScreen(u" Tarvento 5.0 - Software per la gestione degli immobili in affitto © Tarvento"_s, owner)
+    : DialogScreen(Product::caption(u"Software per la gestione degli immobili in affitto © Tarvento"_s),
+                   owner)
 {
     setObjectName(u"frmSplash"_s);
     fixClientSize(661, 467);

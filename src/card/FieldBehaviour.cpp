@@ -2,6 +2,7 @@
 
 #include "platform/Text.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
@@ -115,6 +116,17 @@ void enterMovesTo(QWidget* field, QWidget* successor)
         if (event->type() != QEvent::KeyPress || !isEnter(static_cast<QKeyEvent*>(event)))
             return false;
         successor->setFocus(Qt::OtherFocusReason);
+        return true;
+    });
+}
+
+void enterPresses(QWidget* field, QAbstractButton* button)
+{
+    new Filter(field, [button](QEvent* event) {
+        if (event->type() != QEvent::KeyPress || !isEnter(static_cast<QKeyEvent*>(event)))
+            return false;
+        if (button->isEnabled())
+            button->click();
         return true;
     });
 }

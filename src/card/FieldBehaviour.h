@@ -20,6 +20,9 @@ bool isHighlighted(const QWidget* field);
 // Enter moves the focus to the successor; every other key passes.
 void enterMovesTo(QWidget* field, QWidget* successor);
 
+// Enter presses the button when it is enabled, and does nothing else; every other key passes.
+void enterPresses(QWidget* field, QAbstractButton* button);
+
 // Only 0 to 9 are typed; Backspace, Delete, Left and Right pass; Enter moves the focus to
 // the successor (if any). Every other key is swallowed.
 void digitsOnly(QWidget* field, QWidget* successor = nullptr);

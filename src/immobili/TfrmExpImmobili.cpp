@@ -17,8 +17,7 @@ ExportScreen::Setup setup()
     s.values = ImmobiliExport::values;
     s.fileName = ImmobiliExport::fileName();
     s.worksheet = ImmobiliExport::worksheet();
-    s.helpTitle = u"Esportazione archivio immobili in Microsoft Excel."_s;
-    s.helpTopic = u"esporta_immobili"_s;
+    s.help = {u"Esportazione archivio immobili in Microsoft Excel."_s, u"esporta_immobili"_s};
     return s;
 }
 } // namespace

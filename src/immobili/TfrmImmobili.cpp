@@ -17,6 +17,7 @@
 #include "platform/Formats.h"
 #include "platform/HelpTopics.h"
 #include "platform/Picture.h"
+#include "platform/Product.h"
 #include "platform/Text.h"
 #include "platform/TfrmGuida.h"
 #include "report/ReportOutput.h"
@@ -34,7 +35,7 @@
 using namespace Qt::StringLiterals;
 
 TfrmImmobili::TfrmImmobili(QWidget* parent)
-    : ApplicationScreen(u" Tarvento 5.0 - Archivio immobili"_s, parent)
+    : ApplicationScreen(Product::caption(u"Archivio immobili"_s), parent)
 {
     setObjectName(u"frmImmobili"_s);
     Formats::apply();
@@ -312,15 +313,11 @@ void TfrmImmobili::cmdAllegaClick()
 
 void TfrmImmobili::cmdGuidaClick()
 {
-    showHelp(this, helpTitle(), helpText());
+    showHelp(this, help());
 }
 
-QString TfrmImmobili::helpTitle()
+const HelpTopic& TfrmImmobili::help()
 {
-    return u"Archivio Immobili."_s;
-}
-
-QString TfrmImmobili::helpText()
-{
-    return HelpTopics::text(u"immobili"_s);
+    static const HelpTopic topic{u"Archivio Immobili."_s, u"immobili"_s};
+    return topic;
 }

@@ -3,6 +3,7 @@
 #include "card/CardForm.h"
 #include "card/CardProtocol.h"
 #include "immobili/SchedaImmobile.h"
+#include "platform/HelpTopics.h"
 #include "platform/Screen.h"
 #include "report/ReportModel.h"
 
@@ -38,8 +39,7 @@ public:
     void cmdAllegaClick();
     ReportDocument& repScheda() { return m_repScheda; }
 
-    static QString helpTitle();
-    static QString helpText();
+    static const HelpTopic& help(); // title and topic of the screen's help
 
 protected:
     void FormShow() override;

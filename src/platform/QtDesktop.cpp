@@ -1,4 +1,5 @@
 #include "QtDesktop.h"
+#include "Product.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -39,9 +40,9 @@ QString titleOf(Desktop::Kind kind)
     case Desktop::Kind::Confirmation:
         return u"Conferma"_s;
     case Desktop::Kind::Plain:
-        return u"Tarvento"_s;
+        return Product::name;
     }
-    return u"Tarvento"_s;
+    return Product::name;
 }
 
 QMessageBox::StandardButtons buttonsOf(Desktop::Buttons buttons)

@@ -74,10 +74,10 @@ void TfrmGuida::lnkWebClick()
     TMisc::Open(u"\""_s + ExeFolder::file(u"Guida.pdf"_s) + u"\""_s);
 }
 
-void showHelp(QWidget* owner, const QString& title, const QString& text)
+void showHelp(QWidget* owner, const HelpTopic& help)
 {
-    openDialog<TfrmGuida>(owner, [&](TfrmGuida& help) {
-        help.lblTitolo->setText(title);
-        help.txtGuida->setPlainText(text);
+    openDialog<TfrmGuida>(owner, [&](TfrmGuida& dialog) {
+        dialog.lblTitolo->setText(help.title);
+        dialog.txtGuida->setPlainText(help.text());
     });
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "HelpTopics.h"
 #include "Screen.h"
 
 class QLabel;
@@ -28,4 +29,4 @@ private:
 
 // Opening the help, the same from every screen: a fresh dialog owned by the caller, with
 // the topic's title and text, shown modally and destroyed on return.
-void showHelp(QWidget* owner, const QString& title, const QString& text);
+void showHelp(QWidget* owner, const HelpTopic& help);

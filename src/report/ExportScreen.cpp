@@ -83,7 +83,7 @@ void ExportScreen::fillGrid()
         // Filling stops without a word; the rows read so far stay.
     }
     if (rows.isEmpty())
-        return; // the grid stays as designed: ten empty rows
+        return; // the grid keeps its ten empty rows
     grdRecords->setRowCount(int(rows.size()));
     for (int r = 0; r < rows.size(); ++r) {
         auto* number = new QTableWidgetItem(QString::number(r + 1));
@@ -137,5 +137,5 @@ void ExportScreen::cmdEsportaClick()
 
 void ExportScreen::cmdGuidaClick()
 {
-    showHelp(this, m_setup.helpTitle, HelpTopics::text(m_setup.helpTopic));
+    showHelp(this, m_setup.help);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Spreadsheet.h"
+#include "platform/HelpTopics.h"
 #include "platform/Screen.h"
 #include "storage/RecordLayout.h"
 
@@ -24,8 +25,7 @@ public:
         std::function<QStringList(const Record&)> values;
         QString fileName; // beside the executable
         QString worksheet;
-        QString helpTitle;
-        QString helpTopic; // help text resource
+        HelpTopic help;
     };
 
     explicit ExportScreen(Setup setup, QWidget* owner);

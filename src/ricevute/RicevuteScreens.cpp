@@ -1,4 +1,5 @@
 #include "RicevuteScreens.h"
+#include "platform/Product.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
@@ -6,7 +7,7 @@
 using namespace Qt::StringLiterals;
 
 TfrmRicevute::TfrmRicevute(QWidget* parent)
-    : ApplicationScreen(u" Tarvento 5.0 - Archivio ricevute d'affitto"_s, parent)
+    : ApplicationScreen(Product::caption(u"Archivio ricevute d'affitto"_s), parent)
 {
     setObjectName(u"frmRicevute"_s);
     addTitleBand(this, u"Archivio ricevute d'affitto"_s);

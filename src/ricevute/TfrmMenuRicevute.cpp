@@ -8,6 +8,7 @@
 #include "platform/Formats.h"
 #include "platform/HelpTopics.h"
 #include "platform/Picture.h"
+#include "platform/Product.h"
 #include "platform/Text.h"
 #include "platform/TfrmGuida.h"
 
@@ -29,7 +30,7 @@ const QString kBoxStyle = u"QGroupBox { background: white; border: 1px solid #7F
 }
 
 TfrmMenuRicevute::TfrmMenuRicevute(QWidget* parent)
-    : ApplicationScreen(u" Tarvento 5.0 - Emissione Ricevute d'Affitto"_s, parent)
+    : ApplicationScreen(Product::caption(u"Emissione Ricevute d'Affitto"_s), parent)
 {
     setObjectName(u"frmMenuRicevute"_s);
     Formats::apply();
@@ -172,7 +173,7 @@ void TfrmMenuRicevute::btnApriFattureClick()
     const QString year = typed;
     frmRicevute->lblFile->setText(ExeFolder::file(year + u".ric"_s));
     frmRicevute->lblAnno->setText(year);
-    frmRicevute->setWindowTitle(u" Tarvento 5.0 - Archivio ricevute d'affitto anno "_s + year);
+    frmRicevute->setWindowTitle(Product::caption(u"Archivio ricevute d'affitto anno "_s + year));
     followWith(u"ricevute"_s, [] { frmRicevute->present(); });
     close();
 }
@@ -190,17 +191,13 @@ void TfrmMenuRicevute::imgEsciClick()
 
 void TfrmMenuRicevute::imgGuidaClick()
 {
-    showHelp(this, helpTitle(), helpText());
+    showHelp(this, help());
 }
 
-QString TfrmMenuRicevute::helpTitle()
+const HelpTopic& TfrmMenuRicevute::help()
 {
-    return u"Emissione di ricevute di affitto."_s;
-}
-
-QString TfrmMenuRicevute::helpText()
-{
-    return HelpTopics::text(u"ricevute"_s);
+    static const HelpTopic topic{u"Emissione di ricevute di affitto."_s, u"ricevute"_s};
+    return topic;
 }
 
 void TfrmMenuRicevute::followWith(const QString& word, std::function<void()> next)

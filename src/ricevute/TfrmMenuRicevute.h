@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/HelpTopics.h"
 #include "platform/Screen.h"
 
 class QLabel;
@@ -27,8 +28,7 @@ public:
     void imgEsciClick();
     void imgGuidaClick();
 
-    static QString helpTitle();
-    static QString helpText();
+    static const HelpTopic& help(); // title and topic of the screen's help
 
 protected:
     void FormShow() override;

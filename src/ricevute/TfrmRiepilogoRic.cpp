@@ -6,6 +6,7 @@
 #include "platform/Formats.h"
 #include "platform/HelpTopics.h"
 #include "platform/Picture.h"
+#include "platform/Product.h"
 #include "platform/Text.h"
 #include "platform/TfrmGuida.h"
 #include "report/ListReport.h"
@@ -311,7 +312,7 @@ void RiepilogoScreen::btnStampaClick()
 
 void RiepilogoScreen::imgGuidaClick()
 {
-    showHelp(this, helpTitle(), HelpTopics::text(u"riepiloghi"_s));
+    showHelp(this, {helpTitle(), u"riepiloghi"_s});
 }
 
 QString RiepilogoScreen::helpTitle()
@@ -320,19 +321,19 @@ QString RiepilogoScreen::helpTitle()
 }
 
 TfrmRiepAnnualeRic::TfrmRiepAnnualeRic(QWidget* owner)
-    : RiepilogoScreen(Period::Year, u" Tarvento 5.0 - Riepilogo annuale ricevute emesse"_s, owner)
+    : RiepilogoScreen(Period::Year, Product::caption(u"Riepilogo annuale ricevute emesse"_s), owner)
 {
     setObjectName(u"frmRiepAnnualeRic"_s);
 }
 
 TfrmRiepTrimestraleRic::TfrmRiepTrimestraleRic(QWidget* owner)
-    : RiepilogoScreen(Period::Quarter, u" Tarvento 5.0 - Riepilogo trimestrale ricevute emesse"_s, owner)
+    : RiepilogoScreen(Period::Quarter, Product::caption(u"Riepilogo trimestrale ricevute emesse"_s), owner)
 {
     setObjectName(u"frmRiepTrimestraleRic"_s);
 }
 
 TfrmRiepMensileRic::TfrmRiepMensileRic(QWidget* owner)
-    : RiepilogoScreen(Period::Month, u" Tarvento 5.0 - Riepilogo mensile ricevute emesse"_s, owner)
+    : RiepilogoScreen(Period::Month, Product::caption(u"Riepilogo mensile ricevute emesse"_s), owner)
 {
     setObjectName(u"frmRiepMensileRic"_s);
 }

@@ -11,6 +11,7 @@
 #include "platform/HelpTopics.h"
 #include "platform/Picture.h"
 #include "platform/PrintDialog.h"
+#include "platform/Product.h"
 #include "platform/Text.h"
 #include "platform/TfrmGuida.h"
 
@@ -33,7 +34,7 @@ const QString kPanelStyle = u"background: white; border: 1px solid #7FA3CC; bord
 }
 
 TfrmStatisticheRic::TfrmStatisticheRic(QWidget* parent)
-    : ApplicationScreen(u" Tarvento 5.0 - Statistiche ricevute emesse"_s, parent)
+    : ApplicationScreen(Product::caption(u"Statistiche ricevute emesse"_s), parent)
 {
     setObjectName(u"frmStatisticheRic"_s);
     // FormCreate
@@ -291,7 +292,7 @@ void TfrmStatisticheRic::btnStampaClick()
 
 void TfrmStatisticheRic::imgGuidaClick()
 {
-    showHelp(this, helpTitle(), HelpTopics::text(u"statistiche"_s));
+    showHelp(this, {helpTitle(), u"statistiche"_s});
 }
 
 QString TfrmStatisticheRic::helpTitle()

@@ -22,7 +22,7 @@ namespace {
 
 constexpr int kRecord = 6653;
 
-// A record built by hand at the documented offsets.
+// A record built by hand at the record's offsets (6653 bytes, Immobile at 0).
 QByteArray handRecord(const QList<std::pair<int, QByteArray>>& fields)
 {
     QByteArray bytes(kRecord, '\0');
@@ -502,7 +502,7 @@ void TestImmobili::contextHelp()
                   QVERIFY(help);
                   QCOMPARE(help->lblTitolo->text(), u"Archivio Immobili."_s);
               });
-    const QStringList paragraphs = TfrmImmobili::helpText().split(u"\r\n\r\n"_s);
+    const QStringList paragraphs = TfrmImmobili::help().text().split(u"\r\n\r\n"_s);
     QCOMPARE(paragraphs.size(), 6);
     QVERIFY(paragraphs[2].contains(u"Duplica"_s));
     QVERIFY(paragraphs[4].contains(u"Apri"_s));

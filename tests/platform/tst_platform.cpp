@@ -11,6 +11,7 @@
 #include "support/TestMain.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -175,9 +176,15 @@ void TestPlatform::profileWriteFailureKeepsOldFile()
     const QString missingFolder = dir.filePath(u"manca/Affitti.ini"_s);
     QVERIFY_THROWS_EXCEPTION(Failure, ProfileFile::write(missingFolder, u"A"_s, u"k"_s, u"v"_s));
 
+    QVERIFY_THROWS_EXCEPTION(Failure, SafeWrite::replaceFile(dir.filePath(u"manca/Logo.bmp"_s), "nuovo"));
+    QVERIFY(!QFileInfo::exists(dir.filePath(u"manca"_s)));
+
+    // A write that fails on the way (a full disk) leaves the file it would replace as it was.
     const QString path = dir.filePath(u"Logo.bmp"_s);
     writeBytes(path, "vecchio");
-    QVERIFY_THROWS_EXCEPTION(Failure, SafeWrite::replaceFile(dir.filePath(u"manca/Logo.bmp"_s), "nuovo"));
+    SafeWrite::failWritesForTests(true);
+    QVERIFY_THROWS_EXCEPTION(Failure, SafeWrite::replaceFile(path, "nuovo"));
+    SafeWrite::failWritesForTests(false);
     QCOMPARE(readAll(path), QByteArray("vecchio"));
 }
 

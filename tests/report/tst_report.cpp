@@ -1,5 +1,6 @@
 #include "platform/Clock.h"
 #include "platform/Failure.h"
+#include "platform/SafeWrite.h"
 #include "report/ListReport.h"
 #include "report/ReportPdf.h"
 #include "report/ReportTemplate.h"
@@ -196,13 +197,19 @@ void TestReport::pdfExport()
     QVERIFY(text.contains(u"riga 70"_s));
     QVERIFY(text.contains(u"Stampa eseguita in data 15/03/2024"_s));
 
-    // A path that cannot be written fails with a message and leaves the old file as it was.
+    // A folder that is not there fails with a message; a write that fails on the way leaves
+    // the old file as it was.
+    QVERIFY_THROWS_EXCEPTION(Failure, ReportPdf::Export(report, dir.filePath(u"manca/Lista.pdf"_s)));
     const QByteArray before = [&] {
         QFile f(path);
-        f.open(QIODevice::ReadOnly);
-        return f.readAll();
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }();
-    QVERIFY_THROWS_EXCEPTION(Failure, ReportPdf::Export(report, dir.filePath(u"manca/Lista.pdf"_s)));
+    QVERIFY(before.startsWith("%PDF"));
+    report.text(u"txtTitolo"_s).setText(u"Altro titolo"_s);
+    report.PrepareReport();
+    SafeWrite::failWritesForTests(true);
+    QVERIFY_THROWS_EXCEPTION(Failure, ReportPdf::Export(report, path));
+    SafeWrite::failWritesForTests(false);
     QFile f(path);
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), before);

@@ -178,7 +178,7 @@ void TestRicevute::helpTopic()
                   QVERIFY(help);
                   QCOMPARE(help->lblTitolo->text(), u"Emissione di ricevute di affitto."_s);
               });
-    const QStringList paragraphs = TfrmMenuRicevute::helpText().split(u"\r\n\r\n"_s);
+    const QStringList paragraphs = TfrmMenuRicevute::help().text().split(u"\r\n\r\n"_s);
     QCOMPARE(paragraphs.size(), 5);
     QCOMPARE(paragraphs[3],
              u"Per inserire un nuovo documento in archivio bisogna fare clic sul pulsante Nuovo, compilare i "
