@@ -35,7 +35,7 @@ CardForm::CardForm(const QList<CardField>& fields, QWidget* owner) : m_fields(fi
         QWidget* control = createControl(f, owner);
         control->setObjectName(f.controlName());
         m_controls.insert(f.name, control);
-        if (f.isTextField()) {
+        if (f.isTextField() && !f.caption.isEmpty()) {
             auto* caption = new QLabel(f.caption, owner);
             caption->setBuddy(control);
             m_captions.insert(f.name, caption);

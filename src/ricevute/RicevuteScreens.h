@@ -2,6 +2,7 @@
 
 #include "TfrmLogo.h"
 #include "TfrmNumerazioneRic.h"
+#include "TfrmRicevute.h"
 #include "TfrmRiepilogoRic.h"
 #include "TfrmStampaRic.h"
 #include "TfrmStatisticheRic.h"
@@ -9,16 +10,6 @@
 #include "platform/Screen.h"
 
 class QLabel;
-
-// The receipt screen. The receipts menu points it at a year through its hidden labels
-// lblFile (the archive path) and lblAnno (the year), which every receipt screen reads.
-class TfrmRicevute : public ApplicationScreen {
-    Q_OBJECT
-public:
-    explicit TfrmRicevute(QWidget* parent = nullptr);
-    QLabel* lblFile;
-    QLabel* lblAnno;
-};
 
 // The receipts' dialog screens, shown by the receipt screen and its lists.
 class TfrmTrovaRicevute : public DialogScreen {

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "card/CardForm.h"
+#include "card/CardProtocol.h"
+#include "platform/Screen.h"
+
+#include <memory>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class Record;
+
+// The receipt card: one receipt of the year's archive (lblFile) at a time, in five boxes,
+// with its payment lines, the ISTAT update and the totals in figures and words.
+class TfrmRicevute : public ApplicationScreen {
+    Q_OBJECT
+public:
+    explicit TfrmRicevute(QWidget* parent = nullptr);
+    ~TfrmRicevute() override;
+
+    CardForm& form() { return *m_form; }
+    QLabel* lblFile;       // hidden: the archive path, set by the receipts menu
+    QLabel* lblAnno;       // hidden: its year
+    QLabel* lblInizio;     // hidden: the numbering start last read
+    QLabel* txtTotImporti; // hidden: the total without ISTAT, printed by the receipt
+    QLabel* lblPosizione;
+    QLabel* panInfo;
+    QLabel* txtTotRicevuta;
+    QComboBox* txtBollo;
+    QCheckBox* chkSaldata;
+
+    void cmdNuovoClick();
+    void cmdSalvaClick();
+    void cmdImportaClick();
+    void cmdIstatClick();
+    // The total computation; false when an amount is not a number (the total shows 0,00).
+    bool cmdCalcolaClick();
+    void cmdStampaClick();
+    void cmdAnteprimaClick();
+    void cmdGuidaClick();
+    void impOggiClick();
+
+    // The import from a property card (the property search's "ricevute" hand-over).
+    void importPropertyCard(const Record& card);
+
+protected:
+    void FormShow() override;
+
+private:
+    QWidget* buildToolBar();
+    QWidget* buildBoxes();
+    QWidget* buildPayments();
+    QWidget* buildStrip();
+    QWidget* buildStatusBar();
+    QWidget* box(const QString& objectName, const QString& title, const QString& picture, QWidget* content);
+    void addFieldHelpers();
+    void clearScreen();
+    void amountKey(const QString& field);
+    bool totalReadyForOutput();
+    QLineEdit* edit(const QString& field) const;
+    QString text(const QString& field) const;
+
+    std::unique_ptr<CardForm> m_form;
+    std::unique_ptr<CardProtocol> m_protocol;
+};
