@@ -95,25 +95,29 @@ TfrmRicevute::TfrmRicevute(QWidget* parent)
     // One panel centred in the window; on a small screen it scrolls instead of being cut.
     auto* panel = new QWidget(this);
     panel->setObjectName(u"panRicevuta"_s);
-    panel->setStyleSheet(u"QWidget#panRicevuta QLabel { font-family: 'Verdana'; }"
+    panel->setStyleSheet(u"QWidget#panRicevuta { background: transparent; }"
+                         u"QWidget#panRicevuta QLabel { font-family: 'Verdana'; }"
                          u"QWidget#panRicevuta QLineEdit, QWidget#panRicevuta QComboBox"
                          u" { font: bold 11pt 'Verdana'; }"_s);
     auto* column = new QVBoxLayout(panel);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(8);
+    column->addStretch(1); // the boxes stay together in the middle of a tall screen
     column->addWidget(buildToolBar());
     addFieldHelpers();
     column->addWidget(buildBoxes());
     column->addWidget(buildPayments());
     column->addWidget(buildStrip());
     column->addStretch(1);
-    panel->setMaximumWidth(1240);
+    panel->setMaximumWidth(1320);
 
     auto* scroll = new QScrollArea(this);
     scroll->setObjectName(u"scrRicevuta"_s);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    scroll->setStyleSheet(
+        u"QScrollArea#scrRicevuta, QScrollArea#scrRicevuta > QWidget { background: transparent; }"_s);
     scroll->viewport()->setAutoFillBackground(false);
     panel->setAutoFillBackground(false);
     scroll->setWidget(panel);
@@ -360,6 +364,9 @@ QWidget* TfrmRicevute::buildPayments()
     istatRow->addWidget(findChild<QWidget*>(u"cmdIstat"_s));
     m_form->addExtra(istat);
     m_form->control(u"PercIstat"_s)->setFixedWidth(90);
+    QLabel* istatCaption = m_form->caption(u"PercIstat"_s);
+    istatCaption->setObjectName(u"lblPercIstat"_s);
+    m_form->addExtra(istatCaption);
 
     auto lineTokens = [](int n) {
         return QStringList{u"Causale"_s + line(n), u"@impMag"_s + line(n), u"Importo"_s + line(n)};
@@ -367,8 +374,9 @@ QWidget* TfrmRicevute::buildPayments()
     QList<QStringList> rows;
     const QList<int> left = {1, 0, 2, 3, 4}; // 0: the ISTAT row
     for (int r = 0; r < 5; ++r) {
-        QStringList row = left[r] == 0 ? QStringList{u"'ISTAT:"_s, u"@panIstat"_s, u""_s, u""_s, u"Istat"_s}
-                                       : lineTokens(left[r]);
+        QStringList row = left[r] == 0
+                              ? QStringList{u"@lblPercIstat"_s, u"@panIstat"_s, u""_s, u""_s, u"Istat"_s}
+                              : lineTokens(left[r]);
         row << u""_s;
         if (r < 4)
             row << lineTokens(r + 5);

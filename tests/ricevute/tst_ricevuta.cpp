@@ -39,6 +39,7 @@ private Q_SLOTS:
     void reasonFromTheReasonsList();
     void accessMessageKinds();
     void hintsAndHelp();
+    void screenshot();
 };
 
 namespace {
@@ -409,6 +410,44 @@ void TestRicevuta::hintsAndHelp()
          {"cmdTrova", "cmdSospese", "cmdEsporta", "cmdRiepMensile", "cmdRiepTrimestrale", "cmdRiepAnnuale"})
         withModal([name] { press(name); }, [](QWidget*) {});
     QCOMPARE(f.desktop.messages.size(), 0);
+}
+
+// Run by hand under a virtual display to look at the screen:
+// TARVENTO_SHOT=/tmp/ricevuta.png xvfb-run -s "-screen 0 1366x768x24" tst_ricevuta screenshot
+void TestRicevuta::screenshot()
+{
+    const QString path = qEnvironmentVariable("TARVENTO_SHOT");
+    if (path.isEmpty())
+        QSKIP("TARVENTO_SHOT names the picture to write");
+    ScreenFixture f;
+    TfrmRicevute* screen = openYear();
+    press("cmdNuovo");
+    const QList<std::pair<QString, QString>> values = {
+        {u"UfficioTer"_s, u"Milano 2"_s},
+        {u"DataStipula"_s, u"01/02/2023"_s},
+        {u"DataReg"_s, u"10/02/2023"_s},
+        {u"CodContratto"_s, u"TNT23T001234000AB"_s},
+        {u"DurataCon"_s, u"4 anni + 4"_s},
+        {u"CognomeLoc01"_s, u"Rossi"_s},
+        {u"NomeLoc01"_s, u"Mario"_s},
+        {u"CodFiscLoc01"_s, u"RSSMRA60A01F205Z"_s},
+        {u"CognomeCon01"_s, u"Bianchi"_s},
+        {u"NomeCon01"_s, u"Laura"_s},
+        {u"CodFiscCon01"_s, u"BNCLRA85M41F205K"_s},
+        {u"Immobile"_s, u"Bilocale in via Roma 12, Milano, piano 3, interno 7"_s},
+        {u"Causale01"_s, u"Rata canone di locazione mensile"_s},
+        {u"Importo01"_s, u"650,00"_s},
+        {u"PercIstat"_s, u"1,5"_s},
+        {u"Causale02"_s, u"Spese condominiali"_s},
+        {u"Importo02"_s, u"50,00"_s}};
+    for (const auto& [name, value] : values)
+        set(name, value);
+    press("cmdIstat");
+    press("cmdCalcola");
+    screen->chkSaldata->setChecked(true);
+    QVERIFY(QTest::qWaitForWindowExposed(screen));
+    QTest::qWait(300);
+    QVERIFY(screen->grab().save(path));
 }
 
 TARVENTO_GUI_TEST_MAIN(TestRicevuta)
