@@ -142,6 +142,7 @@ void TestRicevuta::saveAppendsThenOverwritesOnce()
     fillMinimal();
     set(u"Data"_s, u"5/3/24"_s); // a lenient date is stored as dd/mm/yyyy
     set(u"Importo01"_s, u"650,00"_s);
+    set(u"Note"_s, u"una nota lunga che la seconda versione accorcia"_s);
     screen->chkSaldata->setChecked(true);
     press("cmdSalva");
     QCOMPARE(f.desktop.lastMessage(),
@@ -169,6 +170,7 @@ void TestRicevuta::saveAppendsThenOverwritesOnce()
     QCOMPARE(bytes.mid(2311, 3), QByteArray("\x02No"));
     QCOMPARE(bytes.mid(596, 8), QByteArray("\x07"
                                            "seconda"));
+    QCOMPARE(bytes.mid(604, 243), QByteArray(243, '\0')); // nothing of the longer note is left
     QCOMPARE(screen->lblPosizione->text(), u"1"_s);
 }
 
@@ -410,6 +412,9 @@ void TestRicevuta::hintsAndHelp()
          {"cmdTrova", "cmdSospese", "cmdEsporta", "cmdRiepMensile", "cmdRiepTrimestrale", "cmdRiepAnnuale"})
         withModal([name] { press(name); }, [](QWidget*) {});
     QCOMPARE(f.desktop.messages.size(), 0);
+    press("cmdEsci"); // back to the main menu, not to the receipts menu
+    QVERIFY(frmAvvio->isVisible());
+    QVERIFY(!screen->isVisible());
 }
 
 // Run by hand under a virtual display to look at the screen:
