@@ -598,8 +598,10 @@ void TfrmRicevute::cmdAnteprimaClick()
 
 void TfrmRicevute::cmdImportaClick()
 {
-    openDialog<TfrmTrovaImmobili>(
-        this, [this](TfrmTrovaImmobili& search) { search.lblMemory->setText(u"ricevute"_s); });
+    openDialog<TfrmTrovaImmobili>(this, [this](TfrmTrovaImmobili& search) {
+        search.lblMemory->setText(u"ricevute"_s);
+        search.setChosen([this](const Record& card, qint64) { importPropertyCard(card); });
+    });
 }
 
 void TfrmRicevute::importPropertyCard(const Record& card)

@@ -309,9 +309,9 @@ void TestRicevuta::outputsRefuseATotalThatCannotBeComputed()
     QCOMPARE(f.desktop.messages.size(), 2);
     set(u"Importo03"_s, u"12,00"_s);
     withModal([] { press("cmdStampa"); },
-              [](QWidget* modal) { QCOMPARE(modal->windowTitle(), u" Stampa ricevuta d'affitto"_s); });
+              [](QWidget* modal) { QVERIFY(qobject_cast<TfrmStampaRic*>(modal)); });
     withModal([] { press("cmdAnteprima"); },
-              [](QWidget* modal) { QCOMPARE(modal->windowTitle(), u" Anteprima di stampa"_s); });
+              [](QWidget* modal) { QVERIFY(qobject_cast<TfrmAnteprimaRic*>(modal)); });
 }
 
 void TestRicevuta::importFromAPropertyCard()
@@ -335,10 +335,12 @@ void TestRicevuta::importFromAPropertyCard()
                   QCOMPARE(search->lblMemory->text(), u"ricevute"_s);
                   click(search->btnCerca);
                   QListWidget* list = search->lstRecords;
+                  QCOMPARE(list->count(), 1);
                   QCoreApplication::processEvents();
                   const QRect line = list->visualItemRect(list->item(0));
-                  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, line.center());
-                  QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, line.center());
+                  const QPoint at(20, line.center().y()); // the line is wider than the list
+                  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+                  QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
               });
     QCOMPARE(textOf(u"CognomeLoc01"_s), u"ROSSI"_s);
     QCOMPARE(textOf(u"CognomeCon01"_s), u"VERDI"_s);
