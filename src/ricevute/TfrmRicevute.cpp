@@ -211,13 +211,13 @@ QWidget* TfrmRicevute::buildToolBar()
          [this] { openDialog<TfrmExpRicevute>(this); }}});
     bar->addGroup(QList<ToolBar::Button>{{"cmdRiepMensile", u"summary_month"_s, u"Mensile"_s,
                                           u"Visualizza il riepilogo mensile delle ricevute emesse."_s,
-                                          [this] { openDialog<TfrmRiepMensileRic>(this); }},
+                                          [this] { openSummary<TfrmRiepMensileRic>(); }},
                                          {"cmdRiepTrimestrale", u"summary_quarter"_s, u"Trimestr."_s,
                                           u"Visualizza il riepilogo trimestrale delle ricevute emesse."_s,
-                                          [this] { openDialog<TfrmRiepTrimestraleRic>(this); }},
+                                          [this] { openSummary<TfrmRiepTrimestraleRic>(); }},
                                          {"cmdRiepAnnuale", u"summary_year"_s, u"Annuale"_s,
                                           u"Visualizza il riepilogo annuale delle ricevute emesse."_s,
-                                          [this] { openDialog<TfrmRiepAnnualeRic>(this); }}});
+                                          [this] { openSummary<TfrmRiepAnnualeRic>(); }}});
     bar->addStretch();
     bar->addGroup(QList<ToolBar::Button>{
         {"cmdGuida", u"help"_s, u"Guida"_s, u"Visualizza la pagina della guida sensibile al contesto."_s,
@@ -584,16 +584,38 @@ void TfrmRicevute::cmdSalvaClick()
     m_protocol->save();
 }
 
+// What the print and preview screens print: the fields as they stand on screen, trimmed, and
+// the total without ISTAT.
+RicevutaReport::ValueOf TfrmRicevute::shownReceipt() const
+{
+    return [this](const QString& field) -> QString {
+        if (field == u"TotImporti"_s)
+            return Text::trimmed(txtTotImporti->text());
+        QWidget* control = m_form->control(field);
+        if (auto* label = qobject_cast<QLabel*>(control))
+            return Text::trimmed(label->text());
+        return control ? Text::trimmed(FieldBehaviour::textOf(control)) : QString();
+    };
+}
+
 void TfrmRicevute::cmdStampaClick()
 {
     if (totalReadyForOutput())
-        openDialog<TfrmStampaRic>(this);
+        openDialog<TfrmStampaRic>(this, [this](TfrmStampaRic& print) { print.setReceipt(shownReceipt()); });
 }
 
 void TfrmRicevute::cmdAnteprimaClick()
 {
     if (totalReadyForOutput())
-        openDialog<TfrmAnteprimaRic>(this);
+        openDialog<TfrmAnteprimaRic>(
+            this, [this](TfrmAnteprimaRic& preview) { preview.setReceipt(shownReceipt()); });
+}
+
+template <typename Summary> void TfrmRicevute::openSummary()
+{
+    openDialog<Summary>(this, [this](Summary& summary) {
+        summary.setArchive(lblFile->text(), Text::trimmed(lblAnno->text()));
+    });
 }
 
 void TfrmRicevute::cmdImportaClick()

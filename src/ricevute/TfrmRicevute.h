@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RicevutaReport.h"
 #include "card/CardForm.h"
 #include "card/CardProtocol.h"
 #include "platform/Screen.h"
@@ -59,6 +60,8 @@ private:
     void clearScreen();
     void amountKey(const QString& field);
     bool totalReadyForOutput();
+    RicevutaReport::ValueOf shownReceipt() const;
+    template <typename Summary> void openSummary();
     QLineEdit* edit(const QString& field) const;
     QString text(const QString& field) const;
 
