@@ -14,6 +14,7 @@
 #include "platform/Formats.h"
 #include "platform/Money.h"
 #include "platform/Picture.h"
+#include "platform/Product.h"
 #include "platform/Text.h"
 #include "platform/TfrmGuida.h"
 #include "storage/ArchiveFile.h"
@@ -58,7 +59,7 @@ const QString kSaveWarning = u"Attenzione: per salvare la scheda è necessario i
 } // namespace
 
 TfrmRicevute::TfrmRicevute(QWidget* parent)
-    : ApplicationScreen(u" Tarvento 5.0 - Archivio ricevute d'affitto"_s, parent)
+    : ApplicationScreen(Product::caption(u"Archivio ricevute d'affitto"_s), parent)
 {
     setObjectName(u"frmRicevute"_s);
     Formats::apply();
@@ -634,5 +635,5 @@ void TfrmRicevute::importPropertyCard(const Record& card)
 
 void TfrmRicevute::cmdGuidaClick()
 {
-    showHelp(this, TfrmMenuRicevute::helpTitle(), TfrmMenuRicevute::helpText());
+    showHelp(this, TfrmMenuRicevute::help());
 }
