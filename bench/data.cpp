@@ -81,14 +81,17 @@ int make(const QString& path, int cards, bool full)
 
 int exportFile(const QString& archive, const QString& path)
 {
-    QList<QStringList> rows;
-    ListSearch::forEachRecord(archive, SchedaImmobile::layout(),
-                              [&](const Record& card, int) { rows.append(ImmobiliExport::values(card)); });
     QList<Spreadsheet::Column> columns;
     for (const Spreadsheet::GridColumn& c : ImmobiliExport::columns())
         columns.append(c.exported);
-    Spreadsheet::write(path, ImmobiliExport::worksheet(), columns, rows);
-    std::printf("%lld rows\n", static_cast<long long>(rows.size()));
+    qsizetype rows = 0;
+    Spreadsheet::write(path, ImmobiliExport::worksheet(), columns, [&](Spreadsheet::Writer& writer) {
+        ListSearch::forEachRecord(archive, SchedaImmobile::layout(), [&](const Record& card, int) {
+            writer.row(ImmobiliExport::values(card));
+            ++rows;
+        });
+    });
+    std::printf("%lld rows\n", static_cast<long long>(rows));
     return 0;
 }
 

@@ -2,6 +2,8 @@
 
 #include "platform/Text.h"
 
+#include <QHash>
+
 using namespace Qt::StringLiterals;
 
 namespace ImmobiliExport {
@@ -50,7 +52,14 @@ const QList<Spreadsheet::GridColumn>& columns()
 
 QStringList values(const Record& card)
 {
-    const auto v = [&](const char* field) { return card.text(QString::fromLatin1(field)); };
+    // Each name below is looked up in the layout once per run, then reached by its index.
+    static QHash<const char*, int> indexes; // keyed by the address of the name's literal
+    const auto v = [&](const char* field) {
+        auto it = indexes.constFind(field);
+        if (it == indexes.cend())
+            it = indexes.insert(field, card.layout().indexOf(QString::fromLatin1(field)));
+        return card.textAt(*it);
+    };
     const QStringList raw = {v("Immobile"),
                              v("Tipologia"),
                              v("Via01") + u' ' + v("Indirizzo01") + u' ' + v("Civico01"),

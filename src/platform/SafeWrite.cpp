@@ -40,10 +40,15 @@ void failWritesForTests(bool fail)
 
 void replaceFile(const QString& path, const QByteArray& content)
 {
+    replaceFile(path, [&](QIODevice& file) { return writeAll(file, content); });
+}
+
+void replaceFile(const QString& path, const std::function<bool(QIODevice& file)>& writeContent)
+{
     QSaveFile file(path);
     // A full disk can make commit() succeed over a truncated file: check every write and the
     // flush first, and cancel otherwise.
-    if (!file.open(QIODevice::WriteOnly) || !writeAll(file, content) || !file.flush()) {
+    if (!file.open(QIODevice::WriteOnly) || !writeContent(file) || !file.flush()) {
         file.cancelWriting();
         cannotWrite(path);
     }

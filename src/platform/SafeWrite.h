@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 
 class QIODevice;
 
@@ -11,6 +12,10 @@ namespace SafeWrite {
 
 // Throws Failure (with an Italian message naming the file) when the file cannot be written.
 void replaceFile(const QString& path, const QByteArray& content);
+
+// The same for a file written piece by piece: writeContent writes to the temporary file and
+// returns false when a write was refused; the file is replaced only when it returned true.
+void replaceFile(const QString& path, const std::function<bool(QIODevice& file)>& writeContent);
 
 // Writes all of content to device; false when any byte was refused.
 bool writeAll(QIODevice& device, const QByteArray& content);

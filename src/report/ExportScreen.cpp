@@ -99,18 +99,15 @@ void ExportScreen::fillGrid()
     }
 }
 
-QList<QStringList> ExportScreen::gridRows() const
+QStringList ExportScreen::gridRow(int r) const
 {
-    QList<QStringList> rows;
-    for (int r = 0; r < grdRecords->rowCount(); ++r) {
-        QStringList row;
-        for (int c = 1; c < grdRecords->columnCount(); ++c) {
-            const QTableWidgetItem* item = grdRecords->item(r, c);
-            row.append(item ? item->text() : QString());
-        }
-        rows.append(row);
+    QStringList row;
+    row.reserve(grdRecords->columnCount() - 1);
+    for (int c = 1; c < grdRecords->columnCount(); ++c) {
+        const QTableWidgetItem* item = grdRecords->item(r, c);
+        row.append(item ? item->text() : QString());
     }
-    return rows;
+    return row;
 }
 
 void ExportScreen::cmdEsportaClick()
@@ -124,7 +121,13 @@ void ExportScreen::cmdEsportaClick()
         columns.append(c.exported);
     const QString path = ExeFolder::file(m_setup.fileName);
     try {
-        Spreadsheet::write(path, m_setup.worksheet, columns, gridRows());
+        // Row by row from the grid into the file: no copy of the whole table is made first.
+        Spreadsheet::write(path, m_setup.worksheet, columns, [this](Spreadsheet::Writer& writer) {
+            for (int r = 0; r < grdRecords->rowCount(); ++r) {
+                if (!writer.row(gridRow(r)))
+                    return;
+            }
+        });
     } catch (const std::exception&) {
         Desktop::plain(u"Attenzione: il sistema non permette di esportare i dati.\n\r\n\r"
                        u"Accertarsi che il file di Excel non sia già aperto."_s);

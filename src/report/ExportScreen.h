@@ -44,7 +44,7 @@ protected:
 
 private:
     void fillGrid();
-    QList<QStringList> gridRows() const;
+    QStringList gridRow(int r) const; // the cells of row r after the number column
 
     Setup m_setup;
 };

@@ -4,6 +4,9 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
+
+class QIODevice;
 
 // The spreadsheet file of the three exports: an HTML table in the dialect spreadsheet
 // programs open as a worksheet, in Windows-1252, with no line break anywhere. Cell texts are
@@ -25,11 +28,34 @@ struct GridColumn {
     bool editable = false;
 };
 
+// Writes the file to a device a row at a time, in chunks, so its size never sits in memory:
+// the head at construction, each row as it comes, the end at finish(). row() and finish()
+// return false once the device refused a write.
+class Writer {
+public:
+    Writer(QIODevice& device, const QString& worksheet, const QList<Column>& columns);
+    bool row(const QStringList& cells);
+    bool finish();
+
+private:
+    bool flush();
+
+    QIODevice& m_device;
+    QList<Column> m_columns;
+    QString m_text;     // the row being made, its capacity kept from row to row
+    QByteArray m_bytes; // encoded, not yet written
+    bool m_ok = true;
+};
+
 QByteArray build(const QString& worksheet, const QList<Column>& columns, const QList<QStringList>& rows);
 
 // Replaces the file only once all of it is written; throws Failure otherwise, leaving the
 // previous file as it was.
 void write(const QString& path, const QString& worksheet, const QList<Column>& columns,
            const QList<QStringList>& rows);
+// The same with the rows handed to the writer one by one as they are made; a failure thrown
+// by `rows` leaves the previous file as it was too.
+void write(const QString& path, const QString& worksheet, const QList<Column>& columns,
+           const std::function<void(Writer& writer)>& rows);
 
 } // namespace Spreadsheet
