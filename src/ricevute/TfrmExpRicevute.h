@@ -1,0 +1,19 @@
+#pragma once
+
+#include "report/ExportScreen.h"
+
+#include <memory>
+
+// The open year's receipts shown as a grid and exported to Ricevute.xls (Part 4.12).
+class TfrmExpRicevute : public ExportScreen {
+    Q_OBJECT
+public:
+    explicit TfrmExpRicevute(QWidget* owner = nullptr);
+    // The typed hand-over of the opener: the archive to export. Without it the screen reads
+    // the receipt screen's lblFile, as the Part says.
+    void setArchive(const QString& path) { *m_archive = path; }
+
+private:
+    explicit TfrmExpRicevute(std::shared_ptr<QString> archive, QWidget* owner);
+    std::shared_ptr<QString> m_archive;
+};
