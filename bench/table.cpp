@@ -196,6 +196,22 @@ int main(int argc, char** argv)
         utf8Grep[k++] = measure(grep(archive), grep(archive), utf8, runs).reference;
         exportMb[k - 1] = QFileInfo(folder + u"/Immobili.xls"_s).size() / 1e6;
     }
+    // The receipts: a year of 20 000 receipts (2314 bytes each), the same word.
+    const QString receiptsDir = dir.filePath(u"receipts"_s);
+    QDir().mkpath(receiptsDir);
+    const QString year = receiptsDir + u"/2024.ric"_s;
+    const std::string receipts = BENCH_RECEIPTS;
+    spawn({receipts, "make", s(year), std::to_string(cards)});
+    const Pair found = measure({receipts, "search", s(year), word}, grep(year), cLocale, runs);
+    row("receipts: search by tenant, one word", found.ours, found.reference, found.ours / found.reference,
+        1.0, "ms", found.oursMib);
+    const Pair summary = measure({receipts, "summary", s(year), "2024"}, grep(year), cLocale, runs);
+    row("receipts: annual summary", summary.ours, summary.reference, summary.ours / summary.reference, 1.0,
+        "ms", summary.oursMib);
+    const Pair months = measure({receipts, "months", s(year), "2024"}, grep(year), cLocale, runs);
+    row("receipts: the chart's month totals", months.ours, months.reference, months.ours / months.reference,
+        1.0, "ms", months.oursMib);
+
     const Pair password = measure({start, s(homeDir)}, {bare}, {}, runs);
     row("start to password window", password.ours, password.reference, password.ours / password.reference,
         1.5, "ms");
