@@ -171,9 +171,17 @@ QWidget* TfrmRicevute::buildToolBar()
         {"cmdSalva", u"save"_s, u"Salva"_s, u"Salva o aggiorna la ricevuta corrente."_s,
          [this] { cmdSalvaClick(); }},
         {"cmdTrova", u"find"_s, u"Trova"_s, u"Trova una ricevuta in archivio."_s,
-         [this] { openDialog<TfrmTrovaRicevute>(this); }},
+         [this] {
+             openDialog<TfrmTrovaRicevute>(this, [this](TfrmTrovaRicevute& search) {
+                 search.lblMemory->setText(u"ricevute"_s);
+                 search.setArchive(lblFile->text());
+             });
+         }},
         {"cmdSospese", u"unpaid"_s, u"Sospese"_s, u"Visualizza il riepilogo delle ricevute non saldate."_s,
-         [this] { openDialog<TfrmSospeseRic>(this); }}});
+         [this] {
+             openDialog<TfrmSospeseRic>(this,
+                                        [this](TfrmSospeseRic& unpaid) { unpaid.setArchive(lblFile->text()); });
+         }}});
     bar->addGroup(QList<ToolBar::Button>{{"cmdImporta", u"import"_s, u"Importa"_s,
                                           u"Importa i dati dall'archivio degli immobili."_s,
                                           [this] { cmdImportaClick(); }}});
