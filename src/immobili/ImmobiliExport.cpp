@@ -44,7 +44,11 @@ const QList<Spreadsheet::GridColumn>& columns()
         QList<Spreadsheet::GridColumn> columns;
         for (const auto& c : table)
             columns.append(
-                {QString::fromUtf16(c.grid), {QString::fromUtf16(c.exported), c.width, false}, c.editable});
+                {QString::fromUtf16(c.grid),
+                 // The rent stays a number in the spreadsheet; every other column is text.
+                 {QString::fromUtf16(c.exported), c.width, false,
+                  QStringView(c.exported) == u"Importo rata canone"},
+                 c.editable});
         return columns;
     }();
     return list;

@@ -65,7 +65,7 @@ QString head(const QString& worksheet, const QList<Spreadsheet::Column>& columns
             u"<x:ActiveRow>3</x:ActiveRow></x:Pane></x:Panes><x:ProtectContents>False</x:ProtectContents>"
             u"<x:ProtectObjects>False</x:ProtectObjects><x:ProtectScenarios>False</x:ProtectScenarios>"
             u"</x:WorksheetOptions></x:ExcelWorksheet></x:ExcelWorksheets></x:ExcelWorkbook></xml>"
-            u"<![endif]--></head><body><table x:str><tr>"_s;
+            u"<![endif]--><style>td.t{mso-number-format:\"\\@\";}</style></head><body><table x:str><tr>"_s;
     for (const Spreadsheet::Column& column : columns) {
         html += u"<td style=\"text-align: left; font-weight: bold;\" width="_s +
                 QString::number(column.width) + u'>';
@@ -94,8 +94,8 @@ bool Writer::row(const QStringList& cells)
     m_text.resize(0);
     m_text += u"<tr>";
     for (qsizetype c = 0; c < m_columns.size(); ++c) {
-        m_text += m_columns[c].rightAligned ? u"<td style=\"text-align: right;\">"
-                                            : u"<td style=\"text-align: left;\">";
+        m_text += m_columns[c].number ? u"<td" : u"<td class=\"t\"";
+        m_text += m_columns[c].rightAligned ? u" style=\"text-align: right;\">" : u" style=\"text-align: left;\">";
         if (c < cells.size())
             appendCell(m_text, trimmed(cells[c]));
         m_text += u"</td>";

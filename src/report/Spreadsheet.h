@@ -11,13 +11,17 @@ class QIODevice;
 // The spreadsheet file of the three exports: an HTML table in the dialect spreadsheet
 // programs open as a worksheet, in Windows-1252, with no line break anywhere. Cell texts are
 // written as character references where they hold &, <, > or ", so every cell shows exactly
-// its text.
+// its text. Every cell of a column that is not a number is marked as text (class "t", whose
+// rule mso-number-format:"\@" sits in a <style> in the head: Calc ignores inline styles), so a
+// text starting with "=" never becomes a formula and a leading zero is never lost; the cells
+// of a number column (amounts) are left for the spreadsheet to read as numbers.
 namespace Spreadsheet {
 
 struct Column {
     QString header;
     int width = 0;
     bool rightAligned = false;
+    bool number = false; // an amount: read by the spreadsheet as a number
 };
 
 // A column as an export screen shows it: its grid header, what the file gets, and whether

@@ -53,7 +53,8 @@ const QByteArray kHead =
     "x:ProtectContents><x:ProtectObjects>"
     "False</x:ProtectObjects><x:ProtectScenarios>False</x:ProtectScenarios></x:WorksheetOptions></"
     "x:ExcelWorksheet>"
-    "</x:ExcelWorksheets></x:ExcelWorkbook></xml><![endif]--></head><body><table x:str><tr>"
+    "</x:ExcelWorksheets></x:ExcelWorkbook></xml><![endif]-->"
+    "<style>td.t{mso-number-format:\"\\@\";}</style></head><body><table x:str><tr>"
     "<td style=\"text-align: left; font-weight: bold;\" width=350>Descrizione immobile</td>"
     "<td style=\"text-align: left; font-weight: bold;\" width=250>Tipologia</td>"
     "<td style=\"text-align: left; font-weight: bold;\" width=300>Indirizzo</td>"
@@ -83,9 +84,12 @@ const QByteArray kTail = "</table></body></html>";
 
 QByteArray row(const QList<QByteArray>& cells)
 {
+    // Every cell is text but the rent's, the last one.
     QByteArray out = "<tr>";
-    for (const QByteArray& c : cells)
-        out += "<td style=\"text-align: left;\">" + c + "</td>";
+    for (qsizetype i = 0; i < cells.size(); ++i)
+        out += (i + 1 < cells.size() ? "<td class=\"t\" style=\"text-align: left;\">"
+                                     : "<td style=\"text-align: left;\">") +
+               cells[i] + "</td>";
     return out + "</tr>";
 }
 

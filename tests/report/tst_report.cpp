@@ -4,12 +4,14 @@
 #include "report/ListReport.h"
 #include "report/ReportPdf.h"
 #include "report/ReportTemplate.h"
+#include "report/Spreadsheet.h"
 #include "support/PdfTools.h"
 #include "support/TestMain.h"
 
 #include <QFile>
 #include <QFontMetricsF>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
@@ -44,7 +46,32 @@ private Q_SLOTS:
     void tagsAndExpressions();
     void linesAreCutAtTheBoxEdge();
     void pdfExport();
+    void spreadsheetCellsInCalc();
 };
+
+namespace {
+// One line of the CSV that LibreOffice writes: ';' between fields, '"' around a field that
+// needs it, '""' for a quote inside one.
+QStringList csvFields(const QString& line)
+{
+    QStringList fields(1);
+    bool quoted = false;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const QChar c = line.at(i);
+        if (quoted && c == u'"' && i + 1 < line.size() && line.at(i + 1) == u'"') {
+            fields.last() += c;
+            ++i;
+        } else if (c == u'"') {
+            quoted = !quoted;
+        } else if (c == u';' && !quoted) {
+            fields.append(QString());
+        } else {
+            fields.last() += c;
+        }
+    }
+    return fields;
+}
+} // namespace
 
 void TestReport::templatesAreChecked_data()
 {
@@ -213,6 +240,59 @@ void TestReport::pdfExport()
     QFile f(path);
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), before);
+}
+
+void TestReport::spreadsheetCellsInCalc()
+{
+    // The real client opens the exported file: every text cell must read back exactly as its
+    // text (no formula, no lost zero, no date), and the amounts must become numbers.
+    const QString soffice = QStandardPaths::findExecutable(u"soffice"_s);
+    QVERIFY2(!soffice.isEmpty(), "LibreOffice is missing: scripts/setup --test installs it");
+    const QStringList texts = {u"=HYPERLINK(\"http://example.invalid\";\"clic\")"_s,
+                               u"=1+1"_s,
+                               u"01234567890"_s,
+                               u"0612345678"_s,
+                               u"+39 333 1234567"_s,
+                               u"-5"_s,
+                               u"1/2"_s,
+                               u"15/03/2024"_s,
+                               u"3,50"_s,
+                               u"1E5"_s,
+                               u"VERO"_s,
+                               u"'apostrofo"_s,
+                               u"@nota"_s,
+                               u"Villa <Rosa> & \"figli\""_s,
+                               u"Città"_s};
+    const QStringList amounts = {u"650,00"_s, u"1250,5"_s, u"0,99"_s, u"12"_s, u"7,10"_s, u"100"_s, u"2,00"_s,
+                                 u"3"_s,      u"4,25"_s,   u"5"_s,    u"6"_s,  u"8"_s,    u"9"_s,   u"10"_s,
+                                 u"11"_s};
+    // A number is written as its value, with a point: a text would keep its comma and zeros.
+    const QStringList numbers = {u"650"_s, u"1250.5"_s, u"0.99"_s, u"12"_s, u"7.1"_s, u"100"_s, u"2"_s, u"3"_s,
+                                 u"4.25"_s, u"5"_s, u"6"_s, u"8"_s, u"9"_s, u"10"_s, u"11"_s};
+    QList<QStringList> rows;
+    for (qsizetype i = 0; i < texts.size(); ++i)
+        rows.append({texts[i], amounts[i]});
+    const QList<Spreadsheet::Column> columns = {{u"Descrizione"_s, 300, false, false},
+                                                {u"Importo"_s, 100, true, true}};
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"Prova.xls"_s);
+    Spreadsheet::write(path, u"Prova"_s, columns, rows);
+
+    // The filter Calc picks for such a file, with the Italian locale (1040) of the users.
+    QProcess calc;
+    calc.setProcessChannelMode(QProcess::MergedChannels);
+    calc.start(soffice, {u"-env:UserInstallation=file://"_s + dir.filePath(u"profilo"_s), u"--headless"_s,
+                         u"--infilter=calc_HTML_WebQuery:1040 0"_s,
+                         u"--convert-to"_s, u"csv:Text - txt - csv (StarCalc):59,34,76,1,,1040,false,true,false,false"_s,
+                         u"--outdir"_s, dir.path(), path});
+    QVERIFY(calc.waitForFinished(180000));
+    QFile csv(dir.filePath(u"Prova.csv"_s));
+    QVERIFY2(csv.open(QIODevice::ReadOnly), calc.readAll().constData());
+    const QStringList lines = QString::fromUtf8(csv.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), texts.size() + 1);
+    QCOMPARE(csvFields(lines[0]), (QStringList{u"Descrizione"_s, u"Importo"_s}));
+    for (qsizetype i = 0; i < texts.size(); ++i)
+        QCOMPARE(csvFields(lines[i + 1]), (QStringList{texts[i], numbers[i]}));
 }
 
 TARVENTO_GUI_TEST_MAIN(TestReport)
