@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -130,19 +131,29 @@ void TfrmPartitaIva::btnControllaClick()
 
 namespace IdentityChecks {
 
+namespace {
+// The caller's text reaches the check whole: a field's maximum length would cut a code that
+// is too long down to a valid-looking one, and hide the length warning.
+void setWhole(QLineEdit* field, const QString& text)
+{
+    field->setMaxLength(std::max(field->maxLength(), int(text.size())));
+    field->setText(text);
+}
+} // namespace
+
 void checkCodiceFiscaleField(QWidget* owner, const QString& fieldText)
 {
     const QString text = Text::trimmed(fieldText);
     if (!text.isEmpty() && allDigits(text))
-        openDialog<TfrmPartitaIva>(owner, [&](TfrmPartitaIva& d) { d.txtPartitaIva->setText(text); });
+        openDialog<TfrmPartitaIva>(owner, [&](TfrmPartitaIva& d) { setWhole(d.txtPartitaIva, text); });
     else
-        openDialog<TfrmCodFisc>(owner, [&](TfrmCodFisc& d) { d.txtCodFisc->setText(text); });
+        openDialog<TfrmCodFisc>(owner, [&](TfrmCodFisc& d) { setWhole(d.txtCodFisc, text); });
 }
 
 void checkPartitaIvaField(QWidget* owner, const QString& fieldText)
 {
-    openDialog<TfrmPartitaIva>(
-        owner, [&](TfrmPartitaIva& d) { d.txtPartitaIva->setText(Text::trimmed(fieldText)); });
+    openDialog<TfrmPartitaIva>(owner,
+                               [&](TfrmPartitaIva& d) { setWhole(d.txtPartitaIva, Text::trimmed(fieldText)); });
 }
 
 } // namespace IdentityChecks

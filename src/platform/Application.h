@@ -10,6 +10,7 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
 
     // What every start needs before the first screen: Italian stock dialogs, the process-wide
-    // formats, the font substitutions for the fonts the screens and templates name.
+    // formats, the font substitutions for the fonts the screens and templates name, and Enter
+    // on a focused button pressing it (with the focus mark shown).
     static void prepareEnvironment();
 };

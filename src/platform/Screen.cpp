@@ -64,8 +64,7 @@ void ApplicationScreen::present()
 void ApplicationScreen::presentCentred()
 {
     show();
-    if (QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    fitAndCentre(this); // again at every showing: after a change of password too
     activateWindow();
 }
 
@@ -118,6 +117,8 @@ void DialogScreen::showEvent(QShowEvent* event)
     for (QPushButton* button : findChildren<QPushButton*>())
         button->setAutoDefault(false);
     QDialog::showEvent(event);
+    if (!event->spontaneous())
+        fitAndCentre(this);
 }
 
 void DialogScreen::fixClientSize(int width, int height)
@@ -126,6 +127,27 @@ void DialogScreen::fixClientSize(int width, int height)
 }
 
 #include "Picture.h"
+
+void fitAndCentre(QWidget* window)
+{
+    QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QRect inner = window->geometry();
+    const QRect outer = window->frameGeometry();
+    QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                   outer.bottom() - inner.bottom());
+    // Not framed yet on a real display: reserve a usual title bar and border.
+    if (frame.isNull() && QGuiApplication::platformName() != u"offscreen")
+        frame = QMargins(4, 30, 4, 4);
+    const QSize room = area.size().shrunkBy(frame);
+    if (window->width() > room.width() || window->height() > room.height())
+        window->resize(window->size().boundedTo(room).expandedTo(window->minimumSize()));
+    QRect framed(QPoint(0, 0), window->size().grownBy(frame));
+    framed.moveCenter(area.center());
+    window->move(framed.topLeft()); // a window's position is that of its frame
+}
 
 #include <QHBoxLayout>
 #include <QLabel>

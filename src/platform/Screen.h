@@ -96,6 +96,11 @@ private:
 
 class QPushButton;
 
+// Every window fits the available area of its screen (a larger one is made smaller) and
+// stands centred in it, its title bar included. Before the window system has framed a window,
+// a usual frame is reserved so the title bar still ends up on the screen.
+void fitAndCentre(QWidget* window);
+
 // The band across the top of a screen with its title and an exit button (objectName
 // cmdEsci) that closes the screen.
 QPushButton* addTitleBand(QWidget* screen, const QString& title);

@@ -4,11 +4,13 @@
 #include "ReportRenderer.h"
 #include "ReportUnits.h"
 #include "platform/Picture.h"
+#include "platform/Screen.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QScrollArea>
+#include <QShowEvent>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -118,6 +120,13 @@ ReportPreview::ReportPreview(const ReportDocument& document, QWidget* owner)
     connect(full, &QToolButton::clicked, this, [this] { isFullScreen() ? showNormal() : showFullScreen(); });
     connect(close, &QToolButton::clicked, this, &QDialog::close);
     setZoom(1.0);
+}
+
+void ReportPreview::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous() && !isFullScreen())
+        fitAndCentre(this);
 }
 
 void ReportPreview::setZoom(double zoom)

@@ -17,6 +17,10 @@ public:
     double zoom() const { return m_zoom; }
     void setZoom(double zoom);
 
+protected:
+    // Opens at 1000 x 760, or smaller on a smaller screen, centred.
+    void showEvent(QShowEvent* event) override;
+
 private:
     const ReportDocument& m_document;
     double m_zoom = 1.0;

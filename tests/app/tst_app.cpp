@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QScreen>
 #include <QPushButton>
 #include <QUrlQuery>
 #include <sys/stat.h>
@@ -243,6 +244,7 @@ void TestApp::changePassword()
     TfrmCambiaPassword* c = frmCambiaPassword;
     QVERIFY(c->isVisible());
     QVERIFY(!frmPassword->isVisible());
+    frmPassword->move(0, 0); // wherever it was, the password window comes back centred
     QCOMPARE(c->focusWidget(), c->txtPasswordOld);
 
     QTest::keyClicks(c->txtPasswordOld, u"chiavepartenza"_s);
@@ -268,6 +270,14 @@ void TestApp::changePassword()
     QVERIFY(frmPassword->isVisible());
     QCOMPARE(frmPassword->txtPassword->text(), QString());
     QCOMPARE(frmPassword->focusWidget(), frmPassword->txtPassword);
+    // Centred again, whole on the screen, with no system buttons.
+    const QRect area = frmPassword->screen()->availableGeometry();
+    QVERIFY(area.contains(frmPassword->frameGeometry()));
+    QVERIFY((frmPassword->frameGeometry().center() - area.center()).manhattanLength() <= 2);
+    const Qt::WindowFlags systemButtons = Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                                          Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint;
+    QVERIFY(!(frmPassword->windowFlags() & systemButtons));
+    QVERIFY(frmPassword->windowFlags() & Qt::CustomizeWindowHint);
 
     typeInto(frmPassword->txtPassword, u"chiavepartenza"_s);
     pressEnter(frmPassword->txtPassword);

@@ -37,6 +37,7 @@ private Q_SLOTS:
     void partitaIvaDialog_data();
     void partitaIvaDialog();
     void dialogFieldsAndEnter();
+    void enterOnTheFocusedButtonPressesIt();
     void callerRule_data();
     void callerRule();
 };
@@ -191,18 +192,55 @@ void TestChecks::dialogFieldsAndEnter()
     QCOMPARE(piva.windowTitle(), u" Controllo partita IVA"_s);
 }
 
+void TestChecks::enterOnTheFocusedButtonPressesIt()
+{
+    ScriptedDesktop desktop;
+    TfrmPartitaIva piva;
+    piva.show();
+    QVERIFY(QTest::qWaitForWindowActive(&piva));
+    const QImage unfocused = piva.btnControlla->grab().toImage();
+    QTest::keyClicks(piva.txtPartitaIva, u"01234560017"_s);
+    QTest::keyClick(piva.txtPartitaIva, Qt::Key_Return); // the field's Enter only moves the focus
+    QCOMPARE(piva.focusWidget(), piva.btnControlla);
+    QVERIFY(desktop.messages.isEmpty());
+    QVERIFY(piva.btnControlla->grab().toImage() != unfocused); // the focus mark shows
+    QTest::keyClick(piva.btnControlla, Qt::Key_Return);        // the button's Enter presses it
+    QCOMPARE(desktop.messages.size(), 1);
+    QVERIFY(desktop.lastMessage().text.startsWith(u"Il numero di partita IVA digitato risulta VALIDO."_s));
+
+    TfrmCodFisc cf;
+    cf.show();
+    QVERIFY(QTest::qWaitForWindowActive(&cf));
+    QTest::keyClicks(cf.txtCodFisc, u"rssmra"_s);
+    QTest::keyClick(cf.txtCodFisc, Qt::Key_Enter);
+    QCOMPARE(cf.focusWidget(), cf.btnControlla);
+    QTest::keyClick(cf.btnControlla, Qt::Key_Enter);
+    QCOMPARE(desktop.lastMessage(),
+             (ScriptedDesktop::Message{
+                 Desktop::Kind::Warning,
+                 u"Attenzione: il codice fiscale deve essere composto da 16 caratteri alfanumerici."_s}));
+}
+
 void TestChecks::callerRule_data()
 {
     QTest::addColumn<QString>("fieldText");
     QTest::addColumn<bool>("partitaIvaButton");
     QTest::addColumn<QString>("dialogClass");
     QTest::addColumn<QString>("dialogText");
-    QTest::newRow("11 digits") << u" 01234560017 "_s << false << u"TfrmPartitaIva"_s << u"01234560017"_s;
+    QTest::addColumn<QString>("warning");
+    const QString noWarning;
+    QTest::newRow("11 digits") << u" 01234560017 "_s << false << u"TfrmPartitaIva"_s << u"01234560017"_s << noWarning;
     QTest::newRow("16 characters") << u"rssmra80a01h501u"_s << false << u"TfrmCodFisc"_s
-                                   << u"rssmra80a01h501u"_s;
-    QTest::newRow("empty") << u"   "_s << false << u"TfrmCodFisc"_s << QString();
-    QTest::newRow("partita IVA button, letters") << u"ABC"_s << true << u"TfrmPartitaIva"_s << u"ABC"_s;
-    QTest::newRow("partita IVA button, empty") << QString() << true << u"TfrmPartitaIva"_s << QString();
+                                   << u"rssmra80a01h501u"_s << noWarning;
+    QTest::newRow("empty") << u"   "_s << false << u"TfrmCodFisc"_s << QString() << noWarning;
+    QTest::newRow("partita IVA button, letters") << u"ABC"_s << true << u"TfrmPartitaIva"_s << u"ABC"_s << noWarning;
+    QTest::newRow("partita IVA button, empty") << QString() << true << u"TfrmPartitaIva"_s << QString() << noWarning;
+    // A code too long for its dialog reaches it whole, so the length warning appears.
+    QTest::newRow("13 digits") << u"0123456001799"_s << false << u"TfrmPartitaIva"_s << u"0123456001799"_s
+                               << u"Attenzione: la partita IVA deve essere composta da 11 caratteri numerici."_s;
+    QTest::newRow("17 characters") << u"RSSMRA80A01H501UX"_s << false << u"TfrmCodFisc"_s
+                                   << u"RSSMRA80A01H501UX"_s
+                                   << u"Attenzione: il codice fiscale deve essere composto da 16 caratteri alfanumerici."_s;
 }
 
 void TestChecks::callerRule()
@@ -211,6 +249,7 @@ void TestChecks::callerRule()
     QFETCH(bool, partitaIvaButton);
     QFETCH(QString, dialogClass);
     QFETCH(QString, dialogText);
+    QFETCH(QString, warning);
     ScriptedDesktop desktop;
     QWidget owner;
     owner.show();
@@ -224,6 +263,10 @@ void TestChecks::callerRule()
         [&](QWidget* modal) {
             QCOMPARE(QString::fromLatin1(modal->metaObject()->className()), dialogClass);
             QCOMPARE(modal->findChild<QLineEdit*>()->text(), dialogText);
+            if (!warning.isEmpty()) {
+                click(modal->findChild<QPushButton*>(u"btnControlla"_s));
+                QCOMPARE(desktop.lastMessage(), (ScriptedDesktop::Message{Desktop::Kind::Warning, warning}));
+            }
         });
 }
 

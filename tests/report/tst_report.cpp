@@ -3,6 +3,7 @@
 #include "platform/SafeWrite.h"
 #include "report/ListReport.h"
 #include "report/ReportPdf.h"
+#include "report/ReportPreview.h"
 #include "report/ReportTemplate.h"
 #include "report/Spreadsheet.h"
 #include "support/PdfTools.h"
@@ -10,7 +11,9 @@
 
 #include <QFile>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QProcess>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -47,6 +50,7 @@ private Q_SLOTS:
     void linesAreCutAtTheBoxEdge();
     void pdfExport();
     void spreadsheetCellsInCalc();
+    void previewFitsTheScreen();
 };
 
 namespace {
@@ -293,6 +297,20 @@ void TestReport::spreadsheetCellsInCalc()
     QCOMPARE(csvFields(lines[0]), (QStringList{u"Descrizione"_s, u"Importo"_s}));
     for (qsizetype i = 0; i < texts.size(); ++i)
         QCOMPARE(csvFields(lines[i + 1]), (QStringList{texts[i], numbers[i]}));
+}
+
+void TestReport::previewFitsTheScreen()
+{
+    // The offscreen screen is 800 x 600, smaller than the preview's 1000 x 760.
+    ReportDocument report = ListReport::create();
+    ListReport::fill(report, u"Riepilogo"_s, numberedLines(3));
+    report.PrepareReport();
+    ReportPreview preview(report, nullptr);
+    preview.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&preview));
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY2(area.contains(preview.frameGeometry()), "the preview does not fit the screen");
+    QVERIFY((preview.frameGeometry().center() - area.center()).manhattanLength() <= 2);
 }
 
 TARVENTO_GUI_TEST_MAIN(TestReport)
