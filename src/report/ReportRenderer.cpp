@@ -10,6 +10,9 @@
 
 namespace {
 
+// 1 pt is 4/3 report units: at 24 times the size, a pixel size of 32 per point.
+constexpr double kTextScale = 24.0;
+
 void paintText(QPainter& painter, const TextBox& box, const PreparedItem& item, double deviceDpi)
 {
     if (box.fill.isValid())
@@ -35,10 +38,17 @@ void paintText(QPainter& painter, const TextBox& box, const PreparedItem& item, 
         const double baseline = top + (lineHeight - metrics.height()) / 2 + metrics.ascent();
         for (const auto& run : line) {
             QFont font = ReportText::fontOf(box, run.bold, run.italic);
-            // Font sizes resolve against the device; the painter's scale already maps units.
-            font.setPointSizeF(box.fontPoints / ReportUnits::dotsPerUnit(deviceDpi));
+            // Font sizes resolve against the device and the painter's scale already maps units,
+            // so the font's pixel size is in report units (1/96 inch), where the font engine
+            // rounds it to whole units (16 pt would print at 15.75). Drawn kTextScale times
+            // larger under a kTextScale times smaller scale, any size in 1/32 pt is exact.
+            font.setPointSizeF(box.fontPoints / ReportUnits::dotsPerUnit(deviceDpi) * kTextScale);
+            painter.save();
+            painter.translate(x, baseline);
+            painter.scale(1.0 / kTextScale, 1.0 / kTextScale);
             painter.setFont(font);
-            painter.drawText(QPointF(x, baseline), run.text);
+            painter.drawText(QPointF(0, 0), run.text);
+            painter.restore();
             x += QFontMetricsF(ReportText::fontOf(box, run.bold, run.italic), &unitDevice)
                      .horizontalAdvance(run.text);
         }

@@ -86,8 +86,13 @@ struct Reader {
             if (o.contains(u"source"_s)) {
                 QImageReader reader(o.value(u"source"_s).toString());
                 const QRectF r = rect(o, name);
-                if (reader.format() == "svg")
-                    reader.setScaledSize((r.size() * 8).toSize()); // crisp at print resolution
+                if (reader.format() == "svg") {
+                    // Crisp at print resolution, in the drawing's own proportions: the box
+                    // only bounds it (the renderer fits and centres it there).
+                    QSize size = reader.size();
+                    size.scale((r.size() * 8).toSize(), Qt::KeepAspectRatio);
+                    reader.setScaledSize(size);
+                }
                 box->picture = reader.read();
                 if (box->picture.isNull())
                     fail(name + u": immagine non leggibile"_s);

@@ -13,6 +13,7 @@
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -51,6 +52,7 @@ private Q_SLOTS:
     void pdfExport();
     void spreadsheetCellsInCalc();
     void previewFitsTheScreen();
+    void printedSizesAreExact();
 };
 
 namespace {
@@ -311,6 +313,37 @@ void TestReport::previewFitsTheScreen()
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     QVERIFY2(area.contains(preview.frameGeometry()), "the preview does not fit the screen");
     QVERIFY((preview.frameGeometry().center() - area.center()).manhattanLength() <= 2);
+}
+
+void TestReport::printedSizesAreExact()
+{
+    const QByteArray json = R"({"name": "Misure", "units": "mm", "pages": [{"paper": [210, 297], "objects": [
+        {"type": "text", "name": "t16", "rect": [10, 10, 150, 20], "font": ["Arial", 16], "text": "Misura"},
+        {"type": "text", "name": "t10", "rect": [10, 40, 150, 20], "font": ["Arial", 10], "text": "Misura"},
+        {"type": "text", "name": "t8", "rect": [10, 70, 150, 20], "font": ["Arial", 8], "text": "Misura"},
+        {"type": "picture", "name": "imgLogo", "rect": [10, 100, 60, 20], "source": ":/pictures/app_icon.svg"}]}]})";
+    ReportDocument report = ReportTemplate::parse(json, u"prova"_s);
+
+    // The square drawing keeps its proportions in a wide box.
+    const QImage logo = static_cast<PictureBox*>(report.FindObject(u"imgLogo"_s))->picture;
+    QCOMPARE(logo.width(), logo.height());
+
+    // The PDF's words are as tall as their font sizes say: 16, 10 and 8 pt, none rounded to a
+    // whole dot (that would print 15.75, 9.75 and 8.25).
+    report.PrepareReport();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"Misure.pdf"_s);
+    ReportPdf::Export(report, path);
+    const QString html = PdfTools::run(u"pdftotext"_s, {u"-bbox"_s, path, u"-"_s});
+    QList<double> heights;
+    static const QRegularExpression word(uR"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">Misura</word>)re"_s);
+    for (auto it = word.globalMatch(html); it.hasNext();) {
+        const auto m = it.next();
+        heights.append(m.captured(4).toDouble() - m.captured(2).toDouble());
+    }
+    QCOMPARE(heights.size(), 3);
+    QVERIFY2(qAbs(heights[0] / heights[2] - 2.0) < 0.002, qPrintable(QString::number(heights[0] / heights[2])));
+    QVERIFY2(qAbs(heights[1] / heights[2] - 1.25) < 0.002, qPrintable(QString::number(heights[1] / heights[2])));
 }
 
 TARVENTO_GUI_TEST_MAIN(TestReport)
