@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 using Entry = CardField::Entry;
@@ -27,6 +28,24 @@ constexpr int kShortMaximumChars = 34; // a short field shows its capacity, up t
 constexpr int kProvinceChars = 4;
 constexpr int kFrameWidth = 18;     // an edit box's frame and margins
 constexpr int kDropDownButton = 28; // a drop-down's arrow button
+
+// A short field is as wide as the text it must hold, in its own font: a code in capitals (a
+// codice fiscale) as wide as its widest letter allows, digits as wide as digits, and any other
+// text (a contract code of capitals and digits) at the mean width of capitals and digits, with
+// one character to spare. Average lower-case widths cut codes off.
+int shortFieldTextWidth(const CardField& f, const QFontMetrics& own, const QFontMetrics& panel)
+{
+    if (f.entry == Entry::Province)
+        return panel.averageCharWidth() * kProvinceChars;
+    const int chars = std::min(std::max(f.capacity, 2), kShortMaximumChars);
+    if (f.entry == Entry::Upper)
+        return own.horizontalAdvance(QString(chars, u'W')) + own.averageCharWidth();
+    if (f.entry == Entry::Digits || f.entry == Entry::Amount)
+        return own.horizontalAdvance(QString(chars + 1, u'0'));
+    static const QString capitalsAndDigits = u"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789"_s;
+    const double mean = own.horizontalAdvance(capitalsAndDigits) / double(capitalsAndDigits.size());
+    return std::max(int(std::ceil(mean * (chars + 1))), panel.averageCharWidth() * (chars + 1));
+}
 } // namespace
 
 CardForm::CardForm(const QList<CardField>& fields, QWidget* owner) : m_fields(fields)
@@ -159,11 +178,9 @@ QWidget* CardForm::buildSection(const QString& objectName, const QList<QStringLi
                     control->setMinimumWidth(metrics.averageCharWidth() * kWideMinimumChars);
                     line->addWidget(control, f.capacity >= kWiderCapacity ? 3 : 2);
                 } else {
-                    const int chars =
-                        f.entry == Entry::Province ? kProvinceChars : std::max(f.capacity, 2) + 1;
                     const bool dropDown = f.entry == Entry::List || f.entry == Entry::Province;
-                    control->setFixedWidth(metrics.averageCharWidth() * std::min(chars, kShortMaximumChars) +
-                                           kFrameWidth + (dropDown ? kDropDownButton : 0));
+                    control->setFixedWidth(shortFieldTextWidth(f, control->fontMetrics(), metrics) + kFrameWidth +
+                                           (dropDown ? kDropDownButton : 0));
                     line->addWidget(control);
                 }
             }

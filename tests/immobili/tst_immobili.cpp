@@ -60,6 +60,8 @@ const ScriptedDesktop::Message kInserted{Desktop::Kind::Information,
 class TestImmobili : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void codeFieldsShowTheirWholeText_data();
+    void codeFieldsShowTheirWholeText();
     void recordTable();
     void everyVisibleFieldIsPlacedOnce();
     void handBuiltRecordLoadsIntoTheCard();
@@ -507,6 +509,45 @@ void TestImmobili::contextHelp()
     QVERIFY(paragraphs[2].contains(u"Duplica"_s));
     QVERIFY(paragraphs[4].contains(u"Apri"_s));
     Q_UNUSED(card);
+}
+
+namespace {
+struct PeekLineEdit : QLineEdit {
+    using QLineEdit::cursorRect;
+};
+} // namespace
+
+void TestImmobili::codeFieldsShowTheirWholeText_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    // Wide capitals make the widest codice fiscale; a contract code is capitals and digits.
+    QTest::newRow("Locatore") << u"CodFiscLoc01"_s << u"WWWMMM80M41W999W"_s;
+    QTest::newRow("Rappresentante") << u"CodFiscRap"_s << u"WWWMMM80M41W999W"_s;
+    QTest::newRow("Conduttore") << u"CodFiscCon01"_s << u"WWWMMM80M41W999W"_s;
+    QTest::newRow("contratto") << u"CodContratto"_s << u"TNB23T012345000AB"_s;
+}
+
+void TestImmobili::codeFieldsShowTheirWholeText()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    ScreenFixture f;
+    TfrmImmobili* card = openCard();
+    auto* edit = card->findChild<QLineEdit*>(u"txt"_s + field);
+    QVERIFY(edit);
+    edit->setText(text);
+    // With the whole text in view, the caret at the end stands one text width after the
+    // caret at the start; a field too narrow scrolls, and the distance is shorter.
+    // (A line edit scrolls when it paints.)
+    edit->setCursorPosition(0);
+    edit->grab();
+    const int start = static_cast<PeekLineEdit*>(edit)->cursorRect().center().x();
+    edit->setCursorPosition(int(text.size()));
+    edit->grab();
+    const int end = static_cast<PeekLineEdit*>(edit)->cursorRect().center().x();
+    QVERIFY2(qAbs(end - start - edit->fontMetrics().horizontalAdvance(text)) <= 1,
+             qPrintable(u"%1 of %2 pixels shown"_s.arg(end - start).arg(edit->fontMetrics().horizontalAdvance(text))));
 }
 
 TARVENTO_GUI_TEST_MAIN(TestImmobili)
