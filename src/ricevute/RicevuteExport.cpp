@@ -42,7 +42,7 @@ const QList<Spreadsheet::GridColumn>& columns()
         QList<Spreadsheet::GridColumn> columns;
         for (const auto& c : table) {
             const QString header = QString::fromUtf16(c.header);
-            columns.append({header, {header, c.width, c.right}, c.editable});
+            columns.append({header, {header, c.width, c.right, c.right}, c.editable}); // the amounts stay numbers
         }
         return columns;
     }();

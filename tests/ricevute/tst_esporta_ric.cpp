@@ -71,7 +71,9 @@ QByteArray headerCell(const QByteArray& text, int width)
 
 QByteArray cell(const QByteArray& text, bool right = false)
 {
-    return QByteArray("<td style=\"text-align: ") + (right ? "right" : "left") + ";\">" + text + "</td>";
+    // The right-aligned amounts are numbers; every other cell is marked as text.
+    return QByteArray(right ? "<td" : "<td class=\"t\"") + " style=\"text-align: " + (right ? "right" : "left") +
+           ";\">" + text + "</td>";
 }
 
 } // namespace
