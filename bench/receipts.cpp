@@ -1,8 +1,8 @@
 // The receipts' data work of the bench, one piece per process like bench_data:
 //   bench_receipts make <archive> <receipts>   (a year of receipts, dated in 2024)
-//   bench_receipts search <archive> <word>     (the tenant surname criterion, Part 4.8)
-//   bench_receipts summary <archive> <year>    (the annual summary, Part 4.10)
-//   bench_receipts months <archive> <year>     (the chart's month totals, Part 4.11)
+//   bench_receipts search <archive> <word>     (the tenant surname criterion)
+//   bench_receipts summary <archive> <year>    (the annual summary)
+//   bench_receipts months <archive> <year>     (the chart's month totals)
 #include "ricevute/RicercaRic.h"
 #include "ricevute/RiepilogoRic.h"
 #include "ricevute/SchedaRicevuta.h"

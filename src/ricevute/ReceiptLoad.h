@@ -5,7 +5,7 @@
 class QWidget;
 class Record;
 
-// The receipt screen filled from a list (Part 4.9): its controls by their names (txtNumRic
+// The receipt screen filled from a list: its controls by their names (txtNumRic
 // … txtBollo, txtTotRicevuta), chkSaldata ticked for "Sì" and cleared for "No", then the
 // position into lblPosizione. Runs no handler of that screen: nothing is recalculated.
 namespace ReceiptLoad {

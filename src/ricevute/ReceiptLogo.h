@@ -4,7 +4,7 @@
 #include <QImage>
 #include <QString>
 
-// The logo printed on every receipt (Part 4.6): Logo.bmp beside the executable, or the
+// The logo printed on every receipt: Logo.bmp beside the executable, or the
 // built-in default picture, a blue euro sign on white of 297 x 184 pixels.
 namespace ReceiptLogo {
 

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-// The receipt settings kept beside the executable (Part 4.6): the numbering start in
+// The receipt settings kept beside the executable: the numbering start in
 // Affitti.ini and the user's payment reasons in Causali.lst. Every function reads or
 // writes the file in ExeFolder at the moment it is called; nothing is cached, so a change
 // made by the numbering or reasons screen counts at the next call.

@@ -53,7 +53,7 @@ QList<ListSearch::ListLine> unpaid(const QString& archivePath)
                                           lines.append({RiepilogoRic::summaryLine(receipt), position});
                                   });
     } catch (const Failure&) {
-        // As the Part says: the list stops silently; what was gathered stays.
+        // The list stops silently; what was gathered stays.
     }
     return lines;
 }

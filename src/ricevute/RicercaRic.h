@@ -6,8 +6,8 @@
 #include <QString>
 #include <QStringList>
 
-// What the receipt search (Part 4.8) and the unpaid list (Part 4.9) compare, list and load.
-// Lines are the summary line of Part 4.10, in file order, each with its record's position.
+// What the receipt search and the unpaid list compare, list and load.
+// Lines are the summary lines the summaries also show, in file order, each with its record's position.
 namespace RicercaRic {
 
 struct Criterion {

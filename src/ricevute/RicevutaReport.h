@@ -5,7 +5,7 @@
 #include <QImage>
 #include <functional>
 
-// The printed receipt (Part 4.7): the large one on A4 portrait ("uno") and the two small
+// The printed receipt: the large one on A4 portrait ("uno") and the two small
 // copies side by side on A4 landscape ("due"), templates ricevuta.json and
 // ricevuta_duplice.json, filled from the receipt screen as it stands (an unsaved receipt
 // prints as shown).

@@ -3,7 +3,7 @@
 #include "report/Spreadsheet.h"
 #include "storage/RecordLayout.h"
 
-// A year's receipts as a worksheet (Part 4.12): the 25 columns and the values of one receipt.
+// A year's receipts as a worksheet: the 25 columns and the values of one receipt.
 // Only the first five payment lines are exported; amounts as stored, right-aligned.
 namespace RicevuteExport {
 

@@ -7,7 +7,7 @@
 #include <QString>
 #include <QStringList>
 
-// The receipts' summaries (Part 4.10) and the summary line that the receipt search and the
+// The receipts' summaries and the summary line that the receipt search and the
 // unpaid list share: which receipts a year, a quarter or a month holds, their lines, each
 // with its record position, and the sum of their totals in exact money.
 namespace RiepilogoRic {

@@ -12,7 +12,7 @@ class QBarCategoryAxis;
 class QBarSet;
 class QPieSlice;
 
-// The chart of the twelve month totals (Part 4.11): one point per month with its label and
+// The chart of the twelve month totals: one point per month with its label and
 // colour, as bars or as a pie, with the title, the footnote, the legend titled "Incassi:" and
 // the value of each point written beside it. Qt Charts draws the flat chart; the depth of the
 // "three-dimensional" look is painted here over it, so the chart renders on any device,

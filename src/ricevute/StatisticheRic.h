@@ -9,7 +9,7 @@
 #include <array>
 #include <optional>
 
-// The month totals that the statistics screen charts (Part 4.11): every receipt of the
+// The month totals that the statistics screen charts: every receipt of the
 // archive counts, paid or not, when its date falls in the chosen year.
 namespace StatisticheRic {
 

@@ -8,7 +8,7 @@ class QLabel;
 class QPushButton;
 class Picture;
 
-// The logo printed on the receipts, kept in Logo.bmp (Part 4.6). The frame shows the
+// The logo printed on the receipts, kept in Logo.bmp. The frame shows the
 // picture that "Applica e chiudi" would save; nothing is written before that.
 class TfrmLogo : public DialogScreen {
     Q_OBJECT

@@ -6,7 +6,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-// The numbering start of new receipts, kept in Affitti.ini (Part 4.6). The opener writes
+// The numbering start of new receipts, kept in Affitti.ini. The opener writes
 // "ricevute" into lblMemory; with any other word the screen neither reads nor writes.
 class TfrmNumerazioneRic : public DialogScreen {
     Q_OBJECT

@@ -10,7 +10,7 @@ class QListWidget;
 class QPushButton;
 class Picture;
 
-// The three summaries of the open year's receipts (Part 4.10), one pattern: the annual one
+// The three summaries of the open year's receipts, one pattern: the annual one
 // builds its list when shown; the quarterly and monthly ones first offer a selection panel
 // and build the list on "Visualizza". The result panel follows the list screens' pattern
 // (find next, printed list) with a total bar and the count in panInfo. A list that stops at
@@ -21,7 +21,7 @@ public:
     RiepilogoScreen(RiepilogoRic::Period period, const QString& caption, QWidget* owner);
 
     // The typed hand-over of the opener: the year's archive and its year. Without it the
-    // screen reads the receipt screen's lblFile and lblAnno, as the Part says.
+    // screen reads the receipt screen's lblFile and lblAnno.
     void setArchive(const QString& path, const QString& year);
 
     // Selection panel (quarterly and monthly).

@@ -6,7 +6,7 @@
 
 class Record;
 
-// The unpaid receipts of the open year's archive (Part 4.9): the list screen without its
+// The unpaid receipts of the open year's archive: the list screen without its
 // criteria panel, built when shown; a double-click hands the receipt of the line clicked (by
 // its record position) to the receipt screen.
 class TfrmSospeseRic : public ListScreen {

@@ -7,7 +7,7 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 
-// The receipt's print screen and preview screen (Part 4.7). Both read the receipt screen's
+// The receipt's print screen and preview screen. Both read the receipt screen's
 // controls as they stand, through the hand-over their opener installs, or else from the
 // controls of the screen that opened them (their owner) by the controls' names.
 class ReceiptOutputScreen : public DialogScreen {

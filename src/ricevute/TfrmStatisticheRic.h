@@ -11,7 +11,7 @@ class QPushButton;
 class Picture;
 class StatisticheChart;
 
-// The statistics of the receipts (Part 4.11): the twelve month totals of a year charted as
+// The statistics of the receipts: the twelve month totals of a year charted as
 // bars or as a pie, and printed. The series type chosen stays for the whole run.
 class TfrmStatisticheRic : public ApplicationScreen {
     Q_OBJECT

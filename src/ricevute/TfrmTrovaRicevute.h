@@ -6,7 +6,7 @@
 
 class Record;
 
-// Finds receipts of the open year's archive by up to ten criteria (Part 4.8), lists them in
+// Finds receipts of the open year's archive by up to ten criteria, lists them in
 // file order and, opened with the word "ricevute", hands the receipt of the line clicked
 // (by its record position, not by its text) to the receipt screen.
 class TfrmTrovaRicevute : public ListScreen {

@@ -9,7 +9,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 
-// The user's list of payment reasons, kept in Causali.lst (Part 4.6). The opener names the
+// The user's list of payment reasons, kept in Causali.lst. The opener names the
 // receipt line an import fills by writing "ric_art_01" … "ric_art_08" into lblMemory, and
 // installs importTo, which receives that line's number (1 to 8) and the chosen reason.
 // The list is written back whenever the screen closes, unless the file could not be read

@@ -11,7 +11,7 @@
 
 using namespace Qt::StringLiterals;
 
-// The receipts' export (Part 4.12): the columns, the editable ones, the right-aligned
+// The receipts' export: the columns, the editable ones, the right-aligned
 // amounts, Ricevute.xls byte by byte, and LibreOffice Calc reading it back.
 class TestEsportaRic : public QObject {
     Q_OBJECT

@@ -144,7 +144,7 @@ void TestImporti::istatAmount_data()
     QTest::addColumn<QString>("rent");
     QTest::addColumn<QString>("percentage");
     QTest::addColumn<QString>("istat");
-    QTest::newRow("the Part's example") << u"650,00"_s << u"1,5"_s << u"9,75"_s;
+    QTest::newRow("the worked example") << u"650,00"_s << u"1,5"_s << u"9,75"_s;
     QTest::newRow("tie 450,50 at 1 % (a double gives 4,50)") << u"450,50"_s << u"1"_s << u"4,51"_s;
     QTest::newRow("1000,50 at 1 %") << u"1000,50"_s << u"1"_s << u"10,01"_s;
     QTest::newRow("under a half") << u"333,33"_s << u"1,2"_s << u"4,00"_s;

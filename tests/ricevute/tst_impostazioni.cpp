@@ -25,7 +25,7 @@
 
 using namespace Qt::StringLiterals;
 
-// The receipt settings of Part 4.6: numbering start, payment reasons, logo.
+// The receipt settings: numbering start, payment reasons, logo.
 class TestImpostazioni : public QObject {
     Q_OBJECT
 private Q_SLOTS:

@@ -16,7 +16,7 @@
 
 using namespace Qt::StringLiterals;
 
-// The receipt search (Part 4.8) and the unpaid list (Part 4.9): matching, file order, and the
+// The receipt search and the unpaid list: matching, file order, and the
 // hand-over of the record whose line was clicked, even when two records give the same line.
 class TestListeRic : public QObject {
     Q_OBJECT

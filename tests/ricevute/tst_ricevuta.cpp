@@ -298,7 +298,7 @@ void TestRicevuta::outputsRefuseATotalThatCannotBeComputed()
     ScreenFixture f;
     TfrmRicevute* screen = openYear();
     set(u"Importo03"_s, u"1-2"_s);
-    press("cmdCalcola"); // silent, as the Part says
+    press("cmdCalcola"); // a total that cannot be computed: silent
     QCOMPARE(screen->txtTotRicevuta->text(), u"0,00"_s);
     QVERIFY(f.desktop.messages.isEmpty());
     for (const char* output : {"cmdStampa", "cmdAnteprima"}) {

@@ -16,7 +16,7 @@
 
 using namespace Qt::StringLiterals;
 
-// The annual, quarterly and monthly summaries (Part 4.10) on the receipts fixture: March
+// The annual, quarterly and monthly summaries on the receipts fixture: March
 // 10,40 (paid) and 10,20 (unpaid), April 10,50, July 650,00, and a December 2023 receipt
 // stored in the 2024 archive.
 class TestRiepiloghi : public QObject {

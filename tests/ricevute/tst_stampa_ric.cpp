@@ -15,7 +15,7 @@
 
 using namespace Qt::StringLiterals;
 
-// The receipt print and preview (Part 4.7), read back from the prepared pages.
+// The receipt print and preview, read back from the prepared pages.
 class TestStampaRic : public QObject {
     Q_OBJECT
 private Q_SLOTS:
