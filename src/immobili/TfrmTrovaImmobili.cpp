@@ -3,7 +3,6 @@
 #include "ImmobiliSearch.h"
 #include "SchedaImmobile.h"
 #include "platform/ExeFolder.h"
-#include "platform/Text.h"
 #include "storage/ListSearch.h"
 
 #include <QLabel>
@@ -32,14 +31,9 @@ QList<ListSearch::ListLine> TfrmTrovaImmobili::search(const QStringList& criteri
 
 void TfrmTrovaImmobili::handOver(const ListSearch::ListLine& chosen)
 {
-    if (!m_chosen)
-        return;
-    const QString line = Text::trimmed(chosen.text);
-    // As the property search has always done, the card is found again by its line: every
-    // card giving the same line is handed over in turn, so the last one in the file stays.
-    ListSearch::forEachRecord(ExeFolder::file(SchedaImmobile::archiveName()), SchedaImmobile::layout(),
-                              [&](const Record& card, int position) {
-                                  if (Text::trimmed(ImmobiliSearch::listLine(card)) == line)
-                                      m_chosen(card, position);
-                              });
+    // The card of the clicked line, by its position: two cards can give the same line.
+    if (m_chosen)
+        m_chosen(ListSearch::recordAt(ExeFolder::file(SchedaImmobile::archiveName()),
+                                      SchedaImmobile::layout(), chosen.position),
+                 chosen.position);
 }

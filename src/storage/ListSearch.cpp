@@ -2,6 +2,7 @@
 
 #include "ArchiveFile.h"
 #include "platform/Cp1252.h"
+#include "platform/Failure.h"
 #include "platform/Text.h"
 
 #include <algorithm>
@@ -11,6 +12,8 @@
 #include <numeric>
 #include <string_view>
 #include <vector>
+
+using namespace Qt::StringLiterals;
 
 namespace ListSearch {
 
@@ -174,6 +177,20 @@ void forEachRecord(const QString& path, const RecordLayout& layout,
             std::rethrow_exception(failure);
     }
     archive.close();
+}
+
+Record recordAt(const QString& path, const RecordLayout& layout, qint64 position)
+{
+    ArchiveFile archive(path, layout.size());
+    archive.openOrCreate();
+    if (position < 1 || position > archive.count())
+        throw Failure(u"Nessuna scheda in posizione "_s + QString::number(position) + u" nell'archivio "_s +
+                      path);
+    Record record(layout);
+    archive.seek(position - 1);
+    archive.read(record.bytes());
+    archive.close();
+    return record;
 }
 
 } // namespace ListSearch

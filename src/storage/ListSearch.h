@@ -62,4 +62,8 @@ int findNext(const QStringList& lines, int selected, const QString& typed, QStri
 void forEachRecord(const QString& path, const RecordLayout& layout,
                    const std::function<void(const Record& record, int position)>& visit);
 
+// The record at a 1-based position, for the line a user chose in a list. Throws Failure when
+// the archive cannot be used or no longer holds that position.
+Record recordAt(const QString& path, const RecordLayout& layout, qint64 position);
+
 } // namespace ListSearch

@@ -110,7 +110,7 @@ private Q_SLOTS:
     void searchListsMatchingCards();
     void searchOfAnEmptyArchive();
     void findNextAndPrintTheList();
-    void doubleClickLoadsTheLaterOfIdenticalCards();
+    void doubleClickLoadsTheClickedOfIdenticalCards();
     void exportWritesTheGridAsItStands();
     void exportOfAnEmptyArchive();
     void exportThatCannotBeWrittenKeepsTheOldFile();
@@ -220,34 +220,46 @@ void TestArchivio::findNextAndPrintTheList()
     QCOMPARE(pages, 1);
 }
 
-void TestArchivio::doubleClickLoadsTheLaterOfIdenticalCards()
+void TestArchivio::doubleClickLoadsTheClickedOfIdenticalCards()
 {
-    ScreenFixture f;
-    writeArchive(f.folder.path(), card({{u"Immobile"_s, u"Gemello"_s}, {u"NomeLoc01"_s, u"primo"_s}}) +
-                                      card({{u"Immobile"_s, u"Altro"_s}}) +
-                                      card({{u"Immobile"_s, u"Gemello"_s},
-                                            {u"NomeLoc01"_s, u"secondo"_s},
-                                            {u"File01"_s, u"foto.jpg"_s}}));
-    TfrmImmobili* cardScreen = openCard();
-    cardScreen->showSection(TfrmImmobili::Section::Contratto);
-    withModal([&] { pressTool(cardScreen, "cmdTrova"); },
-              [&](QWidget* modal) {
-                  auto* search = qobject_cast<TfrmTrovaImmobili*>(modal);
-                  QVERIFY(search);
-                  QCOMPARE(search->lblMemory->text(), u"immobili"_s);
-                  click(search->btnCerca);
-                  const int row = search->lines().indexOf(search->lines().filter(u"Gemello"_s).front());
-                  QListWidget* list = search->lstRecords;
-                  QCoreApplication::processEvents(); // let the result panel lay its list out
-                  const QRect line = list->visualItemRect(list->item(row));
-                  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, line.center());
-                  QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, line.center());
-                  QVERIFY(!search->isVisible());
-              });
-    QCOMPARE(FieldBehaviour::textOf(cardScreen->form().control(u"NomeLoc01"_s)), u"secondo"_s);
-    QCOMPARE(control<QLabel>(cardScreen, "lblFile01")->text(), u"foto.jpg"_s);
-    QCOMPARE(cardScreen->lblPosizione->text(), u"3"_s);
-    QVERIFY(control<QWidget>(cardScreen, "panContratto")->isVisible()); // nothing else changes
+    // Two cards give the same line; each line loads its own card.
+    const struct {
+        int twin; // which of the two identical lines is clicked
+        QString nome;
+        QString file;
+        QString position;
+    } cases[] = {{0, u"primo"_s, QString(), u"1"_s}, {1, u"secondo"_s, u"foto.jpg"_s, u"3"_s}};
+    for (const auto& c : cases) {
+        ScreenFixture f;
+        writeArchive(f.folder.path(), card({{u"Immobile"_s, u"Gemello"_s}, {u"NomeLoc01"_s, u"primo"_s}}) +
+                                          card({{u"Immobile"_s, u"Altro"_s}}) +
+                                          card({{u"Immobile"_s, u"Gemello"_s},
+                                                {u"NomeLoc01"_s, u"secondo"_s},
+                                                {u"File01"_s, u"foto.jpg"_s}}));
+        TfrmImmobili* cardScreen = openCard();
+        cardScreen->showSection(TfrmImmobili::Section::Contratto);
+        withModal([&] { pressTool(cardScreen, "cmdTrova"); },
+                  [&](QWidget* modal) {
+                      auto* search = qobject_cast<TfrmTrovaImmobili*>(modal);
+                      QVERIFY(search);
+                      QCOMPARE(search->lblMemory->text(), u"immobili"_s);
+                      click(search->btnCerca);
+                      const QStringList twins = search->lines().filter(u"Gemello"_s);
+                      QCOMPARE(twins.size(), 2);
+                      QCOMPARE(twins[0], twins[1]);
+                      const int row = search->lines().indexOf(twins.front()) + c.twin;
+                      QListWidget* list = search->lstRecords;
+                      QCoreApplication::processEvents(); // let the result panel lay its list out
+                      const QRect line = list->visualItemRect(list->item(row));
+                      QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, line.center());
+                      QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, line.center());
+                      QVERIFY(!search->isVisible());
+                  });
+        QCOMPARE(FieldBehaviour::textOf(cardScreen->form().control(u"NomeLoc01"_s)), c.nome);
+        QCOMPARE(control<QLabel>(cardScreen, "lblFile01")->text(), c.file);
+        QCOMPARE(cardScreen->lblPosizione->text(), c.position);
+        QVERIFY(control<QWidget>(cardScreen, "panContratto")->isVisible()); // nothing else changes
+    }
 }
 
 void TestArchivio::exportWritesTheGridAsItStands()
@@ -485,16 +497,18 @@ void TestArchivio::attachmentsRefused_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("message");
-    const QString badName = u"Attenzione: il nome del file contiene caratteri che la scheda non può registrare "
-                            u"(lettere di altri alfabeti, simboli particolari o caratteri di controllo).\r\n\r\n"
-                            u"Rinominare il file e selezionarlo di nuovo."_s;
+    const QString badName =
+        u"Attenzione: il nome del file contiene caratteri che la scheda non può registrare "
+        u"(lettere di altri alfabeti, simboli particolari o caratteri di controllo).\r\n\r\n"
+        u"Rinominare il file e selezionarlo di nuovo."_s;
     QTest::newRow("letters outside Windows-1252") << u"договор.pdf"_s << badName;
     QTest::newRow("emoji") << u"casa\U0001F3E0.jpg"_s << badName;
     QTest::newRow("control character") << u"contratto\tfirmato.pdf"_s << badName;
     QTest::newRow("longer than the card holds") << QString(251, u'a') << badName;
-    QTest::newRow("FIFO") << u"coda"_s
-                          << u"Attenzione: l'elemento scelto non è un file ordinario (ad esempio una coda o un "
-                             u"dispositivo) e non può essere allegato."_s;
+    QTest::newRow("FIFO")
+        << u"coda"_s
+        << u"Attenzione: l'elemento scelto non è un file ordinario (ad esempio una coda o un "
+           u"dispositivo) e non può essere allegato."_s;
 }
 
 void TestArchivio::attachmentsRefused()
