@@ -69,6 +69,29 @@ QString capitalsTrimmed(const QString& text)
     return Text::trimmed(Text::capitals(text));
 }
 
+// The key rule of the filtered fields: Enter moves the focus to the successor (if any);
+// Backspace, Delete, Left and Right pass; any other key passes only when its one character is
+// accepted. True when the key is swallowed.
+bool swallowsKey(const QKeyEvent* key, QWidget* successor, const std::function<bool(QChar)>& accepts)
+{
+    if (isEnter(key)) {
+        if (successor)
+            successor->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    switch (key->key()) {
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        return false;
+    default:
+        break;
+    }
+    const QString text = key->text();
+    return !(text.size() == 1 && accepts && accepts(text.front()));
+}
+
 } // namespace
 
 namespace FieldBehaviour {
@@ -136,24 +159,8 @@ void digitsOnly(QWidget* field, QWidget* successor)
     new Filter(field, [successor](QEvent* event) {
         if (event->type() != QEvent::KeyPress)
             return false;
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (isEnter(key)) {
-            if (successor)
-                successor->setFocus(Qt::OtherFocusReason);
-            return true;
-        }
-        switch (key->key()) {
-        case Qt::Key_Backspace:
-        case Qt::Key_Delete:
-        case Qt::Key_Left:
-        case Qt::Key_Right:
-            return false;
-        default:
-            break;
-        }
-        const QString text = key->text();
-        const bool digit = text.size() == 1 && text.front() >= u'0' && text.front() <= u'9';
-        return !digit;
+        return swallowsKey(static_cast<QKeyEvent*>(event), successor,
+                           [](QChar c) { return c >= u'0' && c <= u'9'; });
     });
 }
 
@@ -174,22 +181,7 @@ void amountField(QWidget* field, QWidget* successor, const AmountRule& rule,
             return false; // moving on with Tab is the window's, not a key typed into the field
         if (beforeKey)
             beforeKey(key->key());
-        if (isEnter(key)) {
-            if (successor)
-                successor->setFocus(Qt::OtherFocusReason);
-            return true;
-        }
-        switch (key->key()) {
-        case Qt::Key_Backspace:
-        case Qt::Key_Delete:
-        case Qt::Key_Left:
-        case Qt::Key_Right:
-            return false;
-        default:
-            break;
-        }
-        const QString text = key->text();
-        return !(text.size() == 1 && rule.accepts && rule.accepts(text.front()));
+        return swallowsKey(key, successor, rule.accepts);
     });
 }
 

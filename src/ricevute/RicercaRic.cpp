@@ -4,7 +4,6 @@
 #include "SchedaRicevuta.h"
 #include "platform/Failure.h"
 #include "platform/Text.h"
-#include "storage/ArchiveFile.h"
 
 using namespace Qt::StringLiterals;
 
@@ -60,15 +59,7 @@ QList<ListSearch::ListLine> unpaid(const QString& archivePath)
 
 Record read(const QString& archivePath, qint64 position)
 {
-    ArchiveFile archive(archivePath, SchedaRicevuta::recordSize);
-    archive.openOrCreate();
-    if (position < 1 || position > archive.count())
-        throw Failure(u"La ricevuta in posizione "_s + QString::number(position) + u" non esiste."_s);
-    Record receipt(SchedaRicevuta::layout());
-    archive.seek(position - 1);
-    archive.read(receipt.bytes());
-    archive.close();
-    return receipt;
+    return ListSearch::recordAt(archivePath, SchedaRicevuta::layout(), position);
 }
 
 } // namespace RicercaRic
