@@ -13,6 +13,7 @@ struct CardField {
         Text,     // plain text
         Digits,   // only 0 to 9
         Upper,    // trimmed and in capitals after each key release
+        Capitals, // in capitals while typing (codes, province letters)
         Trim,     // trimmed after each key release
         List,     // editable drop-down with a vocabulary
         Province, // editable drop-down of province codes, in capitals while typing

@@ -38,7 +38,7 @@ int shortFieldTextWidth(const CardField& f, const QFontMetrics& own, const QFont
     if (f.entry == Entry::Province)
         return panel.averageCharWidth() * kProvinceChars;
     const int chars = std::min(std::max(f.capacity, 2), kShortMaximumChars);
-    if (f.entry == Entry::Upper)
+    if (f.entry == Entry::Upper || f.entry == Entry::Capitals)
         return own.horizontalAdvance(QString(chars, u'W')) + own.averageCharWidth();
     if (f.entry == Entry::Digits || f.entry == Entry::Amount)
         return own.horizontalAdvance(QString(chars + 1, u'0'));
@@ -265,7 +265,7 @@ void CardForm::applyBehaviour(const CardField& f, QWidget* successor)
         FieldBehaviour::capitalsOnKeyRelease(field);
     if (f.entry == Entry::Trim)
         FieldBehaviour::trimOnKeyRelease(field);
-    if (f.entry == Entry::Province)
+    if (f.entry == Entry::Province || f.entry == Entry::Capitals)
         FieldBehaviour::capitalsWhileTyping(field);
     if (f.entry == Entry::List || f.entry == Entry::Province)
         FieldBehaviour::noListSelectionOnFocus(static_cast<QComboBox*>(field));
