@@ -4,6 +4,7 @@
 #include "ReportOutput.h"
 #include "card/CardProtocol.h"
 #include "card/FieldBehaviour.h"
+#include "platform/Controls.h"
 #include "platform/Desktop.h"
 #include "platform/Formats.h"
 #include "platform/Picture.h"
@@ -23,20 +24,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QLabel* instruction(const QString& text, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setWordWrap(true);
-    return label;
-}
-
-QPushButton* button(const QString& text, const char* name, QWidget* parent)
-{
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setMinimumWidth(110);
-    return b;
-}
+// Every button of a list screen at least this wide.
+constexpr QSize kButton{110, 0};
 
 } // namespace
 
@@ -57,11 +46,11 @@ ListScreen::ListScreen(const QString& caption, const QString& printTitle, QWidge
     panAvvio->setObjectName(u"panAvvio"_s);
     auto* criteriaLayout = new QVBoxLayout(panAvvio);
     criteriaLayout->addWidget(
-        instruction(u"Immettere nei campi prescelti una o più parole consecutive presenti nelle "
+        Controls::instruction(u"Immettere nei campi prescelti una o più parole consecutive presenti nelle "
                     u"schede da trovare e premere il pulsante Cerca."_s,
                     panAvvio));
-    criteriaLayout->addWidget(instruction(u"Lasciare in bianco tutti gli altri campi."_s, panAvvio));
-    criteriaLayout->addWidget(instruction(
+    criteriaLayout->addWidget(Controls::instruction(u"Lasciare in bianco tutti gli altri campi."_s, panAvvio));
+    criteriaLayout->addWidget(Controls::instruction(
         u"Per ogni ricerca è possibile utilizzare uno o più campi contemporaneamente."_s, panAvvio));
     auto* grid = new QGridLayout;
     grid->setObjectName(u"criteriaGrid"_s);
@@ -75,8 +64,8 @@ ListScreen::ListScreen(const QString& caption, const QString& printTitle, QWidge
     auto* criteriaButtons = new QHBoxLayout;
     criteriaButtons->addWidget(lblAttendere);
     criteriaButtons->addStretch();
-    btnAnnulla = button(u"Chiudi"_s, "btnAnnulla", panAvvio);
-    btnCerca = button(u"Cerca"_s, "btnCerca", panAvvio);
+    btnAnnulla = Controls::button(u"Chiudi"_s, u"btnAnnulla"_s, panAvvio, kButton);
+    btnCerca = Controls::button(u"Cerca"_s, u"btnCerca"_s, panAvvio, kButton);
     criteriaButtons->addWidget(btnAnnulla);
     criteriaButtons->addWidget(btnCerca);
     criteriaLayout->addLayout(criteriaButtons);
@@ -87,17 +76,17 @@ ListScreen::ListScreen(const QString& caption, const QString& printTitle, QWidge
     panContainer->setObjectName(u"panContainer"_s);
     auto* results = new QVBoxLayout(panContainer);
     results->addWidget(
-        instruction(u"Immettere una o più parole consecutive presenti nella scheda in elenco da cercare e "
+        Controls::instruction(u"Immettere una o più parole consecutive presenti nella scheda in elenco da cercare e "
                     u"premere il pulsante Trova."_s,
                     panContainer));
     results->addWidget(
-        instruction(u"Per spostarsi sulla voce successiva contenente la stessa chiave di ricerca, fare di "
+        Controls::instruction(u"Per spostarsi sulla voce successiva contenente la stessa chiave di ricerca, fare di "
                     u"nuovo clic su Trova."_s,
                     panContainer));
     auto* findRow = new QHBoxLayout;
     txtTrova = new QLineEdit(panContainer);
     txtTrova->setObjectName(u"txtTrova"_s);
-    btnTrova = button(u"Trova"_s, "btnTrova", panContainer);
+    btnTrova = Controls::button(u"Trova"_s, u"btnTrova"_s, panContainer, kButton);
     findRow->addWidget(txtTrova);
     findRow->addWidget(btnTrova);
     results->addLayout(findRow);
@@ -115,8 +104,8 @@ ListScreen::ListScreen(const QString& caption, const QString& printTitle, QWidge
     auto* resultButtons = new QHBoxLayout;
     lblTrovate = new QLabel(panContainer);
     lblTrovate->setObjectName(u"lblTrovate"_s);
-    btnChiudi = button(u"Chiudi"_s, "btnChiudi", panContainer);
-    btnStampa = button(u"Stampa"_s, "btnStampa", panContainer);
+    btnChiudi = Controls::button(u"Chiudi"_s, u"btnChiudi"_s, panContainer, kButton);
+    btnStampa = Controls::button(u"Stampa"_s, u"btnStampa"_s, panContainer, kButton);
     resultButtons->addWidget(lblTrovate);
     resultButtons->addStretch();
     resultButtons->addWidget(btnChiudi);

@@ -2,6 +2,7 @@
 
 #include "RicevuteScreens.h"
 #include "card/FieldBehaviour.h"
+#include "platform/Controls.h"
 #include "platform/Desktop.h"
 #include "platform/Formats.h"
 #include "platform/HelpTopics.h"
@@ -40,20 +41,8 @@ QString designType(Period period)
     return {};
 }
 
-QLabel* instruction(const QString& text, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setWordWrap(true);
-    return label;
-}
-
-QPushButton* button(const QString& text, const char* name, QWidget* parent)
-{
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setMinimumSize(150, 32);
-    return b;
-}
+// Every button of a summary at least this large.
+constexpr QSize kButton{150, 32};
 } // namespace
 
 RiepilogoScreen::RiepilogoScreen(Period period, const QString& caption, QWidget* owner)
@@ -93,7 +82,7 @@ QWidget* RiepilogoScreen::buildSelection()
     outer->addStretch();
     auto* column = new QVBoxLayout(box);
     column->setContentsMargins(20, 16, 20, 16);
-    column->addWidget(instruction(m_period == Period::Month
+    column->addWidget(Controls::instruction(m_period == Period::Month
                                       ? u"Selezionare un mese dell'anno e premere Visualizza."_s
                                       : u"Selezionare un trimestre dell'anno e premere Visualizza."_s,
                                   box));
@@ -110,7 +99,7 @@ QWidget* RiepilogoScreen::buildSelection()
     row->addWidget(lblAnno);
     row->addStretch();
     column->addLayout(row);
-    btnVisualizza = button(u"Visualizza"_s, "btnVisualizza", box);
+    btnVisualizza = Controls::button(u"Visualizza"_s, u"btnVisualizza"_s, box, kButton);
     column->addWidget(btnVisualizza, 0, Qt::AlignRight);
     column->addStretch();
     auto* bottom = new QHBoxLayout;
@@ -145,17 +134,17 @@ QWidget* RiepilogoScreen::buildResults()
     typeRow->addWidget(imgGuida);
     results->addLayout(typeRow);
     results->addWidget(
-        instruction(u"Immettere una o più parole consecutive presenti nella scheda in elenco da cercare e "
+        Controls::instruction(u"Immettere una o più parole consecutive presenti nella scheda in elenco da cercare e "
                     u"premere il pulsante Trova."_s,
                     panContainer));
     results->addWidget(
-        instruction(u"Per spostarsi sulla voce successiva contenente la stessa chiave di ricerca, fare di "
+        Controls::instruction(u"Per spostarsi sulla voce successiva contenente la stessa chiave di ricerca, fare di "
                     u"nuovo clic su Trova."_s,
                     panContainer));
     auto* findRow = new QHBoxLayout;
     txtTrova = new QLineEdit(panContainer);
     txtTrova->setObjectName(u"txtTrova"_s);
-    btnTrova = button(u"Trova"_s, "btnTrova", panContainer);
+    btnTrova = Controls::button(u"Trova"_s, u"btnTrova"_s, panContainer, kButton);
     findRow->addWidget(txtTrova);
     findRow->addWidget(btnTrova);
     results->addLayout(findRow);
@@ -186,8 +175,8 @@ QWidget* RiepilogoScreen::buildResults()
     auto* buttons = new QHBoxLayout;
     panInfo = new QLabel(u"Il presente riepilogo contiene 0 ricevute."_s, panContainer);
     panInfo->setObjectName(u"panInfo"_s);
-    btnStampa = button(u"Stampa riepilogo"_s, "btnStampa", panContainer);
-    btnEsci = button(u"Esci"_s, "btnEsci", panContainer);
+    btnStampa = Controls::button(u"Stampa riepilogo"_s, u"btnStampa"_s, panContainer, kButton);
+    btnEsci = Controls::button(u"Esci"_s, u"btnEsci"_s, panContainer, kButton);
     buttons->addWidget(panInfo, 1);
     buttons->addWidget(btnStampa);
     buttons->addWidget(btnEsci);

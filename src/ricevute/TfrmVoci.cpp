@@ -2,6 +2,7 @@
 
 #include "ReceiptSettings.h"
 #include "card/FieldBehaviour.h"
+#include "platform/Controls.h"
 #include "platform/Desktop.h"
 #include "platform/ExeFolder.h"
 #include "platform/Failure.h"
@@ -27,21 +28,15 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// The instructions of this dialog are set in its own small blue type.
 QLabel* instruction(const QString& text, QWidget* parent)
 {
-    auto* label = new QLabel(text, parent);
-    label->setWordWrap(true);
+    QLabel* label = Controls::instruction(text, parent);
     label->setStyleSheet(u"font: 9pt 'Verdana'; color: #1F3A68;"_s);
     return label;
 }
 
-QPushButton* button(const QString& name, const QString& caption, QWidget* parent)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setMinimumHeight(32);
-    return b;
-}
+constexpr QSize kButton{0, 32};
 
 } // namespace
 
@@ -83,7 +78,7 @@ TfrmVoci::TfrmVoci(QWidget* owner) : DialogScreen(u" Causali di pagamento"_s, ow
     txtTrova->setObjectName(u"txtTrova"_s);
     txtTrova->setFont(QFont(u"Verdana"_s, 12, QFont::Bold));
     txtTrova->setMinimumHeight(32);
-    btnTrova = button(u"btnTrova"_s, u"Aggiungi all'elenco"_s, this);
+    btnTrova = Controls::button(u"Aggiungi all'elenco"_s, u"btnTrova"_s, this, kButton);
     btnTrova->setMinimumWidth(180);
     addRow->addWidget(txtTrova, 1);
     addRow->addWidget(btnTrova);
@@ -109,10 +104,10 @@ TfrmVoci::TfrmVoci(QWidget* owner) : DialogScreen(u" Causali di pagamento"_s, ow
                     u"pulsante Elimina voce selezionata."_s,
                     this));
     auto* buttons = new QHBoxLayout;
-    btnImporta = button(u"btnImporta"_s, u"Importa voce selezionata"_s, this);
-    btnElimina = button(u"btnElimina"_s, u"Elimina voce selezionata"_s, this);
-    btnStampa = button(u"btnStampa"_s, u"Stampa elenco"_s, this);
-    btnChiudi = button(u"btnChiudi"_s, u"Chiudi"_s, this);
+    btnImporta = Controls::button(u"Importa voce selezionata"_s, u"btnImporta"_s, this, kButton);
+    btnElimina = Controls::button(u"Elimina voce selezionata"_s, u"btnElimina"_s, this, kButton);
+    btnStampa = Controls::button(u"Stampa elenco"_s, u"btnStampa"_s, this, kButton);
+    btnChiudi = Controls::button(u"Chiudi"_s, u"btnChiudi"_s, this, kButton);
     btnImporta->setIcon(Pictures::icon(u"new"_s));
     btnElimina->setIcon(Pictures::icon(u"remove"_s));
     btnStampa->setIcon(Pictures::icon(u"print"_s));

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+
+class QLabel;
+class QPushButton;
+class QWidget;
+
+// The plain controls the dialog screens build by hand, made one way everywhere.
+namespace Controls {
+
+// A push button with its objectName (the handle tests and handlers use) and a least size.
+QPushButton* button(const QString& text, const QString& objectName, QWidget* parent, QSize minimum);
+
+// A line of instructions that wraps to the width it is given.
+QLabel* instruction(const QString& text, QWidget* parent);
+
+} // namespace Controls
