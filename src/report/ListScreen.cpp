@@ -1,6 +1,7 @@
 #include "ListScreen.h"
 
 #include "ListReport.h"
+#include "ListResults.h"
 #include "ReportOutput.h"
 #include "card/CardProtocol.h"
 #include "card/FieldBehaviour.h"
@@ -75,28 +76,11 @@ ListScreen::ListScreen(const QString& caption, const QString& printTitle, QWidge
     panContainer = new QWidget(this);
     panContainer->setObjectName(u"panContainer"_s);
     auto* results = new QVBoxLayout(panContainer);
-    results->addWidget(
-        Controls::instruction(u"Immettere una o più parole consecutive presenti nella scheda in elenco da cercare e "
-                    u"premere il pulsante Trova."_s,
-                    panContainer));
-    results->addWidget(
-        Controls::instruction(u"Per spostarsi sulla voce successiva contenente la stessa chiave di ricerca, fare di "
-                    u"nuovo clic su Trova."_s,
-                    panContainer));
-    auto* findRow = new QHBoxLayout;
-    txtTrova = new QLineEdit(panContainer);
-    txtTrova->setObjectName(u"txtTrova"_s);
-    btnTrova = Controls::button(u"Trova"_s, u"btnTrova"_s, panContainer, kButton);
-    findRow->addWidget(txtTrova);
-    findRow->addWidget(btnTrova);
-    results->addLayout(findRow);
-    lstRecords = new QListWidget(panContainer);
-    lstRecords->setObjectName(u"lstRecords"_s);
-    lstRecords->setFont(QFont(u"Courier New"_s, 12));
-    lstRecords->setUniformItemSizes(true);
-    lstRecords->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    lstRecords->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    results->addWidget(lstRecords, 1);
+    m_results = new ListResults(panContainer, {Desktop::Kind::Plain, true});
+    txtTrova = m_results->txtTrova;
+    btnTrova = m_results->btnTrova;
+    lstRecords = m_results->lstRecords;
+    results->addWidget(m_results, 1);
     auto* hint =
         new QLabel(u"Per richiamare i dati di una scheda, selezionarla con un doppio clic."_s, panContainer);
     hint->setStyleSheet(u"color: #DC143C;"_s);
@@ -121,13 +105,11 @@ ListScreen::ListScreen(const QString& caption, const QString& printTitle, QWidge
     lblMemory->setObjectName(u"lblMemory"_s);
     lblMemory->hide();
 
-    FieldBehaviour::enterMovesTo(txtTrova, btnTrova);
     connect(btnCerca, &QPushButton::pressed, this, [this] {
         lblAttendere->show();
         lblAttendere->repaint(); // visible while the search runs
     });
     connect(btnCerca, &QPushButton::clicked, this, &ListScreen::btnCercaClick);
-    connect(btnTrova, &QPushButton::clicked, this, &ListScreen::btnTrovaClick);
     connect(btnStampa, &QPushButton::clicked, this, &ListScreen::btnStampaClick);
     connect(lstRecords, &QListWidget::itemDoubleClicked, this, &ListScreen::lstRecordsDblClick);
     connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::close);
@@ -160,16 +142,13 @@ QStringList ListScreen::criteriaTexts() const
 
 QStringList ListScreen::lines() const
 {
-    QStringList all;
-    for (int i = 0; i < lstRecords->count(); ++i)
-        all.append(lstRecords->item(i)->text());
-    return all;
+    return m_results->lines();
 }
 
 void ListScreen::showEvent(QShowEvent* event)
 {
     DialogScreen::showEvent(event);
-    m_lastFind.clear();
+    m_results->resetFind();
     lstRecords->setCurrentRow(0);
     txtTrova->clear();
     if (!m_criteria.isEmpty())
@@ -211,12 +190,7 @@ void ListScreen::btnCercaClick()
 
 void ListScreen::btnTrovaClick()
 {
-    if (lstRecords->count() == 0) {
-        Desktop::plain(u"Ricerca non applicabile: la lista non contiene nessuna voce."_s);
-        return;
-    }
-    const int row = ListSearch::findNext(lines(), lstRecords->currentRow(), txtTrova->text(), m_lastFind);
-    lstRecords->setCurrentRow(row);
+    m_results->btnTrovaClick();
 }
 
 void ListScreen::btnStampaClick()

@@ -5,6 +5,7 @@
 
 #include <QStringList>
 
+class ListResults;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -61,7 +62,7 @@ protected:
 
 private:
     QString m_printTitle;
-    QString m_lastFind;
+    ListResults* m_results;
     QList<QLineEdit*> m_criteria;
     QList<qint64> m_positions; // the record position of each line of lstRecords
 };

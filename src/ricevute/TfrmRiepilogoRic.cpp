@@ -11,6 +11,7 @@
 #include "platform/Text.h"
 #include "platform/TfrmGuida.h"
 #include "report/ListReport.h"
+#include "report/ListResults.h"
 #include "report/ReportOutput.h"
 #include "storage/ListSearch.h"
 
@@ -60,7 +61,6 @@ RiepilogoScreen::RiepilogoScreen(Period period, const QString& caption, QWidget*
         panContainer->hide();
 
     connect(btnVisualizza, &QPushButton::clicked, this, &RiepilogoScreen::btnVisualizzaClick);
-    connect(btnTrova, &QPushButton::clicked, this, &RiepilogoScreen::btnTrovaClick);
     connect(btnStampa, &QPushButton::clicked, this, &RiepilogoScreen::btnStampaClick);
     connect(btnEsci, &QPushButton::clicked, this, &QDialog::close);
     connect(icoEsci, &Picture::clicked, this, &QDialog::close);
@@ -133,29 +133,13 @@ QWidget* RiepilogoScreen::buildResults()
     typeRow->addStretch();
     typeRow->addWidget(imgGuida);
     results->addLayout(typeRow);
-    results->addWidget(
-        Controls::instruction(u"Immettere una o più parole consecutive presenti nella scheda in elenco da cercare e "
-                    u"premere il pulsante Trova."_s,
-                    panContainer));
-    results->addWidget(
-        Controls::instruction(u"Per spostarsi sulla voce successiva contenente la stessa chiave di ricerca, fare di "
-                    u"nuovo clic su Trova."_s,
-                    panContainer));
-    auto* findRow = new QHBoxLayout;
-    txtTrova = new QLineEdit(panContainer);
-    txtTrova->setObjectName(u"txtTrova"_s);
-    btnTrova = Controls::button(u"Trova"_s, u"btnTrova"_s, panContainer, kButton);
-    findRow->addWidget(txtTrova);
-    findRow->addWidget(btnTrova);
-    results->addLayout(findRow);
-
-    lstRecords = new QListWidget(panContainer);
-    lstRecords->setObjectName(u"lstRecords"_s);
-    lstRecords->setFont(QFont(u"Courier New"_s, 12));
-    lstRecords->setUniformItemSizes(true);
-    lstRecords->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    lstRecords->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    results->addWidget(lstRecords, 1);
+    // Enter in the find box does nothing special here, and an empty list is told in an
+    // information box.
+    m_results = new ListResults(panContainer, {Desktop::Kind::Information, false});
+    txtTrova = m_results->txtTrova;
+    btnTrova = m_results->btnTrova;
+    lstRecords = m_results->lstRecords;
+    results->addWidget(m_results, 1);
 
     auto* totalBar = new QWidget(panContainer);
     totalBar->setObjectName(u"panTotale"_s);
@@ -229,10 +213,7 @@ void RiepilogoScreen::closeEvent(QCloseEvent* event)
 
 QStringList RiepilogoScreen::lines() const
 {
-    QStringList out;
-    for (int i = 0; i < lstRecords->count(); ++i)
-        out.append(lstRecords->item(i)->text());
-    return out;
+    return m_results->lines();
 }
 
 void RiepilogoScreen::btnVisualizzaClick()
@@ -242,10 +223,8 @@ void RiepilogoScreen::btnVisualizzaClick()
 
 void RiepilogoScreen::buildList()
 {
-    m_lastFind.clear();
-    txtTrova->clear();
+    m_results->setLines({});
     lblTotale->setText(u"0,00"_s);
-    lstRecords->clear();
 
     const QString year = archiveYear();
     const QString chosen = Text::trimmed(cboSelezione->currentText());
@@ -259,8 +238,7 @@ void RiepilogoScreen::buildList()
             type = u"Ricevute emesse nel mese di "_s + lower + u" "_s + year;
         titTipologia->setText(type);
     }
-    lstRecords->addItems(m_summary.lines);
-    lstRecords->setCurrentRow(0);
+    m_results->setLines(m_summary.lines);
     lblTotale->setText(RiepilogoRic::totalText(m_summary.total));
     const QString count = QString::number(m_summary.lines.size());
     if (m_summary.complete) {
@@ -280,12 +258,7 @@ void RiepilogoScreen::buildList()
 
 void RiepilogoScreen::btnTrovaClick()
 {
-    if (lstRecords->count() == 0) {
-        Desktop::information(u"Ricerca non applicabile: la lista non contiene nessuna voce."_s);
-        return;
-    }
-    lstRecords->setCurrentRow(
-        ListSearch::findNext(lines(), lstRecords->currentRow(), txtTrova->text(), m_lastFind));
+    m_results->btnTrovaClick();
 }
 
 void RiepilogoScreen::btnStampaClick()

@@ -3,6 +3,7 @@
 #include "RiepilogoRic.h"
 #include "platform/Screen.h"
 
+class ListResults;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -70,7 +71,7 @@ private:
     RiepilogoRic::Summary m_summary;
     QString m_path, m_year;
     bool m_handedOver = false;
-    QString m_lastFind;
+    ListResults* m_results;
 };
 
 class TfrmRiepAnnualeRic : public RiepilogoScreen {

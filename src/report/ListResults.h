@@ -1,0 +1,46 @@
+#pragma once
+
+#include "platform/Desktop.h"
+
+#include <QStringList>
+#include <QWidget>
+
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QVBoxLayout;
+
+// The result panel every list shares: the two instruction lines, the find box with "Trova",
+// and the list of fixed-width lines in Courier New 12 that "Trova" walks from line to line.
+// Screens add their own rows (a total bar, buttons) to column().
+class ListResults : public QWidget {
+    Q_OBJECT
+public:
+    struct Options {
+        // How "Trova" on an empty list says that there is nothing to search.
+        Desktop::Kind emptyListKind = Desktop::Kind::Plain;
+        // Enter in the find box moves to "Trova" (the lists of records) or stays.
+        bool enterMovesToTrova = true;
+    };
+
+    ListResults(QWidget* parent, const Options& options);
+
+    QLineEdit* txtTrova;
+    QPushButton* btnTrova;
+    QListWidget* lstRecords;
+
+    QVBoxLayout* column() const { return m_column; }
+
+    QStringList lines() const;
+    // A new list: the lines, the first selected, the find box and the last find text empty.
+    void setLines(const QStringList& lines);
+    void clear();
+    // Forgets the last find text, so the next "Trova" starts from the top.
+    void resetFind();
+    void btnTrovaClick();
+
+private:
+    Options m_options;
+    QVBoxLayout* m_column;
+    QString m_lastFind;
+};
