@@ -13,21 +13,6 @@ TfrmModello_F24_Elide::TfrmModello_F24_Elide(QWidget* parent)
     layout()->addItem(new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Expanding));
 }
 
-TfrmStampaElide::TfrmStampaElide(QWidget* owner) : DialogScreen(u" Stampa Modello F24 ELIDE"_s, owner)
-{
-    setObjectName(u"frmStampaElide"_s);
-}
-
-TfrmAnteprimaF24::TfrmAnteprimaF24(QWidget* owner) : DialogScreen(u" Anteprima di stampa"_s, owner)
-{
-    setObjectName(u"frmAnteprimaF24"_s);
-}
-
-TfrmCrea_PDF_F24::TfrmCrea_PDF_F24(QWidget* owner) : DialogScreen(u" Esporta in PDF"_s, owner)
-{
-    setObjectName(u"frmCrea_PDF_F24"_s);
-}
-
 TfrmTrovaF24::TfrmTrovaF24(QWidget* owner) : DialogScreen(u" Trova Modelli F24 ELIDE in archivio"_s, owner)
 {
     setObjectName(u"frmTrovaF24"_s);

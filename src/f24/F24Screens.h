@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TfrmStampaElide.h"
 #include "platform/Screen.h"
 
 // The F24 ELIDE form screen.
@@ -9,25 +10,7 @@ public:
     explicit TfrmModello_F24_Elide(QWidget* parent = nullptr);
 };
 
-// The F24 screen's dialog screens.
-class TfrmStampaElide : public DialogScreen {
-    Q_OBJECT
-public:
-    explicit TfrmStampaElide(QWidget* owner = nullptr);
-};
-
-class TfrmAnteprimaF24 : public DialogScreen {
-    Q_OBJECT
-public:
-    explicit TfrmAnteprimaF24(QWidget* owner = nullptr);
-};
-
-class TfrmCrea_PDF_F24 : public DialogScreen {
-    Q_OBJECT
-public:
-    explicit TfrmCrea_PDF_F24(QWidget* owner = nullptr);
-};
-
+// The F24 screen's other dialog screens.
 class TfrmTrovaF24 : public DialogScreen {
     Q_OBJECT
 public:

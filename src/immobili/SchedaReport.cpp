@@ -2,6 +2,7 @@
 
 #include "platform/ExeFolder.h"
 #include "platform/Formats.h"
+#include "report/ReportPdf.h"
 #include "report/ReportTemplate.h"
 
 using namespace Qt::StringLiterals;
@@ -65,7 +66,7 @@ QString pdfPath()
 
 QString pdfDoneQuestion()
 {
-    return u"L'esportazione della scheda in PDF è terminata con successo.\r\n\r\nSi vuole aprire il file?"_s;
+    return ReportPdf::doneQuestion();
 }
 
 } // namespace SchedaReport

@@ -2,6 +2,9 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
 
 namespace Controls {
 
@@ -18,6 +21,24 @@ QLabel* instruction(const QString& text, QWidget* parent)
     auto* label = new QLabel(text, parent);
     label->setWordWrap(true);
     return label;
+}
+
+QWidget* titlePicture(const QString& title, const QString& instructions, QWidget* parent)
+{
+    auto* band = new QWidget(parent);
+    band->setObjectName(u"imgTitolo"_s);
+    band->setAutoFillBackground(true);
+    band->setPalette(QPalette(QColor(0x1F, 0x3A, 0x68)));
+    auto* column = new QVBoxLayout(band);
+    column->setContentsMargins(16, 10, 16, 10);
+    auto* caption = new QLabel(title, band);
+    caption->setStyleSheet(u"color: white; font: bold 13pt 'Verdana';"_s);
+    auto* text = new QLabel(instructions, band);
+    text->setWordWrap(true);
+    text->setStyleSheet(u"color: white; font: 8pt 'Verdana';"_s);
+    column->addWidget(caption);
+    column->addWidget(text);
+    return band;
 }
 
 } // namespace Controls

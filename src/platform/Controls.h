@@ -16,4 +16,7 @@ QPushButton* button(const QString& text, const QString& objectName, QWidget* par
 // A line of instructions that wraps to the width it is given.
 QLabel* instruction(const QString& text, QWidget* parent);
 
+// The heading picture of the print, preview and PDF dialogs: a title and what the button does.
+QWidget* titlePicture(const QString& title, const QString& instructions, QWidget* parent);
+
 } // namespace Controls

@@ -51,6 +51,7 @@ struct PictureBox final : ReportObject {
     Kind kind() const override { return Kind::Picture; }
     std::unique_ptr<ReportObject> clone() const override { return std::make_unique<PictureBox>(*this); }
     QImage picture;
+    QByteArray vector; // an SVG drawing, drawn as vectors (wins over picture when set)
     bool centred = false;
 };
 

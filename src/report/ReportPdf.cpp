@@ -60,4 +60,9 @@ void Export(const ReportDocument& document, const QString& path)
     SafeWrite::replaceFile(path, render(document));
 }
 
+QString doneQuestion()
+{
+    return u"L'esportazione della scheda in PDF è terminata con successo.\r\n\r\nSi vuole aprire il file?"_s;
+}
+
 } // namespace ReportPdf

@@ -8,4 +8,6 @@
 namespace ReportPdf {
 QByteArray render(const ReportDocument& document);
 void Export(const ReportDocument& document, const QString& path); // throws Failure when it cannot write
+// The question asked after an export: Yes opens the file.
+QString doneQuestion();
 } // namespace ReportPdf

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QSvgRenderer>
 
 namespace {
 
@@ -59,6 +60,17 @@ void paintText(QPainter& painter, const TextBox& box, const PreparedItem& item, 
 
 void paintPicture(QPainter& painter, const PictureBox& box)
 {
+    if (!box.vector.isEmpty()) {
+        // Lines and text stay vectors on the printer and in the PDF, sharp at any zoom.
+        QSvgRenderer drawing(box.vector);
+        QSizeF size = drawing.viewBoxF().size();
+        size.scale(box.rect.size(), Qt::KeepAspectRatio);
+        QPointF at = box.rect.topLeft();
+        if (box.centred)
+            at += QPointF((box.rect.width() - size.width()) / 2, (box.rect.height() - size.height()) / 2);
+        drawing.render(&painter, QRectF(at, size));
+        return;
+    }
     if (box.picture.isNull())
         return;
     QSizeF size = box.picture.size();

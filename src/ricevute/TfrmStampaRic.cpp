@@ -4,6 +4,7 @@
 #include "RicevuteScreens.h"
 #include "SchedaRicevuta.h"
 #include "card/FieldBehaviour.h"
+#include "platform/Controls.h"
 #include "platform/Formats.h"
 #include "platform/Text.h"
 #include "report/ReportOutput.h"
@@ -35,20 +36,7 @@ ReceiptOutputScreen::ReceiptOutputScreen(const QString& caption, QWidget* owner)
 
 QWidget* ReceiptOutputScreen::titlePicture(const QString& title, const QString& instructions)
 {
-    auto* band = new QWidget(this);
-    band->setObjectName(u"imgTitolo"_s);
-    band->setAutoFillBackground(true);
-    band->setPalette(QPalette(QColor(0x1F, 0x3A, 0x68)));
-    auto* column = new QVBoxLayout(band);
-    column->setContentsMargins(16, 10, 16, 10);
-    auto* caption = new QLabel(title, band);
-    caption->setStyleSheet(u"color: white; font: bold 13pt 'Verdana';"_s);
-    auto* text = new QLabel(instructions, band);
-    text->setWordWrap(true);
-    text->setStyleSheet(u"color: white; font: 8pt 'Verdana';"_s);
-    column->addWidget(caption);
-    column->addWidget(text);
-    return band;
+    return Controls::titlePicture(title, instructions, this);
 }
 
 RicevutaReport::ValueOf ReceiptOutputScreen::controlsOf(const QWidget* screen)
