@@ -53,6 +53,7 @@ private Q_SLOTS:
     void spreadsheetCellsInCalc();
     void previewFitsTheScreen();
     void printedSizesAreExact();
+    void vectorPicturesStayVectors();
 };
 
 namespace {
@@ -269,12 +270,13 @@ void TestReport::spreadsheetCellsInCalc()
                                u"@nota"_s,
                                u"Villa <Rosa> & \"figli\""_s,
                                u"Città"_s};
-    const QStringList amounts = {u"650,00"_s, u"1250,5"_s, u"0,99"_s, u"12"_s, u"7,10"_s, u"100"_s, u"2,00"_s,
-                                 u"3"_s,      u"4,25"_s,   u"5"_s,    u"6"_s,  u"8"_s,    u"9"_s,   u"10"_s,
-                                 u"11"_s};
+    const QStringList amounts = {u"650,00"_s, u"1250,5"_s, u"0,99"_s, u"12"_s,   u"7,10"_s,
+                                 u"100"_s,    u"2,00"_s,   u"3"_s,    u"4,25"_s, u"5"_s,
+                                 u"6"_s,      u"8"_s,      u"9"_s,    u"10"_s,   u"11"_s};
     // A number is written as its value, with a point: a text would keep its comma and zeros.
-    const QStringList numbers = {u"650"_s, u"1250.5"_s, u"0.99"_s, u"12"_s, u"7.1"_s, u"100"_s, u"2"_s, u"3"_s,
-                                 u"4.25"_s, u"5"_s, u"6"_s, u"8"_s, u"9"_s, u"10"_s, u"11"_s};
+    const QStringList numbers = {u"650"_s, u"1250.5"_s, u"0.99"_s, u"12"_s,   u"7.1"_s,
+                                 u"100"_s, u"2"_s,      u"3"_s,    u"4.25"_s, u"5"_s,
+                                 u"6"_s,   u"8"_s,      u"9"_s,    u"10"_s,   u"11"_s};
     QList<QStringList> rows;
     for (qsizetype i = 0; i < texts.size(); ++i)
         rows.append({texts[i], amounts[i]});
@@ -288,8 +290,8 @@ void TestReport::spreadsheetCellsInCalc()
     QProcess calc;
     calc.setProcessChannelMode(QProcess::MergedChannels);
     calc.start(soffice, {u"-env:UserInstallation=file://"_s + dir.filePath(u"profilo"_s), u"--headless"_s,
-                         u"--infilter=calc_HTML_WebQuery:1040 0"_s,
-                         u"--convert-to"_s, u"csv:Text - txt - csv (StarCalc):59,34,76,1,,1040,false,true,false,false"_s,
+                         u"--infilter=calc_HTML_WebQuery:1040 0"_s, u"--convert-to"_s,
+                         u"csv:Text - txt - csv (StarCalc):59,34,76,1,,1040,false,true,false,false"_s,
                          u"--outdir"_s, dir.path(), path});
     QVERIFY(calc.waitForFinished(180000));
     QFile csv(dir.filePath(u"Prova.csv"_s));
@@ -336,14 +338,45 @@ void TestReport::printedSizesAreExact()
     ReportPdf::Export(report, path);
     const QString html = PdfTools::run(u"pdftotext"_s, {u"-bbox"_s, path, u"-"_s});
     QList<double> heights;
-    static const QRegularExpression word(uR"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">Misura</word>)re"_s);
+    static const QRegularExpression word(
+        uR"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">Misura</word>)re"_s);
     for (auto it = word.globalMatch(html); it.hasNext();) {
         const auto m = it.next();
         heights.append(m.captured(4).toDouble() - m.captured(2).toDouble());
     }
     QCOMPARE(heights.size(), 3);
-    QVERIFY2(qAbs(heights[0] / heights[2] - 2.0) < 0.002, qPrintable(QString::number(heights[0] / heights[2])));
-    QVERIFY2(qAbs(heights[1] / heights[2] - 1.25) < 0.002, qPrintable(QString::number(heights[1] / heights[2])));
+    QVERIFY2(qAbs(heights[0] / heights[2] - 2.0) < 0.002,
+             qPrintable(QString::number(heights[0] / heights[2])));
+    QVERIFY2(qAbs(heights[1] / heights[2] - 1.25) < 0.002,
+             qPrintable(QString::number(heights[1] / heights[2])));
+}
+
+// A drawing set as SVG reaches the PDF as lines and fills, in its own proportions, not as a
+// picture of dots.
+void TestReport::vectorPicturesStayVectors()
+{
+    ReportDocument report;
+    report.name = u"Disegno"_s;
+    ReportPage page;
+    auto drawing = std::make_unique<PictureBox>();
+    drawing->name = u"picDisegno"_s;
+    drawing->rect = QRectF(0, 0, 200, 200);
+    drawing->vector =
+        R"(<svg xmlns="http://www.w3.org/2000/svg" version="1.2" baseProfile="tiny" width="10" )"
+        R"(height="20" viewBox="0 0 10 20"><rect x="0" y="0" width="10" height="20" fill="#000"/></svg>)";
+    page.objects.push_back(std::move(drawing));
+    report.pages.push_back(std::move(page));
+    report.PrepareReport();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"Disegno.pdf"_s);
+    ReportPdf::Export(report, path);
+    const QStringList images =
+        PdfTools::run(u"pdfimages"_s, {u"-list"_s, path}).split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(images.size(), 2);                               // the heading lines only
+    const QImage sheet = PdfTools::firstPage(path, 96);       // one dot per report unit
+    QCOMPARE(sheet.pixelColor(50, 100).value() < 64, true);   // inside: 100 wide, 200 high
+    QCOMPARE(sheet.pixelColor(150, 100).value() > 192, true); // beside it, white
+    QCOMPARE(sheet.pixelColor(50, 210).value() > 192, true);
 }
 
 TARVENTO_GUI_TEST_MAIN(TestReport)
