@@ -211,6 +211,15 @@ int main(int argc, char** argv)
     const Pair months = measure({receipts, "months", s(year), "2024"}, grep(year), cLocale, runs);
     row("receipts: the chart's month totals", months.ours, months.reference, months.ours / months.reference,
         1.0, "ms", months.oursMib);
+    // The F24 forms: 20 000 forms (535 bytes each), the same word.
+    const QString f24Dir = dir.filePath(u"f24"_s);
+    QDir().mkpath(f24Dir);
+    const QString forms = f24Dir + u"/F24_ELIDE.pro"_s;
+    const std::string f24 = BENCH_F24;
+    spawn({f24, "make", s(forms), std::to_string(cards)});
+    const Pair f24Found = measure({f24, "search", s(forms), word}, grep(forms), cLocale, runs);
+    row("F24 forms: search by payer, one word", f24Found.ours, f24Found.reference,
+        f24Found.ours / f24Found.reference, 1.0, "ms", f24Found.oursMib);
 
     const Pair password = measure({start, s(homeDir)}, {bare}, {}, runs);
     row("start to password window", password.ours, password.reference, password.ours / password.reference,

@@ -13,17 +13,6 @@ TfrmModello_F24_Elide::TfrmModello_F24_Elide(QWidget* parent)
     layout()->addItem(new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Expanding));
 }
 
-TfrmTrovaF24::TfrmTrovaF24(QWidget* owner) : DialogScreen(u" Trova Modelli F24 ELIDE in archivio"_s, owner)
-{
-    setObjectName(u"frmTrovaF24"_s);
-}
-
-TfrmExpF24::TfrmExpF24(QWidget* owner)
-    : DialogScreen(u" Esporta archivio versamenti in Microsoft Excel"_s, owner)
-{
-    setObjectName(u"frmExpF24"_s);
-}
-
 TfrmCodici_Tributo::TfrmCodici_Tributo(QWidget* owner)
     : DialogScreen(u" Tabella Codici Tributo per versamenti con Modello F24 ELIDE"_s, owner)
 {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "TfrmExpF24.h"
 #include "TfrmStampaElide.h"
+#include "TfrmTrovaF24.h"
 #include "platform/Screen.h"
 
 // The F24 ELIDE form screen.
@@ -11,18 +13,6 @@ public:
 };
 
 // The F24 screen's other dialog screens.
-class TfrmTrovaF24 : public DialogScreen {
-    Q_OBJECT
-public:
-    explicit TfrmTrovaF24(QWidget* owner = nullptr);
-};
-
-class TfrmExpF24 : public DialogScreen {
-    Q_OBJECT
-public:
-    explicit TfrmExpF24(QWidget* owner = nullptr);
-};
-
 class TfrmCodici_Tributo : public DialogScreen {
     Q_OBJECT
 public:

@@ -1,0 +1,74 @@
+#include "F24Export.h"
+
+#include "platform/Text.h"
+
+using namespace Qt::StringLiterals;
+
+namespace F24Export {
+
+const QList<Spreadsheet::GridColumn>& columns()
+{
+    static const QList<Spreadsheet::GridColumn> list = [] {
+        const struct {
+            const char16_t* header;
+            int width;
+            bool editable;
+            bool number;
+        } table[] = {{u"Data versamento", 200, false, false},
+                     {u"Delega irrevocabile a", 250, false, false},
+                     {u"Agenzia", 250, false, false},
+                     {u"Codice Fiscale Contribuente", 280, false, false},
+                     {u"Cognome o Ragione Sociale Contribuente", 300, false, false},
+                     {u"Nome Contribuente", 250, true, false},
+                     {u"Data di nascita", 200, false, false},
+                     {u"Sesso", 100, false, false},
+                     {u"Comune (o Stato estero) di nascita", 250, false, false},
+                     {u"Comune di domicilio", 250, false, false},
+                     {u"Via e numero civico", 250, false, false},
+                     {u"Codice Fiscale del Coobbligato", 280, false, false},
+                     {u"Codice identificativo", 150, false, false},
+                     {u"Elementi identificativi (1^ voce)", 250, true, false},
+                     {u"Anno rif. (1^ voce)", 150, false, false},
+                     {u"Importo versato (1^ voce)", 200, true, true},
+                     {u"Elementi identificativi (2^ voce)", 250, true, false},
+                     {u"Anno rif. (2^ voce)", 150, true, false},
+                     {u"Importo versato (2^ voce)", 200, true, true},
+                     {u"Saldo finale", 200, false, true}};
+        QList<Spreadsheet::GridColumn> columns;
+        for (const auto& c : table) {
+            const QString header = QString::fromUtf16(c.header);
+            columns.append({header, {header, c.width, false, c.number}, c.editable});
+        }
+        return columns;
+    }();
+    return list;
+}
+
+QStringList values(const Record& f)
+{
+    const auto v = [&f](const char* field) { return Text::trimmed(f.text(QString::fromLatin1(field))); };
+    // Joined parts with one blank, trimmed, so a missing part leaves no stray blank.
+    const auto join = [&v](const char* a, const char* b) { return Text::trimmed(v(a) + u' ' + v(b)); };
+    return {v("Data"),
+            v("Delegato"),
+            join("Agenzia", "ProvAg"),
+            v("CodFiscCont"),
+            v("CognomeCont"),
+            v("NomeCont"),
+            v("DataNasc"),
+            v("Sesso"),
+            join("ComuneNasc", "ProvNasc"),
+            join("ComuneDom", "ProvDom"),
+            v("ViaDom"),
+            v("CodFiscCoob"),
+            v("Identificativo"),
+            v("Elementi01"),
+            v("AnnoRif01"),
+            v("Importo01"),
+            v("Elementi02"),
+            v("AnnoRif02"),
+            v("Importo02"),
+            v("Totale")};
+}
+
+} // namespace F24Export
