@@ -17,10 +17,11 @@ ListResults::ListResults(QWidget* parent, const Options& options) : QWidget(pare
 {
     m_column = new QVBoxLayout(this);
     m_column->setContentsMargins(0, 0, 0, 0);
-    m_column->addWidget(
+    m_instruction =
         Controls::instruction(u"Immettere una o più parole consecutive presenti nella scheda in elenco da cercare e "
                               u"premere il pulsante Trova."_s,
-                              this));
+                              this);
+    m_column->addWidget(m_instruction);
     m_column->addWidget(
         Controls::instruction(u"Per spostarsi sulla voce successiva contenente la stessa chiave di ricerca, fare di "
                               u"nuovo clic su Trova."_s,
@@ -60,7 +61,7 @@ void ListResults::setLines(const QStringList& lines)
     lstRecords->addItems(lines);
     lstRecords->setCurrentRow(0);
     txtTrova->clear();
-    m_lastFind.clear();
+    m_ownLastFind.clear();
 }
 
 void ListResults::clear()
@@ -70,7 +71,12 @@ void ListResults::clear()
 
 void ListResults::resetFind()
 {
-    m_lastFind.clear();
+    m_ownLastFind.clear();
+}
+
+void ListResults::setFindInstruction(const QString& text)
+{
+    m_instruction->setText(text);
 }
 
 void ListResults::btnTrovaClick()
@@ -79,5 +85,5 @@ void ListResults::btnTrovaClick()
         Desktop::show(m_options.emptyListKind, u"Ricerca non applicabile: la lista non contiene nessuna voce."_s);
         return;
     }
-    lstRecords->setCurrentRow(ListSearch::findNext(lines(), lstRecords->currentRow(), txtTrova->text(), m_lastFind));
+    lstRecords->setCurrentRow(ListSearch::findNext(lines(), lstRecords->currentRow(), txtTrova->text(), *m_lastFind));
 }

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QWidget>
 
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -35,12 +36,19 @@ public:
     // A new list: the lines, the first selected, the find box and the last find text empty.
     void setLines(const QStringList& lines);
     void clear();
-    // Forgets the last find text, so the next "Trova" starts from the top.
+    // Forgets the last find text, so the next "Trova" starts from the top (a shared one is kept).
     void resetFind();
+    // The last find text kept outside this panel, so it outlives the screen (a fixed table
+    // searched again and again during the run); setLines and resetFind leave it alone.
+    void shareLastFind(QString* lastFind) { m_lastFind = lastFind; }
+    // The first instruction line, for a list whose lines are not records.
+    void setFindInstruction(const QString& text);
     void btnTrovaClick();
 
 private:
     Options m_options;
     QVBoxLayout* m_column;
-    QString m_lastFind;
+    QLabel* m_instruction;
+    QString m_ownLastFind;
+    QString* m_lastFind = &m_ownLastFind;
 };

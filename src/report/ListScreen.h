@@ -59,6 +59,7 @@ protected:
 
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    ListResults* results() const { return m_results; }
 
 private:
     QString m_printTitle;
