@@ -29,9 +29,12 @@ const QStringList& TfrmCodici_Tributo::table()
             {"1506", u"Tributi speciali e compensi"_s},
             {"1507", u"Sanzioni da ravvedimento per tardiva prima registrazione"_s},
             {"1508", u"Interessi da ravvedimento per tardiva prima registrazione"_s},
-            {"1509", u"Sanzioni da ravvedimento per tardivo versamento di annualità e adempimenti successivi"_s},
-            {"1510", u"Interessi da ravvedimento per tardivo versamento di annualità e adempimenti successivi"_s},
-            {"A135", u"Imposta di Registro - Avviso di Liquidazione dell'Imposta-Irrogazione delle Sanzioni"_s},
+            {"1509",
+             u"Sanzioni da ravvedimento per tardivo versamento di annualità e adempimenti successivi"_s},
+            {"1510",
+             u"Interessi da ravvedimento per tardivo versamento di annualità e adempimenti successivi"_s},
+            {"A135",
+             u"Imposta di Registro - Avviso di Liquidazione dell'Imposta-Irrogazione delle Sanzioni"_s},
             {"A136", u"Imposta di Bollo - Avviso di Liquidazione dell'Imposta-Irrogazione delle Sanzioni"_s},
             {"A137", u"Sanzioni - Avviso di Liquidazione dell'Imposta-Irrogazione delle Sanzioni"_s},
             {"A138", u"Interessi - Avviso di Liquidazione dell'Imposta-Irrogazione delle Sanzioni"_s},
@@ -51,8 +54,9 @@ TfrmCodici_Tributo::TfrmCodici_Tributo(QWidget* owner)
     setObjectName(u"frmCodici_Tributo"_s);
     panAvvio->hide();
     lblTrovate->hide();
-    results()->setFindInstruction(u"Immettere una o più parole consecutive presenti nel codice tributo in elenco "
-                                  u"da cercare e premere il pulsante Trova."_s);
+    results()->setFindInstruction(
+        u"Immettere una o più parole consecutive presenti nel codice tributo in elenco "
+        u"da cercare e premere il pulsante Trova."_s);
     results()->shareLastFind(&lastFind);
     lstRecords->setAlternatingRowColors(true);
     lstRecords->setStyleSheet(u"QListWidget#lstRecords { color: black; }"_s);

@@ -43,7 +43,8 @@ QStringList enterRing()
     return ring;
 }
 
-const QString kValidDate = u"\n\r\n\rPer poter salvare la scheda è necessario indicare una data valida nel formato gg/mm/anno."_s;
+const QString kValidDate =
+    u"\n\r\n\rPer poter salvare la scheda è necessario indicare una data valida nel formato gg/mm/anno."_s;
 
 } // namespace
 
@@ -140,19 +141,22 @@ QWidget* TfrmModello_F24_Elide::buildToolBar()
     auto navigate = [this](Nav button) { return [this, button] { m_protocol->navigate(button); }; };
     auto* bar = new ToolBar(this, panInfo);
     bar->addGroup(QList<ToolBar::Button>{
-        {"cmdNuovo", u"new"_s, u"Nuovo"_s, u"Predispone la schermata per l'inserimento di una nuova scheda."_s,
-         [this] { cmdNuovoClick(); }},
-        {"cmdSalva", u"save"_s, u"Salva"_s, u"Salva o aggiorna la scheda corrente."_s, [this] { cmdSalvaClick(); }},
-        {"cmdTrova", u"find"_s, u"Trova"_s, u"Trova una scheda in archivio."_s, [this] { cmdTrovaClick(); }}});
+        {"cmdNuovo", u"new"_s, u"Nuovo"_s,
+         u"Predispone la schermata per l'inserimento di una nuova scheda."_s, [this] { cmdNuovoClick(); }},
+        {"cmdSalva", u"save"_s, u"Salva"_s, u"Salva o aggiorna la scheda corrente."_s,
+         [this] { cmdSalvaClick(); }},
+        {"cmdTrova", u"find"_s, u"Trova"_s, u"Trova una scheda in archivio."_s,
+         [this] { cmdTrovaClick(); }}});
     bar->addGroup(QList<ToolBar::Button>{{"cmdImporta", u"import"_s, u"Importa dati"_s,
                                           u"Importa i dati dall'archivio degli immobili."_s,
                                           [this] { cmdImportaClick(); }}});
     bar->addGroup(QList<ToolBar::Button>{
-        {"cmdAnteprima", u"preview"_s, u"Anteprima"_s, u"Visualizza l'anteprima di stampa del documento corrente."_s,
-         [this] { cmdAnteprimaClick(); }},
+        {"cmdAnteprima", u"preview"_s, u"Anteprima"_s,
+         u"Visualizza l'anteprima di stampa del documento corrente."_s, [this] { cmdAnteprimaClick(); }},
         {"cmdStampa", u"print"_s, u"Stampa"_s, u"Stampa su carta il documento corrente."_s,
          [this] { cmdStampaClick(); }},
-        {"cmdPDF", u"pdf"_s, u"PDF"_s, u"Esporta il documento corrente in un file PDF."_s, [this] { cmdPDFClick(); }}});
+        {"cmdPDF", u"pdf"_s, u"PDF"_s, u"Esporta il documento corrente in un file PDF."_s,
+         [this] { cmdPDFClick(); }}});
 
     lblPosizione = new QLabel(this);
     lblPosizione->setObjectName(u"lblPosizione"_s);
@@ -162,8 +166,8 @@ QWidget* TfrmModello_F24_Elide::buildToolBar()
     bar->addGroup(QList<QWidget*>{
         bar->add({"cmdPrimo", u"first"_s, u"Prima"_s, u"Visualizza la prima scheda in archivio."_s,
                   navigate(Nav::First)}),
-        bar->add({"cmdIndietro", u"previous"_s, u"Indietro"_s, u"Visualizza la scheda precedente in archivio."_s,
-                  navigate(Nav::Previous)}),
+        bar->add({"cmdIndietro", u"previous"_s, u"Indietro"_s,
+                  u"Visualizza la scheda precedente in archivio."_s, navigate(Nav::Previous)}),
         lblPosizione,
         bar->add({"cmdAvanti", u"next"_s, u"Avanti"_s, u"Visualizza la scheda successiva in archivio."_s,
                   navigate(Nav::Next)}),
@@ -174,9 +178,10 @@ QWidget* TfrmModello_F24_Elide::buildToolBar()
                                           [this] { cmdExcelClick(); }}});
     bar->addStretch();
     bar->addGroup(QList<ToolBar::Button>{
-        {"cmdGuida", u"help"_s, u"Guida"_s, u"Visualizza la pagina della guida in linea sensibile al contesto."_s,
-         [this] { cmdGuidaClick(); }},
-        {"cmdEsci", u"exit"_s, u"Esci"_s, u"Esci dalla schermata di lavoro corrente."_s, [this] { close(); }}});
+        {"cmdGuida", u"help"_s, u"Guida"_s,
+         u"Visualizza la pagina della guida in linea sensibile al contesto."_s, [this] { cmdGuidaClick(); }},
+        {"cmdEsci", u"exit"_s, u"Esci"_s, u"Esci dalla schermata di lavoro corrente."_s,
+         [this] { close(); }}});
     return bar;
 }
 
@@ -196,7 +201,8 @@ void TfrmModello_F24_Elide::addFieldHelpers()
                       [this, field] { IdentityChecks::checkCodiceFiscaleField(this, text(field)); });
     for (int line : {1, 2})
         pictureButton(u"impCodice0"_s + QString::number(line), "list",
-                      u"Importa i dati dalla Tabella dei Codici Tributo."_s, [this, line] { impCodiceClick(line); });
+                      u"Importa i dati dalla Tabella dei Codici Tributo."_s,
+                      [this, line] { impCodiceClick(line); });
     pictureButton(u"impData"_s, "today", u"Inserisci la data corrente."_s, [this] { impDataClick(); });
 
     auto* calcola = new QPushButton(u"Calcola"_s, this);
@@ -222,7 +228,8 @@ QWidget* TfrmModello_F24_Elide::section(const QString& objectName, const QString
     if (!banner.isEmpty()) {
         auto* title = new QLabel(banner, frame);
         title->setObjectName(objectName + u"Banner"_s);
-        title->setStyleSheet(u"background: #1F3A68; color: white; font: bold 10pt 'Verdana'; padding: 2px 8px;"_s);
+        title->setStyleSheet(
+            u"background: #1F3A68; color: white; font: bold 10pt 'Verdana'; padding: 2px 8px;"_s);
         layout->addWidget(title);
     }
     layout->addWidget(content);
@@ -255,11 +262,10 @@ QWidget* TfrmModello_F24_Elide::buildForm()
     titles->addStretch(1);
     titles->addWidget(model);
     headingColumn->addLayout(titles);
-    headingColumn->addWidget(rows("panIntestazione",
-                                  {{u"Delegato"_s},
-                                   {u"Agenzia"_s, u"ProvAg"_s},
-                                   {u"'PER L'ACCREDITO ALLA TESORERIA COMPETENTE"_s}},
-                                  S::Intestazione));
+    headingColumn->addWidget(rows(
+        "panIntestazione",
+        {{u"Delegato"_s}, {u"Agenzia"_s, u"ProvAg"_s}, {u"'PER L'ACCREDITO ALLA TESORERIA COMPETENTE"_s}},
+        S::Intestazione));
 
     QWidget* payer = rows("panContribuente",
                           {{u"CodFiscCont"_s, u"@btnCodFiscCont"_s, u"CognomeCont"_s},
@@ -272,8 +278,9 @@ QWidget* TfrmModello_F24_Elide::buildForm()
 
     // The two tax lines in columns under their captions.
     const QStringList lineFields = {u"Tipo"_s, u"Elementi"_s, u"Codice"_s, u"AnnoRif"_s, u"Importo"_s};
-    QList<QStringList> grid = {{u""_s, u"'Tipo:"_s, u""_s, u"'Elementi identificativi:"_s, u""_s, u"'Codice:"_s,
-                                u""_s, u""_s, u"'Anno riferimento:"_s, u""_s, u"'Importi a debito versati:"_s}};
+    QList<QStringList> grid = {{u""_s, u"'Tipo:"_s, u""_s, u"'Elementi identificativi:"_s, u""_s,
+                                u"'Codice:"_s, u""_s, u""_s, u"'Anno riferimento:"_s, u""_s,
+                                u"'Importi a debito versati:"_s}};
     for (const QString& n : {u"01"_s, u"02"_s})
         grid.append({u"Tipo"_s + n, u"Elementi"_s + n, u"Codice"_s + n, u"@impCodice"_s + n, u"AnnoRif"_s + n,
                      u"Importo"_s + n});
@@ -284,7 +291,8 @@ QWidget* TfrmModello_F24_Elide::buildForm()
     for (const QString& n : {u"01"_s, u"02"_s})
         for (const QString& f : lineFields)
             m_form->caption(f + n)->hide();
-    QWidget* balance = rows("panSaldo", {{u"Data"_s, u"@impData"_s, u"@cmdCalcola"_s, u"Totale"_s}}, S::Erario);
+    QWidget* balance =
+        rows("panSaldo", {{u"Data"_s, u"@impData"_s, u"@cmdCalcola"_s, u"Totale"_s}}, S::Erario);
     auto* erario = new QWidget(this);
     auto* erarioColumn = new QVBoxLayout(erario);
     erarioColumn->setContentsMargins(0, 0, 0, 0);
@@ -292,8 +300,8 @@ QWidget* TfrmModello_F24_Elide::buildForm()
     erarioColumn->addWidget(balance);
 
     // Centred codes and dates, right-aligned amounts, each box as wide as what it holds.
-    for (const char* centred : {"ProvAg", "DataNasc", "Sesso", "ProvNasc", "ProvDom", "Identificativo", "Tipo01",
-                                "Tipo02", "Codice01", "Codice02", "AnnoRif01", "AnnoRif02", "Data"})
+    for (const char* centred : {"ProvAg", "DataNasc", "Sesso", "ProvNasc", "ProvDom", "Identificativo",
+                                "Tipo01", "Tipo02", "Codice01", "Codice02", "AnnoRif01", "AnnoRif02", "Data"})
         edit(QString::fromLatin1(centred))->setAlignment(Qt::AlignCenter);
     for (const char* amount : {"Importo01", "Importo02", "Totale"}) {
         edit(QString::fromLatin1(amount))->setAlignment(Qt::AlignRight);
@@ -382,7 +390,8 @@ void TfrmModello_F24_Elide::cmdSalvaClick()
         return;
     }
     if (Text::trimmed(text(u"Data"_s)).isEmpty()) {
-        Desktop::warning(u"Attenzione: per salvare la scheda è necessario indicare la data del versamento."_s);
+        Desktop::warning(
+            u"Attenzione: per salvare la scheda è necessario indicare la data del versamento."_s);
         m_form->control(u"Data"_s)->setFocus(Qt::OtherFocusReason);
         return;
     }
@@ -426,10 +435,12 @@ void TfrmModello_F24_Elide::importPropertyCard(const Record& card)
 {
     // The landlord pays, the tenant is the co-obliged party, the contract's code identifies line 1.
     const std::pair<const char*, const char*> copies[] = {
-        {"CognomeLoc01", "CognomeCont"}, {"NomeLoc01", "NomeCont"},     {"SessoLoc01", "Sesso"},
-        {"CodFiscLoc01", "CodFiscCont"}, {"ComuneLoc01", "ComuneNasc"}, {"ProvLoc01", "ProvNasc"},
-        {"DataNascLoc01", "DataNasc"},   {"ComuneDom", "ComuneDom"},    {"ProvDom", "ProvDom"},
-        {"ViaDom", "ViaDom"},            {"CodFiscCon01", "CodFiscCoob"}, {"CodContratto", "Elementi01"}};
+        {"CognomeLoc01", "CognomeCont"}, {"NomeLoc01", "NomeCont"},
+        {"SessoLoc01", "Sesso"},         {"CodFiscLoc01", "CodFiscCont"},
+        {"ComuneLoc01", "ComuneNasc"},   {"ProvLoc01", "ProvNasc"},
+        {"DataNascLoc01", "DataNasc"},   {"ComuneDom", "ComuneDom"},
+        {"ProvDom", "ProvDom"},          {"ViaDom", "ViaDom"},
+        {"CodFiscCon01", "CodFiscCoob"}, {"CodContratto", "Elementi01"}};
     for (const auto& [from, to] : copies)
         edit(QString::fromLatin1(to))->setText(Text::trimmed(card.text(QString::fromLatin1(from))));
     const QString euros = Text::trimmed(card.text(u"ImpRegistro"_s));

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 
@@ -38,6 +39,7 @@ private Q_SLOTS:
     void balanceThroughTheScreen_data();
     void balanceThroughTheScreen();
     void typingAnAmountEmptiesTheTotal();
+    void enterWalksTheFormInReadingOrder();
     void formForOutputIsTidy();
     void importFromAPropertyCard();
     void taxCodeTableContent();
@@ -120,10 +122,15 @@ void TestF24::menuTileOpensTheForm()
         QCOMPARE(qobject_cast<QLineEdit*>(field(c.name))->maxLength(), c.capacity);
     QCOMPARE(screen->edit(u"Importo01"_s)->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
     QCOMPARE(screen->edit(u"Codice02"_s)->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
-    withModal([] { press("cmdGuida"); }, [](QWidget* modal) {
-        auto* help = qobject_cast<TfrmGuida*>(modal);
-        QVERIFY(help);
-    });
+    withModal([] { press("cmdGuida"); },
+              [](QWidget* modal) {
+                  auto* help = qobject_cast<TfrmGuida*>(modal);
+                  QVERIFY(help);
+                  QCOMPARE(help->lblTitolo->text(), u"Gestione Modello F24 ELIDE."_s);
+                  const QStringList paragraphs = help->txtGuida->toPlainText().split(u"\n\n"_s);
+                  QCOMPARE(paragraphs.size(), 7);
+                  QVERIFY(paragraphs.front().startsWith(u"Tarvento 5.0 gestisce il Modello F24 ELIDE"_s));
+              });
 }
 
 void TestF24::saveAppendsThenOverwrites()
@@ -140,7 +147,8 @@ void TestF24::saveAppendsThenOverwrites()
     set(u"Delegato"_s, QString(60, u'x'));
     press("cmdSalva");
     QCOMPARE(f.desktop.lastMessage(),
-             (ScriptedDesktop::Message{Desktop::Kind::Information, u"La scheda corrente è stata inserita in archivio."_s}));
+             (ScriptedDesktop::Message{Desktop::Kind::Information,
+                                       u"La scheda corrente è stata inserita in archivio."_s}));
     QCOMPARE(screen->lblPosizione->text(), u"1"_s);
     QCOMPARE(QFileInfo(archive(f)).size(), 535);
     Record saved = readBack(f, 1);
@@ -189,10 +197,11 @@ void TestF24::navigationAtBothEnds()
                   QCOMPARE(search->lblMemory->text(), u"f24"_s);
                   click(search->btnCerca);
                   QCOMPARE(search->lstRecords->count(), 2);
-                  const int row = search->lstRecords->item(0)->text().contains(u"SECONDO"_s, Qt::CaseInsensitive) ||
-                                          search->lstRecords->item(0)->text().contains(u"Secondo"_s)
-                                      ? 0
-                                      : 1;
+                  const int row =
+                      search->lstRecords->item(0)->text().contains(u"SECONDO"_s, Qt::CaseInsensitive) ||
+                              search->lstRecords->item(0)->text().contains(u"Secondo"_s)
+                          ? 0
+                          : 1;
                   search->lstRecords->setCurrentRow(row);
                   Q_EMIT search->lstRecords->itemDoubleClicked(search->lstRecords->item(row));
               });
@@ -207,17 +216,21 @@ void TestF24::saveWarningsInTheirOrder_data()
     QTest::addColumn<QString>("nascita");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("focus");
-    const QString valid = u"\n\r\n\rPer poter salvare la scheda è necessario indicare una data valida nel formato gg/mm/anno."_s;
-    QTest::newRow("no surname") << u" "_s << u""_s << u""_s
-                                << u"Attenzione: per salvare la scheda è necessario indicare il cognome o la ragione sociale del contribuente."_s
-                                << u"CognomeCont"_s;
-    QTest::newRow("no date") << u"Rossi"_s << u" "_s << u""_s
-                             << u"Attenzione: per salvare la scheda è necessario indicare la data del versamento."_s
-                             << u"Data"_s;
+    const QString valid =
+        u"\n\r\n\rPer poter salvare la scheda è necessario indicare una data valida nel formato gg/mm/anno."_s;
+    QTest::newRow("no surname")
+        << u" "_s << u""_s << u""_s
+        << u"Attenzione: per salvare la scheda è necessario indicare il cognome o la ragione sociale del contribuente."_s
+        << u"CognomeCont"_s;
+    QTest::newRow("no date")
+        << u"Rossi"_s << u" "_s << u""_s
+        << u"Attenzione: per salvare la scheda è necessario indicare la data del versamento."_s << u"Data"_s;
     QTest::newRow("31/02") << u"Rossi"_s << u"31/02/2024"_s << u""_s
-                           << u"Attenzione: la data di versamento indicata non esiste."_s + valid << u"Data"_s;
+                           << u"Attenzione: la data di versamento indicata non esiste."_s + valid
+                           << u"Data"_s;
     QTest::newRow("birth 30/02") << u"Rossi"_s << u"01/03/2024"_s << u"30/02/1980"_s
-                                 << u"Attenzione: la data di nascita indicata non esiste."_s + valid << u"DataNasc"_s;
+                                 << u"Attenzione: la data di nascita indicata non esiste."_s + valid
+                                 << u"DataNasc"_s;
 }
 
 void TestF24::saveWarningsInTheirOrder()
@@ -316,6 +329,32 @@ void TestF24::typingAnAmountEmptiesTheTotal()
     QCOMPARE(textOf(u"Tipo02"_s), u"F"_s);
 }
 
+void TestF24::enterWalksTheFormInReadingOrder()
+{
+    ScreenFixture f;
+    TfrmModello_F24_Elide* screen = openForm();
+    activate(screen);
+    const QStringList ring = {u"Delegato"_s,    u"Agenzia"_s,     u"ProvAg"_s,         u"CodFiscCont"_s,
+                              u"CognomeCont"_s, u"NomeCont"_s,    u"DataNasc"_s,       u"Sesso"_s,
+                              u"ComuneNasc"_s,  u"ProvNasc"_s,    u"ComuneDom"_s,      u"ProvDom"_s,
+                              u"ViaDom"_s,      u"CodFiscCoob"_s, u"Identificativo"_s, u"Tipo01"_s,
+                              u"Elementi01"_s,  u"Codice01"_s,    u"AnnoRif01"_s,      u"Importo01"_s,
+                              u"Tipo02"_s,      u"Elementi02"_s,  u"Codice02"_s,       u"AnnoRif02"_s,
+                              u"Importo02"_s,   u"Data"_s,        u"Totale"_s,         u"Delegato"_s};
+    QCOMPARE(screen->focusWidget(), field(ring.front()));
+    for (qsizetype i = 1; i < ring.size(); ++i) {
+        QTest::keyClick(screen->focusWidget(), Qt::Key_Return);
+        QCOMPARE(screen->focusWidget()->objectName(), u"txt"_s + ring[i]);
+    }
+    // Codes go into capitals as they are typed; a blank at the end goes at once.
+    field(u"CodFiscCont"_s)->setFocus();
+    QTest::keyClicks(field(u"CodFiscCont"_s), u"abc "_s);
+    QCOMPARE(textOf(u"CodFiscCont"_s), u"ABC"_s);
+    field(u"AnnoRif01"_s)->setFocus();
+    QTest::keyClicks(field(u"AnnoRif01"_s), u"2a0x24"_s);
+    QCOMPARE(textOf(u"AnnoRif01"_s), u"2024"_s);
+}
+
 void TestF24::formForOutputIsTidy()
 {
     ScreenFixture f;
@@ -401,9 +440,11 @@ void TestF24::taxCodeTableContent()
     const QStringList& table = TfrmCodici_Tributo::table();
     QCOMPARE(table.size(), 15);
     QCOMPARE(table.first(), u"1500  -  Imposta di Registro per prima registrazione"_s);
-    QCOMPARE(table.at(11),
-             u"A135  -  Imposta di Registro - Avviso di Liquidazione dell'Imposta-Irrogazione delle Sanzioni"_s);
-    QCOMPARE(table.last(), u"A138  -  Interessi - Avviso di Liquidazione dell'Imposta-Irrogazione delle Sanzioni"_s);
+    QCOMPARE(
+        table.at(11),
+        u"A135  -  Imposta di Registro - Avviso di Liquidazione dell'Imposta-Irrogazione delle Sanzioni"_s);
+    QCOMPARE(table.last(),
+             u"A138  -  Interessi - Avviso di Liquidazione dell'Imposta-Irrogazione delle Sanzioni"_s);
     for (const QString& line : table)
         QCOMPARE(line.mid(4, 5), u"  -  "_s);
     ScreenFixture f;
@@ -412,7 +453,8 @@ void TestF24::taxCodeTableContent()
               [](QWidget* modal) {
                   auto* codes = qobject_cast<TfrmCodici_Tributo*>(modal);
                   QVERIFY(codes);
-                  QCOMPARE(codes->windowTitle(), u" Tabella Codici Tributo per versamenti con Modello F24 ELIDE"_s);
+                  QCOMPARE(codes->windowTitle(),
+                           u" Tabella Codici Tributo per versamenti con Modello F24 ELIDE"_s);
                   QCOMPARE(codes->lblMemory->text(), u"f24_codice01"_s);
                   QCOMPARE(codes->lines(), TfrmCodici_Tributo::table());
                   QCOMPARE(codes->lstRecords->currentRow(), 0);
@@ -425,9 +467,8 @@ void TestF24::taxCodeFindSequence_data()
     QTest::addColumn<QString>("word");
     QTest::addColumn<QStringList>("codes");
     QTest::addColumn<QString>("afterReopening");
-    QTest::newRow("registro") << u"registro"_s
-                              << QStringList{u"1500"_s, u"1501"_s, u"1502"_s, u"1503"_s,
-                                             u"1504"_s, u"A135"_s, u"1500"_s}
+    QTest::newRow("registro") << u"registro"_s << QStringList{u"1500"_s, u"1501"_s, u"1502"_s, u"1503"_s,
+                                                              u"1504"_s, u"A135"_s, u"1500"_s}
                               << u"1501"_s;
     QTest::newRow("bollo") << u"Bollo"_s << QStringList{u"1505"_s, u"A136"_s, u"1505"_s} << u"1505"_s;
 }
