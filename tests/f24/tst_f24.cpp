@@ -32,6 +32,7 @@ private Q_SLOTS:
     void menuTileOpensTheForm();
     void saveAppendsThenOverwrites();
     void navigationAtBothEnds();
+    void accessMessageKinds();
     void saveWarningsInTheirOrder_data();
     void saveWarningsInTheirOrder();
     void amountTidiedOnLeaving_data();
@@ -207,6 +208,23 @@ void TestF24::navigationAtBothEnds()
               });
     QCOMPARE(textOf(u"CognomeCont"_s), u"Secondo"_s);
     QCOMPARE(screen->lblPosizione->text(), u"2"_s);
+}
+
+void TestF24::accessMessageKinds()
+{
+    ScreenFixture f;
+    TfrmModello_F24_Elide* screen = openForm();
+    set(u"CognomeCont"_s, u"Rossi"_s);
+    set(u"Data"_s, u"01/03/2024"_s);
+    ArchiveFile::failForTests(ArchiveFile::Step::Open);
+    press("cmdPrimo");
+    QCOMPARE(f.desktop.lastMessage().kind, Desktop::Kind::Error);
+    QCOMPARE(textOf(u"CognomeCont"_s), u"Rossi"_s);
+    press("cmdSalva");
+    QCOMPARE(f.desktop.lastMessage().kind, Desktop::Kind::Warning);
+    QCOMPARE(f.desktop.lastMessage().text, f.desktop.messages.front().text); // the access message both times
+    QCOMPARE(screen->lblPosizione->text(), QString());
+    ArchiveFile::failForTests(std::nullopt);
 }
 
 void TestF24::saveWarningsInTheirOrder_data()
