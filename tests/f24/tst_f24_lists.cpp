@@ -1,12 +1,15 @@
 #include "f24/F24Export.h"
+#include "f24/F24Screens.h"
 #include "f24/F24Search.h"
 #include "f24/SchedaF24.h"
 #include "f24/TfrmExpF24.h"
+#include "f24/TfrmModello_F24_Elide.h"
 #include "f24/TfrmTrovaF24.h"
 #include "support/Files.h"
 #include "support/ScreenFixture.h"
 #include "support/TestMain.h"
 
+#include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -29,6 +32,8 @@ private Q_SLOTS:
     void handOverNeedsTheWord();
     void exportBytes();
     void editedCellExportedAsEdited();
+    void formScreenLoadsTheClickedTwinAndSavesIt();
+    void formScreenOpensTheExport();
 };
 
 namespace {
@@ -84,9 +89,9 @@ QList<qint64> positions(const QString& archive, const QStringList& criteria)
 void doubleClick(QListWidget* list, int row)
 {
     QCoreApplication::processEvents(); // let the result panel lay its list out
-    const QRect rect = list->visualItemRect(list->item(row));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+    const QPoint at(20, list->visualItemRect(list->item(row)).center().y());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
 }
 
 // Two forms giving the same list line, told apart by their Delegato.
@@ -330,6 +335,58 @@ void TestF24Lists::editedCellExportedAsEdited()
                                        cell("", true) + cell("67,00", true) + "</tr>")),
              bytes.right(2000).constData());
     QCOMPARE(readFile(f.folder.filePath(SchedaF24::archiveName())), archived); // the archive keeps 67,00
+}
+
+void TestF24Lists::formScreenLoadsTheClickedTwinAndSavesIt()
+{
+    ScreenFixture f;
+    const QString archive = f.folder.filePath(SchedaF24::archiveName());
+    writeFile(archive, twins());
+    frmAvvio->present();
+    click(frmAvvio->imgModelloF24);
+    TfrmModello_F24_Elide* screen = frmModello_F24_Elide;
+    screen->edit(u"CognomeCont"_s)->setText(u"NON SALVATO"_s);
+    withModal([] { click(control<QAbstractButton>(frmModello_F24_Elide, "cmdTrova")); },
+              [](QWidget* modal) {
+                  auto* search = qobject_cast<TfrmTrovaF24*>(modal);
+                  QVERIFY(search);
+                  QCOMPARE(search->lblMemory->text(), u"f24"_s);
+                  click(search->btnCerca);
+                  QCOMPARE(search->lstRecords->count(), 2);
+                  doubleClick(search->lstRecords, 0);
+              });
+    // The first twin, the one clicked, replaces what the screen showed.
+    QCOMPARE(screen->edit(u"Delegato"_s)->text(), u"BANCA PRIMA"_s);
+    QCOMPARE(screen->edit(u"CognomeCont"_s)->text(), u"ROSSI"_s);
+    QCOMPARE(screen->lblPosizione->text(), u"1"_s);
+    // Saving overwrites that form and leaves its twin alone.
+    screen->edit(u"NomeCont"_s)->setText(u"LUIGI"_s);
+    click(control<QAbstractButton>(screen, "cmdSalva"));
+    const QByteArray bytes = readFile(archive);
+    QCOMPARE(bytes.size(), 2 * SchedaF24::recordSize);
+    Record first(SchedaF24::layout());
+    first.bytes() = bytes.left(SchedaF24::recordSize);
+    QCOMPARE(first.text(u"NomeCont"_s), u"LUIGI"_s);
+    QCOMPARE(first.text(u"Delegato"_s), u"BANCA PRIMA"_s);
+    QCOMPARE(bytes.mid(SchedaF24::recordSize), twins().mid(SchedaF24::recordSize));
+}
+
+void TestF24Lists::formScreenOpensTheExport()
+{
+    ScreenFixture f;
+    writeFile(f.folder.filePath(SchedaF24::archiveName()), twins());
+    frmAvvio->present();
+    click(frmAvvio->imgModelloF24);
+    withModal(
+        [] { click(control<QAbstractButton>(frmModello_F24_Elide, "cmdExcel")); },
+        [](QWidget* modal) {
+            auto* exporter = qobject_cast<TfrmExpF24*>(modal);
+            QVERIFY(exporter);
+            QCOMPARE(exporter->grdRecords->model()->rowCount(), 2);
+            QCOMPARE(
+                exporter->grdRecords->model()->data(exporter->grdRecords->model()->index(1, 2)).toString(),
+                u"BANCA SECONDA"_s);
+        });
 }
 
 TARVENTO_GUI_TEST_MAIN(TestF24Lists)
