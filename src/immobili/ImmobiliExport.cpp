@@ -1,8 +1,8 @@
 #include "ImmobiliExport.h"
 
+#include "SchedaImmobile.h"
 #include "platform/Text.h"
-
-#include <QHash>
+#include "storage/ListSearch.h"
 
 using namespace Qt::StringLiterals;
 
@@ -56,43 +56,55 @@ const QList<Spreadsheet::GridColumn>& columns()
 
 QStringList values(const Record& card)
 {
-    // Each name below is looked up in the layout once per run, then reached by its index.
-    static QHash<const char*, int> indexes; // keyed by the address of the name's literal
-    const auto v = [&](const char* field) {
-        auto it = indexes.constFind(field);
-        if (it == indexes.cend())
-            it = indexes.insert(field, card.layout().indexOf(QString::fromLatin1(field)));
-        return card.textAt(*it);
-    };
-    const QStringList raw = {v("Immobile"),
-                             v("Tipologia"),
-                             v("Via01") + u' ' + v("Indirizzo01") + u' ' + v("Civico01"),
-                             v("Cap01") + u' ' + v("Comune01") + u' ' + v("Prov01"),
-                             v("AnnoCostruz01"),
-                             v("Utilizzo"),
-                             u"Volume: "_s + v("Volume") + u" Superficie: "_s + v("Superficie") +
-                                 u" Vani: "_s + v("Vani"),
-                             v("Accessori"),
-                             v("Mercato"),
-                             v("Condominio"),
-                             v("Tasse"),
-                             v("Categoria01"),
-                             v("ImpRend01") + u',' + v("CentRend01"),
-                             v("CognomeLoc01") + u' ' + v("NomeLoc01"),
-                             v("CodFiscLoc01"),
-                             v("ImpPoss01") + u',' + v("CentPoss01"),
-                             v("TelCelLoc01"),
-                             v("Comproprietari"),
-                             v("CognomeCon01") + u' ' + v("NomeCon01"),
-                             v("CodFiscCon01"),
-                             v("TelCelCon01"),
-                             v("Conviventi"),
-                             v("CodContratto"),
-                             v("Periodicita"),
-                             v("ImpRata") + u',' + v("CentRata")};
+    // Each cell: its fields (trimmed) and the texts between them, the whole trimmed again.
+    // A field is written as its index plus one, a text as a negative index into `texts`.
+    static const QStringList texts = {u" "_s, u","_s, u"Volume: "_s, u" Superficie: "_s, u" Vani: "_s};
+    enum : int { Blank = -1, Comma = -2, Volume = -3, Superficie = -4, Vani = -5 };
+    static const QList<QList<int>> cells = [] {
+        const RecordLayout& l = SchedaImmobile::layout();
+        const auto f = [&l](const char* name) { return l.indexOf(QString::fromLatin1(name)) + 1; };
+        return QList<QList<int>>{
+            {f("Immobile")},
+            {f("Tipologia")},
+            {f("Via01"), Blank, f("Indirizzo01"), Blank, f("Civico01")},
+            {f("Cap01"), Blank, f("Comune01"), Blank, f("Prov01")},
+            {f("AnnoCostruz01")},
+            {f("Utilizzo")},
+            {Volume, f("Volume"), Superficie, f("Superficie"), Vani, f("Vani")},
+            {f("Accessori")},
+            {f("Mercato")},
+            {f("Condominio")},
+            {f("Tasse")},
+            {f("Categoria01")},
+            {f("ImpRend01"), Comma, f("CentRend01")},
+            {f("CognomeLoc01"), Blank, f("NomeLoc01")},
+            {f("CodFiscLoc01")},
+            {f("ImpPoss01"), Comma, f("CentPoss01")},
+            {f("TelCelLoc01")},
+            {f("Comproprietari")},
+            {f("CognomeCon01"), Blank, f("NomeCon01")},
+            {f("CodFiscCon01")},
+            {f("TelCelCon01")},
+            {f("Conviventi")},
+            {f("CodContratto")},
+            {f("Periodicita")},
+            {f("ImpRata"), Comma, f("CentRata")}};
+    }();
+    // Built straight from the stored bytes, one string per cell: the export makes a row for
+    // every card.
     QStringList out;
-    for (const QString& value : raw)
-        out.append(Text::trimmed(value));
+    out.reserve(cells.size());
+    for (const QList<int>& parts : cells) {
+        QString cell;
+        for (const int part : parts) {
+            if (part > 0)
+                ListSearch::appendField(cell, card, part - 1);
+            else
+                cell += texts[-part - 1];
+        }
+        const bool blankEnds = !cell.isEmpty() && (cell.front().unicode() <= 0x20 || cell.back().unicode() <= 0x20);
+        out.append(blankEnds ? Text::trimmed(cell) : cell);
+    }
     return out;
 }
 

@@ -24,7 +24,6 @@ const QList<Criterion>& criteria()
 
 QString listLine(const Record& card)
 {
-    using ListSearch::fixed;
     static const struct {
         int immobile, contratto, locatore, conduttore, stipula;
     } at = [] {
@@ -33,9 +32,25 @@ QString listLine(const Record& card)
                             l.indexOf(u"CognomeLoc01"_s), l.indexOf(u"CognomeCon01"_s),
                             l.indexOf(u"DataStipula"_s)};
     }();
-    return fixed(card.textAt(at.immobile), 60) + u"  ID: "_s + fixed(card.textAt(at.contratto), 17) +
-           u"  Loc. "_s + fixed(card.textAt(at.locatore), 18) + u"  Con. "_s +
-           fixed(card.textAt(at.conduttore), 18) + u"  Stipula: "_s + card.textAt(at.stipula);
+    // One string per line, straight from the stored bytes: the list of all cards makes a line
+    // for every card.
+    QString line;
+    line.reserve(60 + 6 + 17 + 7 + 18 + 7 + 18 + 11 + 10);
+    const auto field = [&](int index, int width) {
+        const qsizetype start = line.size();
+        ListSearch::appendField(line, card, index);
+        ListSearch::fitFrom(line, start, width);
+    };
+    field(at.immobile, 60);
+    line += u"  ID: "_s;
+    field(at.contratto, 17);
+    line += u"  Loc. "_s;
+    field(at.locatore, 18);
+    line += u"  Con. "_s;
+    field(at.conduttore, 18);
+    line += u"  Stipula: "_s;
+    ListSearch::appendField(line, card, at.stipula);
+    return line;
 }
 
 QList<ListSearch::ListLine> search(const QString& archivePath, const QStringList& criteriaTexts)

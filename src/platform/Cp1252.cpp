@@ -63,6 +63,15 @@ QString decode(const char* bytes, int length)
     return text;
 }
 
+void appendDecoded(QString& out, QByteArrayView bytes)
+{
+    const qsizetype start = out.size();
+    out.resize(start + bytes.size());
+    char16_t* to = reinterpret_cast<char16_t*>(out.data()) + start;
+    for (const char c : bytes)
+        *to++ = kDecode[static_cast<unsigned char>(c)];
+}
+
 QString decode(const QByteArray& bytes)
 {
     return decode(bytes.constData(), int(bytes.size()));

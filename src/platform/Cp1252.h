@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 
@@ -12,6 +13,8 @@ namespace Cp1252 {
 
 QString decode(const QByteArray& bytes);
 QString decode(const char* bytes, int length);
+// The decoded text appended to `out`, for lines built from several fields without a string each.
+void appendDecoded(QString& out, QByteArrayView bytes);
 
 // A character the code page lacks becomes "?" (a surrogate pair counts as one character).
 QByteArray encode(const QString& text);

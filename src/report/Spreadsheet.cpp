@@ -43,6 +43,47 @@ void appendCell(QString& out, QStringView text)
     }
 }
 
+// appendCell() straight into the file's bytes: the runs between characters to escape go
+// through the code page as they are, so a row never needs a string of its own.
+void appendCellBytes(QByteArray& out, QStringView text)
+{
+    qsizetype run = 0;
+    const auto flushRun = [&](qsizetype upTo) {
+        if (upTo > run)
+            Cp1252::append(out, text.sliced(run, upTo - run));
+    };
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        const char* escaped = nullptr;
+        switch (c) {
+        case u'&':
+            escaped = "&amp;";
+            break;
+        case u'<':
+            escaped = "&lt;";
+            break;
+        case u'>':
+            escaped = "&gt;";
+            break;
+        case u'"':
+            escaped = "&quot;";
+            break;
+        case u'\r':
+        case u'\n':
+            escaped = " ";
+            break;
+        default:
+            continue;
+        }
+        flushRun(i);
+        out += escaped;
+        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+            ++i;
+        run = i + 1;
+    }
+    flushRun(text.size());
+}
+
 QStringView trimmed(QStringView text)
 {
     qsizetype begin = 0, end = text.size();
@@ -91,17 +132,15 @@ Writer::Writer(QIODevice& device, const QString& worksheet, const QList<Column>&
 
 bool Writer::row(const QStringList& cells)
 {
-    m_text.resize(0);
-    m_text += u"<tr>";
+    m_bytes += "<tr>";
     for (qsizetype c = 0; c < m_columns.size(); ++c) {
-        m_text += m_columns[c].number ? u"<td" : u"<td class=\"t\"";
-        m_text += m_columns[c].rightAligned ? u" style=\"text-align: right;\">" : u" style=\"text-align: left;\">";
+        m_bytes += m_columns[c].number ? "<td" : "<td class=\"t\"";
+        m_bytes += m_columns[c].rightAligned ? " style=\"text-align: right;\">" : " style=\"text-align: left;\">";
         if (c < cells.size())
-            appendCell(m_text, trimmed(cells[c]));
-        m_text += u"</td>";
+            appendCellBytes(m_bytes, trimmed(cells[c]));
+        m_bytes += "</td>";
     }
-    m_text += u"</tr>";
-    Cp1252::append(m_bytes, m_text);
+    m_bytes += "</tr>";
     return m_bytes.size() < kChunk ? m_ok : flush();
 }
 

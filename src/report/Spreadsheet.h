@@ -46,7 +46,6 @@ private:
 
     QIODevice& m_device;
     QList<Column> m_columns;
-    QString m_text;     // the row being made, its capacity kept from row to row
     QByteArray m_bytes; // encoded, not yet written
     bool m_ok = true;
 };

@@ -28,27 +28,26 @@ const QList<Criterion>& criteria()
 
 QList<ListSearch::ListLine> search(const QString& archivePath, const QStringList& criteriaTexts)
 {
-    const int used = ListSearch::usedCriteria(criteriaTexts);
-    QList<ListSearch::ListLine> lines;
     QStringList fields;
-    ListSearch::forEachRecord(archivePath, SchedaRicevuta::layout(),
-                              [&](const Record& receipt, int position) {
-                                  fields.clear();
-                                  for (const Criterion& c : criteria())
-                                      fields.append(receipt.text(c.field));
-                                  if (ListSearch::matches(criteriaTexts, fields, used))
-                                      lines.append({RiepilogoRic::summaryLine(receipt), position});
-                              });
+    for (const Criterion& c : criteria())
+        fields.append(c.field);
+    const ListSearch::Matcher matcher(criteriaTexts, SchedaRicevuta::layout(), fields);
+    QList<ListSearch::ListLine> lines;
+    ListSearch::forEachRecord(archivePath, SchedaRicevuta::layout(), [&](const Record& receipt, int position) {
+        if (matcher.matches(receipt))
+            lines.append({RiepilogoRic::summaryLine(receipt), position});
+    });
     return lines;
 }
 
 QList<ListSearch::ListLine> unpaid(const QString& archivePath)
 {
+    static const int saldata = SchedaRicevuta::layout().indexOf(u"Saldata"_s);
     QList<ListSearch::ListLine> lines;
     try {
         ListSearch::forEachRecord(archivePath, SchedaRicevuta::layout(),
                                   [&](const Record& receipt, int position) {
-                                      if (Text::trimmed(receipt.text(u"Saldata"_s)) == u"No"_s)
+                                      if (receipt.textAt(saldata) == u"No"_s)
                                           lines.append({RiepilogoRic::summaryLine(receipt), position});
                                   });
     } catch (const Failure&) {

@@ -5,6 +5,8 @@
 #include "platform/Text.h"
 #include "storage/ListSearch.h"
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace RiepilogoRic {
@@ -34,21 +36,69 @@ QString lowered(const QString& text)
 }
 } // namespace
 
+namespace {
+// The trimmed date's parts as views: padding with blanks and trimming the parts again comes
+// down to cutting short parts and trimming them.
+struct DateViews {
+    QStringView day, month, year;
+};
+DateViews dateViews(QStringView trimmed)
+{
+    const auto part = [trimmed](qsizetype from, qsizetype length) {
+        return from < trimmed.size() ? Text::trimmedView(trimmed.mid(from, std::min(length, trimmed.size() - from)))
+                                     : QStringView();
+    };
+    return {part(0, 2), part(3, 2), part(6, 4)};
+}
+} // namespace
+
 DateParts dateParts(const QString& data)
 {
     const QString trimmed = Text::trimmed(data);
-    const QString padded = trimmed + QString(10, u' ');
-    return {Text::trimmed(padded.mid(0, 2)), Text::trimmed(padded.mid(3, 2)), Text::trimmed(padded.mid(6, 4)),
-            trimmed.isEmpty()};
+    const DateViews v = dateViews(trimmed);
+    return {v.day.toString(), v.month.toString(), v.year.toString(), trimmed.isEmpty()};
 }
 
 QString summaryLine(const Record& r)
 {
-    const auto v = [&r](const char* name) { return Text::trimmed(r.text(QString::fromLatin1(name))); };
-    return u"Ric. n. "_s + ListSearch::fixed(v("NumRic") + u" del "_s + v("Data"), 25) + u"  "_s +
-           ListSearch::fixed(v("CognomeCon01") + u" "_s + v("NomeCon01"), 30) + u"  C.F. "_s +
-           ListSearch::fixed(v("CodFiscCon01"), 16) + u"  "_s + ListSearch::fixed(v("Causale01"), 45) +
-           u"  Tot. € "_s + v("TotRicevuta");
+    static const struct {
+        int numRic, data, cognome, nome, codFisc, causale, totale;
+    } at = [] {
+        const RecordLayout& l = SchedaRicevuta::layout();
+        return decltype(at){l.indexOf(u"NumRic"_s),       l.indexOf(u"Data"_s),      l.indexOf(u"CognomeCon01"_s),
+                            l.indexOf(u"NomeCon01"_s),    l.indexOf(u"CodFiscCon01"_s),
+                            l.indexOf(u"Causale01"_s),    l.indexOf(u"TotRicevuta"_s)};
+    }();
+    // Every list line and summary goes through here once per receipt.
+    using ListSearch::appendField;
+    using ListSearch::fitFrom;
+    QString line;
+    line.reserve(200);
+    const auto append = [&](int index) { appendField(line, r, index); };
+    const auto fit = [&](qsizetype start, int width) { fitFrom(line, start, width); };
+    line += u"Ric. n. "_s;
+    qsizetype start = line.size();
+    append(at.numRic);
+    line += u" del "_s;
+    append(at.data);
+    fit(start, 25);
+    line += u"  "_s;
+    start = line.size();
+    append(at.cognome);
+    line += u' ';
+    append(at.nome);
+    fit(start, 30);
+    line += u"  C.F. "_s;
+    start = line.size();
+    append(at.codFisc);
+    fit(start, 16);
+    line += u"  "_s;
+    start = line.size();
+    append(at.causale);
+    fit(start, 45);
+    line += u"  Tot. € "_s;
+    append(at.totale);
+    return line;
 }
 
 QString monthName(const QString& month)
@@ -88,19 +138,23 @@ Summary build(const QString& archivePath, const QString& year, Period period, co
     const QString wantedYear = Text::trimmed(year);
     const QString wanted = lowered(chosen);
     try {
+        const RecordLayout& layout = SchedaRicevuta::layout();
+        const int data = layout.indexOf(u"Data"_s);
+        const int totale = layout.indexOf(u"TotRicevuta"_s);
         ListSearch::forEachRecord(
-            archivePath, SchedaRicevuta::layout(), [&](const Record& record, int position) {
-                const DateParts date = dateParts(record.text(u"Data"_s));
-                if (date.empty)
+            archivePath, layout, [&](const Record& record, int position) {
+                const QString trimmed = record.textAt(data);
+                if (trimmed.isEmpty())
                     return;
                 summary.anyDated = true;
-                if (period == Period::Quarter && quarterName(date.month) != wanted)
-                    return;
-                if (period == Period::Month && monthName(date.month) != wanted)
-                    return;
+                const DateViews date = dateViews(trimmed);
                 if (date.year != wantedYear)
                     return;
-                const QString total = record.text(u"TotRicevuta"_s);
+                if (period == Period::Quarter && quarterName(date.month.toString()) != wanted)
+                    return;
+                if (period == Period::Month && monthName(date.month.toString()) != wanted)
+                    return;
+                const QString total = record.textAt(totale);
                 const std::optional<Money> amount = Money::parse(total);
                 summary.lines.append(summaryLine(record));
                 summary.positions.append(position);

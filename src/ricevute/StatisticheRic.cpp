@@ -15,16 +15,20 @@ MonthTotals monthTotals(const QString& archivePath, const QString& year)
 {
     MonthTotals sums{};
     const QString wanted = Text::trimmed(year);
-    ListSearch::forEachRecord(archivePath, SchedaRicevuta::layout(), [&](const Record& record, int position) {
-        const QString date = Text::trimmed(record.text(u"Data"_s)) + QString(10, u' ');
-        const QString month = Text::trimmed(date.mid(3, 2));
-        if (Text::trimmed(date.mid(6, 4)) != wanted)
+    const RecordLayout& layout = SchedaRicevuta::layout();
+    const int data = layout.indexOf(u"Data"_s);
+    const int totale = layout.indexOf(u"TotRicevuta"_s);
+    ListSearch::forEachRecord(archivePath, layout, [&](const Record& record, int position) {
+        // The date trimmed and padded with blanks: month 4-5, year 7-10, each trimmed.
+        const QString date = record.textAt(data) + QString(10, u' ');
+        const QStringView month = Text::trimmedView(QStringView(date).mid(3, 2));
+        if (Text::trimmedView(QStringView(date).mid(6, 4)) != wanted)
             return;
         bool ok = false;
         const int m = month.size() == 2 ? month.toInt(&ok) : 0;
         if (!ok || m < 1 || m > 12 || !month.front().isDigit())
             return;
-        const QString total = record.text(u"TotRicevuta"_s);
+        const QString total = record.textAt(totale);
         const std::optional<Money> amount = Money::parse(total);
         if (!amount)
             throw Failure(u"\""_s + total + u"\" non è un importo valido (ricevuta in posizione "_s +

@@ -94,6 +94,23 @@ QString fixed(const QString& text, int width)
     return text.left(width).leftJustified(width, u' ');
 }
 
+void appendField(QString& line, const Record& record, int index)
+{
+    // Trimmed as Text::trimmed trims the decoded text: the bytes up to 0x20 decode to the
+    // characters of the same code, and no other byte decodes below 0x21.
+    QByteArrayView raw = record.rawAt(index);
+    while (!raw.isEmpty() && static_cast<unsigned char>(raw.front()) <= 0x20)
+        raw = raw.sliced(1);
+    while (!raw.isEmpty() && static_cast<unsigned char>(raw.back()) <= 0x20)
+        raw.chop(1);
+    Cp1252::appendDecoded(line, raw);
+}
+
+void fitFrom(QString& line, qsizetype start, int width)
+{
+    line.resize(start + width, u' ');
+}
+
 namespace {
 // Stable, by each line's capitals key, made once per line rather than twice per comparison.
 template <typename Line, typename TextOf> void sortByCapitals(QList<Line>& lines, TextOf textOf)

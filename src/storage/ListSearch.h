@@ -42,6 +42,12 @@ private:
 // Cut or padded with blanks on the right to exactly `width` characters.
 QString fixed(const QString& text, int width);
 
+// Building a list line in one string straight from the stored bytes, for passes that make a
+// line per record: a field appended trimmed and decoded, as Record::textAt gives it, and what
+// was appended since `start` cut or padded with blanks to `width`, as fixed() does.
+void appendField(QString& line, const Record& record, int index);
+void fitFrom(QString& line, qsizetype start, int width);
+
 // A list line and the 1-based position in its archive of the record it shows.
 struct ListLine {
     QString text;
