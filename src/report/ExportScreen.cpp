@@ -7,20 +7,188 @@
 #include "platform/HelpTopics.h"
 #include "platform/Picture.h"
 #include "platform/TfrmGuida.h"
+#include "storage/ArchiveFile.h"
 #include "storage/ListSearch.h"
+
+#include <QAbstractTableModel>
+#include <QHash>
 
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QTableWidget>
+#include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <cstring>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 constexpr int kEmptyRows = 10;
-}
+constexpr qint64 kBlockRows = 256; // rows read together as the grid shows them
+} // namespace
+
+// The rows of the grid over the archive: a block of records read and turned into cells when
+// a row of it is shown, the edited cells kept apart. With no records the grid shows ten empty
+// rows, every cell of which may be typed into.
+class ExportRecordsModel final : public QAbstractTableModel {
+public:
+    ExportRecordsModel(const ExportScreen::Setup& setup, QObject* parent)
+        : QAbstractTableModel(parent), m_setup(setup)
+    {
+    }
+
+    // Counts the archive's records again; edits and the block read go.
+    void load()
+    {
+        beginResetModel();
+        m_edited.clear();
+        m_blockStart = -1;
+        m_block.clear();
+        m_records = 0;
+        try {
+            ArchiveFile archive(m_setup.archivePath(), m_setup.layout->size());
+            archive.openOrCreate();
+            m_records = archive.count();
+            archive.close();
+        } catch (const std::exception&) {
+            // An archive that cannot be read shows the empty rows.
+        }
+        endResetModel();
+    }
+
+    int rowCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() ? 0 : m_records > 0 ? int(m_records) : kEmptyRows;
+    }
+    int columnCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() ? 0 : int(m_setup.columns.size()) + 1;
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= columnCount())
+            return QAbstractTableModel::headerData(section, orientation, role);
+        return section == 0 ? u"N."_s : m_setup.columns[section - 1].gridHeader;
+    }
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (!index.isValid())
+            return {};
+        if (role == Qt::TextAlignmentRole) {
+            if (index.column() > 0 && m_setup.columns[index.column() - 1].exported.rightAligned)
+                return QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
+            return {};
+        }
+        if (role != Qt::DisplayRole && role != Qt::EditRole)
+            return {};
+        return cell(index.row(), index.column());
+    }
+
+    Qt::ItemFlags flags(const QModelIndex& index) const override
+    {
+        if (!index.isValid())
+            return Qt::NoItemFlags;
+        if (m_records == 0)
+            return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
+        if (index.column() == 0)
+            return Qt::ItemIsEnabled;
+        return m_setup.columns[index.column() - 1].editable
+                   ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable
+                   : Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    }
+
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override
+    {
+        if (!index.isValid() || role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
+            return false;
+        m_edited.insert(key(index.row(), index.column()), value.toString());
+        Q_EMIT dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+        return true;
+    }
+
+    // Every row as the grid shows it, edited cells as edited, the archive read once more in
+    // file order rather than row by row.
+    void writeRows(Spreadsheet::Writer& writer) const
+    {
+        const int columns = int(m_setup.columns.size());
+        bool ok = true;
+        int row = 0;
+        const auto write = [&](QStringList cells) {
+            cells.resize(columns);
+            if (!m_edited.isEmpty()) {
+                for (int c = 0; c < columns; ++c) {
+                    const auto it = m_edited.constFind(key(row, c + 1));
+                    if (it != m_edited.cend())
+                        cells[c] = *it;
+                }
+            }
+            ok = writer.row(cells);
+            ++row;
+        };
+        if (m_records > 0) {
+            ListSearch::forEachRecord(m_setup.archivePath(), *m_setup.layout, [&](const Record& record, int) {
+                if (ok && row < m_records)
+                    write(m_setup.values(record));
+            });
+        }
+        // Rows the archive no longer holds go as the grid shows them.
+        while (ok && row < rowCount())
+            write({});
+    }
+
+private:
+    static quint64 key(int row, int column) { return quint64(row) << 16 | quint64(column); }
+
+    QString cell(int row, int column) const
+    {
+        const auto it = m_edited.constFind(key(row, column));
+        if (it != m_edited.cend())
+            return *it;
+        if (m_records == 0)
+            return {};
+        if (column == 0)
+            return QString::number(row + 1);
+        const qint64 start = row / kBlockRows * kBlockRows;
+        if (start != m_blockStart)
+            readBlock(start);
+        const qsizetype at = row - start;
+        return at < m_block.size() ? m_block[at].value(column - 1) : QString();
+    }
+
+    void readBlock(qint64 start) const
+    {
+        m_blockStart = start;
+        m_block.clear();
+        QByteArray bytes;
+        try {
+            ArchiveFile archive(m_setup.archivePath(), m_setup.layout->size());
+            archive.openOrCreate();
+            const qint64 count = std::min(kBlockRows, archive.count() - start);
+            if (count > 0) {
+                archive.seek(start);
+                archive.readBlock(bytes, count);
+            }
+            archive.close();
+        } catch (const std::exception&) {
+            // The records read before the failure are shown; the others stay empty.
+        }
+        Record record(*m_setup.layout);
+        const int size = m_setup.layout->size();
+        for (qsizetype offset = 0; offset + size <= bytes.size(); offset += size) {
+            std::memcpy(record.bytes().data(), bytes.constData() + offset, size_t(size));
+            m_block.append(m_setup.values(record));
+        }
+    }
+
+    const ExportScreen::Setup m_setup; // a copy: the view may still ask for cells while the screen goes
+    qint64 m_records = 0;
+    QHash<quint64, QString> m_edited;
+    mutable qint64 m_blockStart = -1;
+    mutable QList<QStringList> m_block;
+};
 
 ExportScreen::ExportScreen(Setup setup, QWidget* owner)
     : DialogScreen(setup.caption, owner), m_setup(std::move(setup))
@@ -49,14 +217,13 @@ ExportScreen::ExportScreen(Setup setup, QWidget* owner)
     top->addWidget(bar);
     layout->addLayout(top);
 
-    grdRecords = new QTableWidget(kEmptyRows, int(m_setup.columns.size()) + 1, this);
+    grdRecords = new QTableView(this);
     grdRecords->setObjectName(u"grdRecords"_s);
+    // Owned by the grid, so it goes with the grid and never before it.
+    m_records = new ExportRecordsModel(m_setup, grdRecords);
+    grdRecords->setModel(m_records);
     grdRecords->setAlternatingRowColors(true);
     grdRecords->verticalHeader()->hide();
-    QStringList headers{u"N."_s};
-    for (const Column& c : m_setup.columns)
-        headers.append(c.gridHeader);
-    grdRecords->setHorizontalHeaderLabels(headers);
     grdRecords->setColumnWidth(0, 50);
     for (int c = 0; c < m_setup.columns.size(); ++c)
         grdRecords->setColumnWidth(c + 1, std::max(120, m_setup.columns[c].exported.width * 2 / 3));
@@ -70,44 +237,7 @@ ExportScreen::ExportScreen(Setup setup, QWidget* owner)
 void ExportScreen::showEvent(QShowEvent* event)
 {
     DialogScreen::showEvent(event);
-    fillGrid();
-}
-
-void ExportScreen::fillGrid()
-{
-    QList<QStringList> rows;
-    try {
-        ListSearch::forEachRecord(m_setup.archivePath(), *m_setup.layout,
-                                  [&](const Record& record, int) { rows.append(m_setup.values(record)); });
-    } catch (const std::exception&) {
-        // Filling stops without a word; the rows read so far stay.
-    }
-    if (rows.isEmpty())
-        return; // the grid keeps its ten empty rows
-    grdRecords->setRowCount(int(rows.size()));
-    for (int r = 0; r < rows.size(); ++r) {
-        auto* number = new QTableWidgetItem(QString::number(r + 1));
-        number->setFlags(Qt::ItemIsEnabled);
-        grdRecords->setItem(r, 0, number);
-        for (int c = 0; c < m_setup.columns.size(); ++c) {
-            auto* item = new QTableWidgetItem(rows[r].value(c));
-            item->setFlags(m_setup.columns[c].editable
-                               ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable
-                               : Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-            grdRecords->setItem(r, c + 1, item);
-        }
-    }
-}
-
-QStringList ExportScreen::gridRow(int r) const
-{
-    QStringList row;
-    row.reserve(grdRecords->columnCount() - 1);
-    for (int c = 1; c < grdRecords->columnCount(); ++c) {
-        const QTableWidgetItem* item = grdRecords->item(r, c);
-        row.append(item ? item->text() : QString());
-    }
-    return row;
+    m_records->load();
 }
 
 void ExportScreen::cmdEsportaClick()
@@ -121,13 +251,9 @@ void ExportScreen::cmdEsportaClick()
         columns.append(c.exported);
     const QString path = ExeFolder::file(m_setup.fileName);
     try {
-        // Row by row from the grid into the file: no copy of the whole table is made first.
-        Spreadsheet::write(path, m_setup.worksheet, columns, [this](Spreadsheet::Writer& writer) {
-            for (int r = 0; r < grdRecords->rowCount(); ++r) {
-                if (!writer.row(gridRow(r)))
-                    return;
-            }
-        });
+        // Row by row into the file: no copy of the whole table is made first.
+        Spreadsheet::write(path, m_setup.worksheet, columns,
+                           [this](Spreadsheet::Writer& writer) { m_records->writeRows(writer); });
     } catch (const std::exception&) {
         Desktop::plain(u"Attenzione: il sistema non permette di esportare i dati.\n\r\n\r"
                        u"Accertarsi che il file di Excel non sia già aperto."_s);

@@ -8,11 +8,14 @@
 #include <functional>
 
 class QLabel;
-class QTableWidget;
+class QTableView;
+class ExportRecordsModel;
 class QToolButton;
 
 // The export screen the three archives share: every record as a row of a grid (some
 // columns editable), written as it stands to a spreadsheet file beside the executable.
+// The grid reads the rows it shows from the archive as they come into view and keeps only
+// the edited cells, so its memory does not grow with the archive.
 class ExportScreen : public DialogScreen {
     Q_OBJECT
 public:
@@ -30,7 +33,7 @@ public:
 
     explicit ExportScreen(Setup setup, QWidget* owner);
 
-    QTableWidget* grdRecords;
+    QTableView* grdRecords;
     QToolButton* cmdEsporta;
     QToolButton* cmdGuida;
     QToolButton* cmdEsci;
@@ -43,8 +46,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void fillGrid();
-    QStringList gridRow(int r) const; // the cells of row r after the number column
-
     Setup m_setup;
+    ExportRecordsModel* m_records;
 };

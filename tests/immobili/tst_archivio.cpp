@@ -19,7 +19,7 @@
 #include <QListWidget>
 #include <QPrinter>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QToolButton>
 #include <sys/stat.h>
 
@@ -280,14 +280,16 @@ void TestArchivio::exportWritesTheGridAsItStands()
         [&](QWidget* modal) {
             auto* exporter = qobject_cast<TfrmExpImmobili*>(modal);
             QVERIFY(exporter);
-            QTableWidget* grid = exporter->grdRecords;
+            QAbstractItemModel* grid = exporter->grdRecords->model();
             QCOMPARE(grid->rowCount(), 2);
             QCOMPARE(grid->columnCount(), 26);
-            QCOMPARE(grid->item(1, 0)->text(), u"2"_s);
-            QCOMPARE(grid->horizontalHeaderItem(1)->text(), u"Descrizione Immobile"_s);
-            QVERIFY(!(grid->item(0, 1)->flags() & Qt::ItemIsEditable));
-            QVERIFY(grid->item(0, 14)->flags() & Qt::ItemIsEditable);
-            grid->item(1, 22)->setText(u"  Anna e Luca "_s); // an edited cell is exported as edited
+            QCOMPARE(grid->index(1, 0).data().toString(), u"2"_s);
+            QCOMPARE(grid->headerData(1, Qt::Horizontal).toString(), u"Descrizione Immobile"_s);
+            QVERIFY(!(grid->flags(grid->index(0, 1)) & Qt::ItemIsEditable));
+            QVERIFY(grid->flags(grid->index(0, 14)) & Qt::ItemIsEditable);
+            // an edited cell is exported as edited
+            QVERIFY(grid->setData(grid->index(1, 22), u"  Anna e Luca "_s));
+            QCOMPARE(grid->index(1, 22).data().toString(), u"  Anna e Luca "_s);
 
             f.desktop.answers.enqueue(Desktop::Answer::No);
             click(exporter->cmdEsporta);
@@ -331,7 +333,7 @@ void TestArchivio::exportOfAnEmptyArchive()
     ScreenFixture f;
     TfrmExpImmobili exporter;
     exporter.show();
-    QCOMPARE(exporter.grdRecords->rowCount(), 10);
+    QCOMPARE(exporter.grdRecords->model()->rowCount(), 10);
     f.desktop.answers.enqueue(Desktop::Answer::Yes);
     f.desktop.answers.enqueue(Desktop::Answer::No);
     click(exporter.cmdEsporta);

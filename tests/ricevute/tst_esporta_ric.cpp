@@ -6,7 +6,7 @@
 
 #include <QProcess>
 #include <QStandardPaths>
-#include <QTableWidget>
+#include <QTableView>
 #include <QToolButton>
 
 using namespace Qt::StringLiterals;
@@ -87,17 +87,25 @@ void TestEsportaRic::gridShowsTheReceipts()
     QCOMPARE(exporter.windowTitle(), u" Esporta archivio ricevute d'affitto in Microsoft Excel"_s);
     exporter.setArchive(archive);
     exporter.show();
-    QTableWidget* grid = exporter.grdRecords;
+    const QAbstractItemModel* grid = exporter.grdRecords->model();
+    const auto text = [grid](int row, int column) { return grid->index(row, column).data().toString(); };
     QCOMPARE(grid->rowCount(), 5);
     QCOMPARE(grid->columnCount(), 26);
-    QCOMPARE(grid->horizontalHeaderItem(24)->text(), u"TOTALE RICEVUTA"_s);
-    QCOMPARE(grid->item(1, 25)->text(), u"No"_s);
-    QCOMPARE(grid->item(0, 25)->text(), u"Sì"_s);
-    QCOMPARE(grid->item(4, 24)->text(), u"650,00"_s);
+    QCOMPARE(grid->headerData(24, Qt::Horizontal).toString(), u"TOTALE RICEVUTA"_s);
+    QCOMPARE(text(1, 25), u"No"_s);
+    QCOMPARE(text(0, 25), u"Sì"_s);
+    QCOMPARE(text(4, 24), u"650,00"_s);
     for (int column = 1; column <= 25; ++column) {
         const bool editable = column == 13 || column >= 21;
-        QCOMPARE(bool(grid->item(0, column)->flags() & Qt::ItemIsEditable), editable);
+        QCOMPARE(bool(grid->flags(grid->index(0, column)) & Qt::ItemIsEditable), editable);
     }
+    // The amounts stand right-aligned, as in the file; the texts keep to the left.
+    const auto rightAligned = [grid](int column) {
+        return bool(grid->index(0, column).data(Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignRight);
+    };
+    QVERIFY(rightAligned(24));
+    QVERIFY(!rightAligned(25));
+    QVERIFY(!rightAligned(1));
 }
 
 void TestEsportaRic::fileHoldsTheFirstFivePaymentLines()
