@@ -63,7 +63,7 @@ TfrmStampaElide::TfrmStampaElide(QWidget* owner) : F24OutputScreen(u" Stampa Mod
     build(u"Stampa scheda"_s,
           u"Questa operazione consente di stampare su carta il modello corrente con i dati inseriti. "
           u"Premere \"Stampa\" per avviare la stampa oppure \"Annulla\" per annullare l'operazione."_s,
-          u"Stampa"_s, QSize(364, 287));
+          u"Stampa"_s, QSize(364, 200));
     connect(btnStampa, &QPushButton::clicked, this, &TfrmStampaElide::btnStampaClick);
 }
 
@@ -83,7 +83,7 @@ TfrmAnteprimaF24::TfrmAnteprimaF24(QWidget* owner) : F24OutputScreen(u" Anteprim
     build(u"Anteprima di stampa"_s,
           u"Questa operazione consente di visualizzare in anteprima i dati che verranno stampati. Fare "
           u"clic su \"Mostra anteprima\" per vedere il modello a video prima di stamparlo."_s,
-          u"Mostra anteprima"_s, QSize(364, 287));
+          u"Mostra anteprima"_s, QSize(364, 200));
     connect(btnStampa, &QPushButton::clicked, this, &TfrmAnteprimaF24::btnStampaClick);
 }
 
@@ -103,7 +103,7 @@ TfrmCrea_PDF_F24::TfrmCrea_PDF_F24(QWidget* owner) : F24OutputScreen(u" Esporta 
     build(u"Esporta in PDF"_s,
           u"Questa operazione consente di esportare in formato PDF il modello con i dati inseriti. "
           u"Premere \"Crea PDF\" per creare il file PDF oppure \"Annulla\" per annullare l'operazione."_s,
-          u"Crea PDF"_s, QSize(364, 287));
+          u"Crea PDF"_s, QSize(364, 200));
     connect(btnStampa, &QPushButton::clicked, this, &TfrmCrea_PDF_F24::btnStampaClick);
 }
 
