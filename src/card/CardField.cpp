@@ -1,5 +1,7 @@
 #include "CardField.h"
 
+#include "platform/Failure.h"
+
 using namespace Qt::StringLiterals;
 
 QString CardField::controlName() const
@@ -22,4 +24,19 @@ RecordLayout layoutOf(const QList<CardField>& fields)
                       f.entry == CardField::Entry::Check ? RecordField::Kind::Flag : RecordField::Kind::Text,
                       f.capacity});
     return RecordLayout(specs);
+}
+
+CardFieldIndex::CardFieldIndex(const QList<CardField>& fields, QString ofRecord)
+    : m_fields(fields), m_ofRecord(std::move(ofRecord))
+{
+    for (int i = 0; i < m_fields.size(); ++i)
+        m_index.insert(m_fields[i].name, i);
+}
+
+const CardField& CardFieldIndex::field(const QString& name) const
+{
+    const auto it = m_index.constFind(name);
+    if (it == m_index.cend())
+        throw Failure(u"Campo sconosciuto "_s + m_ofRecord + u": "_s + name);
+    return m_fields[*it];
 }

@@ -2,6 +2,7 @@
 
 #include "storage/RecordLayout.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -39,3 +40,16 @@ struct CardField {
 };
 
 RecordLayout layoutOf(const QList<CardField>& fields);
+
+// A record table's fields by name. An unknown name is a programming error and throws,
+// saying which record it was asked of ("della ricevuta").
+class CardFieldIndex {
+public:
+    CardFieldIndex(const QList<CardField>& fields, QString ofRecord);
+    const CardField& field(const QString& name) const;
+
+private:
+    const QList<CardField>& m_fields;
+    QString m_ofRecord;
+    QHash<QString, int> m_index;
+};

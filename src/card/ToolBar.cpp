@@ -62,3 +62,13 @@ void ToolBar::addStretch()
 {
     m_row->addStretch();
 }
+
+QLabel* ToolBar::positionLabel()
+{
+    auto* label = new QLabel(this);
+    label->setObjectName(u"lblPosizione"_s);
+    label->setAlignment(Qt::AlignCenter);
+    label->setMinimumWidth(48);
+    label->setStyleSheet(u"font: bold 14pt 'Verdana'; color: #1F3A68;"_s);
+    return label;
+}

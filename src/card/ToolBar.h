@@ -28,6 +28,8 @@ public:
     void addGroup(const QList<QWidget*>& members);
     void addGroup(const QList<Button>& buttons);
     void addStretch();
+    // The record position shown between the navigation arrows (objectName lblPosizione).
+    QLabel* positionLabel();
 
 private:
     QWidget* m_screen;

@@ -158,11 +158,7 @@ QWidget* TfrmModello_F24_Elide::buildToolBar()
         {"cmdPDF", u"pdf"_s, u"PDF"_s, u"Esporta il documento corrente in un file PDF."_s,
          [this] { cmdPDFClick(); }}});
 
-    lblPosizione = new QLabel(this);
-    lblPosizione->setObjectName(u"lblPosizione"_s);
-    lblPosizione->setAlignment(Qt::AlignCenter);
-    lblPosizione->setMinimumWidth(44);
-    lblPosizione->setStyleSheet(u"font: bold 14pt 'Verdana'; color: #1F3A68;"_s);
+    lblPosizione = bar->positionLabel();
     bar->addGroup(QList<QWidget*>{
         bar->add({"cmdPrimo", u"first"_s, u"Prima"_s, u"Visualizza la prima scheda in archivio."_s,
                   navigate(Nav::First)}),

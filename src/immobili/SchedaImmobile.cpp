@@ -1,9 +1,5 @@
 #include "SchedaImmobile.h"
 
-#include "platform/Failure.h"
-
-#include <QHash>
-
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -187,16 +183,8 @@ const RecordLayout& layout()
 
 const CardField& field(const QString& name)
 {
-    static const QHash<QString, int> index = [] {
-        QHash<QString, int> h;
-        for (int i = 0; i < fields().size(); ++i)
-            h.insert(fields()[i].name, i);
-        return h;
-    }();
-    const auto it = index.constFind(name);
-    if (it == index.cend())
-        throw Failure(u"Campo sconosciuto della scheda immobile: "_s + name);
-    return fields()[*it];
+    static const CardFieldIndex index(fields(), u"della scheda immobile"_s);
+    return index.field(name);
 }
 
 } // namespace SchedaImmobile

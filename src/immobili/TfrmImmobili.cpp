@@ -100,11 +100,7 @@ QWidget* TfrmImmobili::buildToolBar()
         {"cmdPDF", u"pdf"_s, u"PDF"_s, u"Esporta la scheda corrente in formato PDF."_s,
          [this] { cmdPDFClick(); }}});
 
-    lblPosizione = new QLabel(this);
-    lblPosizione->setObjectName(u"lblPosizione"_s);
-    lblPosizione->setAlignment(Qt::AlignCenter);
-    lblPosizione->setMinimumWidth(48);
-    lblPosizione->setStyleSheet(u"font: bold 14pt; color: #1F3A68;"_s);
+    lblPosizione = bar->positionLabel();
     bar->addGroup(QList<QWidget*>{
         bar->add({"cmdPrimo", u"first"_s, u"Prima"_s, u"Visualizza la prima scheda in archivio."_s,
                   navigate(Nav::First)}),

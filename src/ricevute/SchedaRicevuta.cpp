@@ -1,9 +1,6 @@
 #include "SchedaRicevuta.h"
 
-#include "platform/Failure.h"
 #include "platform/Text.h"
-
-#include <QHash>
 
 using namespace Qt::StringLiterals;
 
@@ -75,16 +72,8 @@ const RecordLayout& layout()
 
 const CardField& field(const QString& name)
 {
-    static const QHash<QString, int> index = [] {
-        QHash<QString, int> h;
-        for (int i = 0; i < fields().size(); ++i)
-            h.insert(fields()[i].name, i);
-        return h;
-    }();
-    const auto it = index.constFind(name);
-    if (it == index.cend())
-        throw Failure(u"Campo sconosciuto della ricevuta: "_s + name);
-    return fields()[*it];
+    static const CardFieldIndex index(fields(), u"della ricevuta"_s);
+    return index.field(name);
 }
 
 QList<std::pair<QString, QString>> fromPropertyCard(const Record& property)

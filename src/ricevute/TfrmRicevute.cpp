@@ -191,11 +191,7 @@ QWidget* TfrmRicevute::buildToolBar()
                                          {"cmdStampa", u"print"_s, u"Stampa"_s,
                                           u"Stampa la ricevuta corrente."_s, [this] { cmdStampaClick(); }}});
 
-    lblPosizione = new QLabel(this);
-    lblPosizione->setObjectName(u"lblPosizione"_s);
-    lblPosizione->setAlignment(Qt::AlignCenter);
-    lblPosizione->setMinimumWidth(44);
-    lblPosizione->setStyleSheet(u"font: bold 14pt 'Verdana'; color: #1F3A68;"_s);
+    lblPosizione = bar->positionLabel();
     bar->addGroup(QList<QWidget*>{
         bar->add({"cmdPrimo", u"first"_s, u"Prima"_s, u"Visualizza la prima ricevuta in archivio."_s,
                   navigate(Nav::First)}),
