@@ -25,7 +25,6 @@ const QList<Criterion>& criteria()
 
 QString listLine(const Record& form)
 {
-    using ListSearch::fixed;
     static const struct {
         int cognome, nome, codFisc, coob, anno, data, totale;
     } at = [] {
@@ -35,10 +34,30 @@ QString listLine(const Record& form)
                             l.indexOf(u"AnnoRif01"_s),   l.indexOf(u"Data"_s),
                             l.indexOf(u"Totale"_s)};
     }();
-    return fixed(form.textAt(at.cognome) + u' ' + form.textAt(at.nome), 35) + u"  C.F. "_s +
-           fixed(form.textAt(at.codFisc), 16) + u"  C.F. Coobbligato: "_s + fixed(form.textAt(at.coob), 16) +
-           u"  Anno rif. "_s + fixed(form.textAt(at.anno), 4) + u"  Data: "_s +
-           fixed(form.textAt(at.data), 10) + u"  Tot. € "_s + form.textAt(at.totale);
+    // One string per line, straight from the stored bytes.
+    QString line;
+    line.reserve(35 + 7 + 16 + 20 + 16 + 12 + 4 + 8 + 10 + 8 + 12);
+    const auto column = [&](int width, std::initializer_list<int> fields) {
+        const qsizetype start = line.size();
+        for (auto field = fields.begin(); field != fields.end(); ++field) {
+            if (field != fields.begin())
+                line += u' ';
+            ListSearch::appendField(line, form, *field, start + width);
+        }
+        ListSearch::fitFrom(line, start, width);
+    };
+    column(35, {at.cognome, at.nome});
+    line += u"  C.F. "_s;
+    column(16, {at.codFisc});
+    line += u"  C.F. Coobbligato: "_s;
+    column(16, {at.coob});
+    line += u"  Anno rif. "_s;
+    column(4, {at.anno});
+    line += u"  Data: "_s;
+    column(10, {at.data});
+    line += u"  Tot. € "_s;
+    ListSearch::appendField(line, form, at.totale);
+    return line;
 }
 
 QList<ListSearch::ListLine> search(const QString& archivePath, const QStringList& criteriaTexts)

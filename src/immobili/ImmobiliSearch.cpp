@@ -38,7 +38,7 @@ QString listLine(const Record& card)
     line.reserve(60 + 6 + 17 + 7 + 18 + 7 + 18 + 11 + 10);
     const auto field = [&](int index, int width) {
         const qsizetype start = line.size();
-        ListSearch::appendField(line, card, index);
+        ListSearch::appendField(line, card, index, start + width);
         ListSearch::fitFrom(line, start, width);
     };
     field(at.immobile, 60);

@@ -74,28 +74,37 @@ QString summaryLine(const Record& r)
     using ListSearch::fitFrom;
     QString line;
     line.reserve(200);
-    const auto append = [&](int index) { appendField(line, r, index); };
-    const auto fit = [&](qsizetype start, int width) { fitFrom(line, start, width); };
+    // Each column: its fields appended up to the column's end, then cut or padded to its width.
+    qsizetype start = 0, end = ListSearch::kNoLimit;
+    const auto column = [&](int width) {
+        start = line.size();
+        end = start + width;
+    };
+    const auto append = [&](int index) { appendField(line, r, index, end); };
+    const auto fit = [&] {
+        fitFrom(line, start, int(end - start));
+        end = ListSearch::kNoLimit;
+    };
     line += u"Ric. n. "_s;
-    qsizetype start = line.size();
+    column(25);
     append(at.numRic);
     line += u" del "_s;
     append(at.data);
-    fit(start, 25);
+    fit();
     line += u"  "_s;
-    start = line.size();
+    column(30);
     append(at.cognome);
     line += u' ';
     append(at.nome);
-    fit(start, 30);
+    fit();
     line += u"  C.F. "_s;
-    start = line.size();
+    column(16);
     append(at.codFisc);
-    fit(start, 16);
+    fit();
     line += u"  "_s;
-    start = line.size();
+    column(45);
     append(at.causale);
-    fit(start, 45);
+    fit();
     line += u"  Tot. € "_s;
     append(at.totale);
     return line;

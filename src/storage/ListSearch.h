@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <limits>
 #include <optional>
 
 // The rules every list screen shares: criteria against record fields, fixed-width list
@@ -39,13 +40,17 @@ private:
     int m_used;
 };
 
+inline constexpr qsizetype kNoLimit = std::numeric_limits<qsizetype>::max();
+
 // Cut or padded with blanks on the right to exactly `width` characters.
 QString fixed(const QString& text, int width);
 
 // Building a list line in one string straight from the stored bytes, for passes that make a
-// line per record: a field appended trimmed and decoded, as Record::textAt gives it, and what
-// was appended since `start` cut or padded with blanks to `width`, as fixed() does.
-void appendField(QString& line, const Record& record, int index);
+// line per record: a field appended trimmed and decoded, as Record::textAt gives it, but never
+// making the line longer than `limit` characters (the end of its column: what lies past it
+// would be cut anyway); and what was appended since `start` cut or padded with blanks to
+// `width`, as fixed() does.
+void appendField(QString& line, const Record& record, int index, qsizetype limit = kNoLimit);
 void fitFrom(QString& line, qsizetype start, int width);
 
 // A list line and the 1-based position in its archive of the record it shows.
@@ -54,7 +59,8 @@ struct ListLine {
     qint64 position = 0;
 };
 
-// Ascending by character codes with a to z folded to capitals; equal lines keep their order.
+// Ascending by character codes with a to z folded to capitals; equal lines keep their order
+// (list lines: the order of their positions, which is the archive's).
 void sortLines(QStringList& lines);
 void sortLines(QList<ListLine>& lines);
 
