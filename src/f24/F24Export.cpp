@@ -1,6 +1,6 @@
 #include "F24Export.h"
 
-#include "platform/Text.h"
+#include "SchedaF24.h"
 
 using namespace Qt::StringLiterals;
 
@@ -44,31 +44,31 @@ const QList<Spreadsheet::GridColumn>& columns()
     return list;
 }
 
-QStringList values(const Record& f)
+const RecordCells& cells()
 {
-    const auto v = [&f](const char* field) { return Text::trimmed(f.text(QString::fromLatin1(field))); };
-    // Joined parts with one blank, trimmed, so a missing part leaves no stray blank.
-    const auto join = [&v](const char* a, const char* b) { return Text::trimmed(v(a) + u' ' + v(b)); };
-    return {v("Data"),
-            v("Delegato"),
-            join("Agenzia", "ProvAg"),
-            v("CodFiscCont"),
-            v("CognomeCont"),
-            v("NomeCont"),
-            v("DataNasc"),
-            v("Sesso"),
-            join("ComuneNasc", "ProvNasc"),
-            join("ComuneDom", "ProvDom"),
-            v("ViaDom"),
-            v("CodFiscCoob"),
-            v("Identificativo"),
-            v("Elementi01"),
-            v("AnnoRif01"),
-            v("Importo01"),
-            v("Elementi02"),
-            v("AnnoRif02"),
-            v("Importo02"),
-            v("Totale")};
+    // Joined parts with one blank, the cell trimmed, so a missing part leaves no stray blank.
+    static const RecordCells::Text blank{u" "_s};
+    static const RecordCells list(SchedaF24::layout(), {{"Data"},
+                                                        {"Delegato"},
+                                                        {"Agenzia", blank, "ProvAg"},
+                                                        {"CodFiscCont"},
+                                                        {"CognomeCont"},
+                                                        {"NomeCont"},
+                                                        {"DataNasc"},
+                                                        {"Sesso"},
+                                                        {"ComuneNasc", blank, "ProvNasc"},
+                                                        {"ComuneDom", blank, "ProvDom"},
+                                                        {"ViaDom"},
+                                                        {"CodFiscCoob"},
+                                                        {"Identificativo"},
+                                                        {"Elementi01"},
+                                                        {"AnnoRif01"},
+                                                        {"Importo01"},
+                                                        {"Elementi02"},
+                                                        {"AnnoRif02"},
+                                                        {"Importo02"},
+                                                        {"Totale"}});
+    return list;
 }
 
 } // namespace F24Export

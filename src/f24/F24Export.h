@@ -1,14 +1,14 @@
 #pragma once
 
-#include "report/Spreadsheet.h"
+#include "report/RecordCells.h"
 #include "storage/RecordLayout.h"
 
-// The F24 ELIDE forms as a worksheet: the 20 columns and the values of one form. Every cell
+// The F24 ELIDE forms as a worksheet: the 20 columns and the cells of one form. Every cell
 // is left-aligned; the two amounts and the final balance stay numbers.
 namespace F24Export {
 
 const QList<Spreadsheet::GridColumn>& columns();
-QStringList values(const Record& form);
+const RecordCells& cells(); // the cells of one form
 inline QString fileName()
 {
     return QStringLiteral("Versamenti.xls");

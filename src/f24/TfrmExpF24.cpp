@@ -14,7 +14,7 @@ ExportScreen::Setup setup()
     s.archivePath = [] { return ExeFolder::file(SchedaF24::archiveName()); };
     s.layout = &SchedaF24::layout();
     s.columns = F24Export::columns();
-    s.values = F24Export::values;
+    s.cells = &F24Export::cells();
     s.fileName = F24Export::fileName();
     s.worksheet = F24Export::worksheet();
     s.help = {u"Esportazione archivio versamenti in Microsoft Excel."_s, u"esporta_versamenti"_s};

@@ -1,8 +1,6 @@
 #include "ImmobiliExport.h"
 
 #include "SchedaImmobile.h"
-#include "platform/Text.h"
-#include "storage/ListSearch.h"
 
 using namespace Qt::StringLiterals;
 
@@ -54,58 +52,38 @@ const QList<Spreadsheet::GridColumn>& columns()
     return list;
 }
 
-QStringList values(const Record& card)
+const RecordCells& cells()
 {
-    // Each cell: its fields (trimmed) and the texts between them, the whole trimmed again.
-    // A field is written as its index plus one, a text as a negative index into `texts`.
-    static const QStringList texts = {u" "_s, u","_s, u"Volume: "_s, u" Superficie: "_s, u" Vani: "_s};
-    enum : int { Blank = -1, Comma = -2, Volume = -3, Superficie = -4, Vani = -5 };
-    static const QList<QList<int>> cells = [] {
-        const RecordLayout& l = SchedaImmobile::layout();
-        const auto f = [&l](const char* name) { return l.indexOf(QString::fromLatin1(name)) + 1; };
-        return QList<QList<int>>{
-            {f("Immobile")},
-            {f("Tipologia")},
-            {f("Via01"), Blank, f("Indirizzo01"), Blank, f("Civico01")},
-            {f("Cap01"), Blank, f("Comune01"), Blank, f("Prov01")},
-            {f("AnnoCostruz01")},
-            {f("Utilizzo")},
-            {Volume, f("Volume"), Superficie, f("Superficie"), Vani, f("Vani")},
-            {f("Accessori")},
-            {f("Mercato")},
-            {f("Condominio")},
-            {f("Tasse")},
-            {f("Categoria01")},
-            {f("ImpRend01"), Comma, f("CentRend01")},
-            {f("CognomeLoc01"), Blank, f("NomeLoc01")},
-            {f("CodFiscLoc01")},
-            {f("ImpPoss01"), Comma, f("CentPoss01")},
-            {f("TelCelLoc01")},
-            {f("Comproprietari")},
-            {f("CognomeCon01"), Blank, f("NomeCon01")},
-            {f("CodFiscCon01")},
-            {f("TelCelCon01")},
-            {f("Conviventi")},
-            {f("CodContratto")},
-            {f("Periodicita")},
-            {f("ImpRata"), Comma, f("CentRata")}};
-    }();
-    // Built straight from the stored bytes, one string per cell: the export makes a row for
-    // every card.
-    QStringList out;
-    out.reserve(cells.size());
-    for (const QList<int>& parts : cells) {
-        QString cell;
-        for (const int part : parts) {
-            if (part > 0)
-                ListSearch::appendField(cell, card, part - 1);
-            else
-                cell += texts[-part - 1];
-        }
-        const bool blankEnds = !cell.isEmpty() && (cell.front().unicode() <= 0x20 || cell.back().unicode() <= 0x20);
-        out.append(blankEnds ? Text::trimmed(cell) : cell);
-    }
-    return out;
+    using CellText = RecordCells::Text;
+    static const CellText blank{u" "_s}, comma{u","_s};
+    static const RecordCells list(SchedaImmobile::layout(),
+                                  {{"Immobile"},
+                                   {"Tipologia"},
+                                   {"Via01", blank, "Indirizzo01", blank, "Civico01"},
+                                   {"Cap01", blank, "Comune01", blank, "Prov01"},
+                                   {"AnnoCostruz01"},
+                                   {"Utilizzo"},
+                                   {CellText{u"Volume: "_s}, "Volume", CellText{u" Superficie: "_s}, "Superficie",
+                                    CellText{u" Vani: "_s}, "Vani"},
+                                   {"Accessori"},
+                                   {"Mercato"},
+                                   {"Condominio"},
+                                   {"Tasse"},
+                                   {"Categoria01"},
+                                   {"ImpRend01", comma, "CentRend01"},
+                                   {"CognomeLoc01", blank, "NomeLoc01"},
+                                   {"CodFiscLoc01"},
+                                   {"ImpPoss01", comma, "CentPoss01"},
+                                   {"TelCelLoc01"},
+                                   {"Comproprietari"},
+                                   {"CognomeCon01", blank, "NomeCon01"},
+                                   {"CodFiscCon01"},
+                                   {"TelCelCon01"},
+                                   {"Conviventi"},
+                                   {"CodContratto"},
+                                   {"Periodicita"},
+                                   {"ImpRata", comma, "CentRata"}});
+    return list;
 }
 
 } // namespace ImmobiliExport

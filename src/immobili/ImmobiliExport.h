@@ -1,13 +1,13 @@
 #pragma once
 
-#include "report/Spreadsheet.h"
+#include "report/RecordCells.h"
 #include "storage/RecordLayout.h"
 
-// The property archive as a worksheet: the columns and the values of one card.
+// The property archive as a worksheet: the columns and the cells of one card.
 namespace ImmobiliExport {
 
 const QList<Spreadsheet::GridColumn>& columns(); // the 25 columns
-QStringList values(const Record& card);
+const RecordCells& cells();                      // the cells of one card
 inline QString fileName()
 {
     return QStringLiteral("Immobili.xls");

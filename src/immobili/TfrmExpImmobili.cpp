@@ -14,7 +14,7 @@ ExportScreen::Setup setup()
     s.archivePath = [] { return ExeFolder::file(SchedaImmobile::archiveName()); };
     s.layout = &SchedaImmobile::layout();
     s.columns = ImmobiliExport::columns();
-    s.values = ImmobiliExport::values;
+    s.cells = &ImmobiliExport::cells();
     s.fileName = ImmobiliExport::fileName();
     s.worksheet = ImmobiliExport::worksheet();
     s.help = {u"Esportazione archivio immobili in Microsoft Excel."_s, u"esporta_immobili"_s};

@@ -12,6 +12,7 @@
 
 #include <QAbstractTableModel>
 #include <QHash>
+#include <QSet>
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -43,6 +44,7 @@ public:
     {
         beginResetModel();
         m_edited.clear();
+        m_editedRows.clear();
         m_blockStart = -1;
         m_block.clear();
         m_records = 0;
@@ -105,38 +107,42 @@ public:
         if (!index.isValid() || role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
             return false;
         m_edited.insert(key(index.row(), index.column()), value.toString());
+        m_editedRows.insert(index.row());
         Q_EMIT dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
         return true;
     }
 
     // Every row as the grid shows it, edited cells as edited, the archive read once more in
-    // file order rather than row by row.
+    // file order rather than row by row. A row nobody edited goes straight from the stored
+    // bytes.
     void writeRows(Spreadsheet::Writer& writer) const
     {
         const int columns = int(m_setup.columns.size());
         bool ok = true;
         int row = 0;
-        const auto write = [&](QStringList cells) {
+        const auto writeEdited = [&](QStringList cells) {
             cells.resize(columns);
-            if (!m_edited.isEmpty()) {
-                for (int c = 0; c < columns; ++c) {
-                    const auto it = m_edited.constFind(key(row, c + 1));
-                    if (it != m_edited.cend())
-                        cells[c] = *it;
-                }
+            for (int c = 0; c < columns; ++c) {
+                const auto it = m_edited.constFind(key(row, c + 1));
+                if (it != m_edited.cend())
+                    cells[c] = *it;
             }
             ok = writer.row(cells);
-            ++row;
         };
         if (m_records > 0) {
             ListSearch::forEachRecord(m_setup.archivePath(), *m_setup.layout, [&](const Record& record, int) {
-                if (ok && row < m_records)
-                    write(m_setup.values(record));
+                if (!ok || row >= m_records)
+                    return;
+                if (m_editedRows.contains(row))
+                    writeEdited(m_setup.cells->values(record));
+                else
+                    ok = m_setup.cells->writeRow(writer, record);
+                ++row;
             });
         }
         // Rows the archive no longer holds go as the grid shows them.
-        while (ok && row < rowCount())
-            write({});
+        for (; ok && row < rowCount(); ++row)
+            writeEdited({});
     }
 
 private:
@@ -179,13 +185,14 @@ private:
         const int size = m_setup.layout->size();
         for (qsizetype offset = 0; offset + size <= bytes.size(); offset += size) {
             std::memcpy(record.bytes().data(), bytes.constData() + offset, size_t(size));
-            m_block.append(m_setup.values(record));
+            m_block.append(m_setup.cells->values(record));
         }
     }
 
     const ExportScreen::Setup m_setup; // a copy: the view may still ask for cells while the screen goes
     qint64 m_records = 0;
     QHash<quint64, QString> m_edited;
+    QSet<int> m_editedRows;
     mutable qint64 m_blockStart = -1;
     mutable QList<QStringList> m_block;
 };

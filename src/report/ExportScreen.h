@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Spreadsheet.h"
+#include "RecordCells.h"
 #include "platform/HelpTopics.h"
 #include "platform/Screen.h"
 #include "storage/RecordLayout.h"
@@ -25,7 +25,7 @@ public:
         std::function<QString()> archivePath;
         const RecordLayout* layout = nullptr;
         QList<Column> columns;
-        std::function<QStringList(const Record&)> values;
+        const RecordCells* cells = nullptr; // one per column
         QString fileName; // beside the executable
         QString worksheet;
         HelpTopic help;

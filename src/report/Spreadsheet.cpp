@@ -6,6 +6,10 @@
 
 #include <QBuffer>
 
+#include <array>
+#include <cstring>
+#include <string_view>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -43,53 +47,59 @@ void appendCell(QString& out, QStringView text)
     }
 }
 
-// appendCell() straight into the file's bytes: the runs between characters to escape go
-// through the code page as they are, so a row never needs a string of its own.
-void appendCellBytes(QByteArray& out, QStringView text)
+// appendCell() on text already in the file's code page, where the characters to escape are
+// the same bytes. Writes from `out`, which has room for six bytes per byte of text (the
+// longest escape), and returns the end of what it wrote.
+char* writeCellBytes(char* out, QByteArrayView text)
 {
-    qsizetype run = 0;
-    const auto flushRun = [&](qsizetype upTo) {
-        if (upTo > run)
-            Cp1252::append(out, text.sliced(run, upTo - run));
+    static constexpr auto special = [] {
+        std::array<bool, 256> table{};
+        for (const unsigned char c : {'&', '<', '>', '"', '\r', '\n'})
+            table[c] = true;
+        return table;
+    }();
+    const auto put = [&out](std::string_view escape) {
+        std::memcpy(out, escape.data(), escape.size());
+        out += escape.size();
     };
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        const char* escaped = nullptr;
-        switch (c) {
-        case u'&':
-            escaped = "&amp;";
-            break;
-        case u'<':
-            escaped = "&lt;";
-            break;
-        case u'>':
-            escaped = "&gt;";
-            break;
-        case u'"':
-            escaped = "&quot;";
-            break;
-        case u'\r':
-        case u'\n':
-            escaped = " ";
-            break;
-        default:
+    const char* in = text.data();
+    const char* const end = in + text.size();
+    while (in != end) {
+        const char c = *in++;
+        if (!special[static_cast<unsigned char>(c)]) {
+            *out++ = c;
             continue;
         }
-        flushRun(i);
-        out += escaped;
-        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
-            ++i;
-        run = i + 1;
+        switch (c) {
+        case '&':
+            put("&amp;");
+            break;
+        case '<':
+            put("&lt;");
+            break;
+        case '>':
+            put("&gt;");
+            break;
+        case '"':
+            put("&quot;");
+            break;
+        default: // a line break: CR LF, LF or CR alone
+            *out++ = ' ';
+            if (c == '\r' && in != end && *in == '\n')
+                ++in;
+        }
     }
-    flushRun(text.size());
+    return out;
 }
 
-QStringView trimmed(QStringView text)
+// Trimmed as Text::trimmed trims the decoded text: the bytes up to 0x20 decode to the
+// characters of the same code, and no other byte decodes below 0x21.
+QByteArrayView trimmedBytes(QByteArrayView text)
 {
     qsizetype begin = 0, end = text.size();
-    while (begin < end && text[begin].unicode() <= 0x20)
+    while (begin < end && static_cast<unsigned char>(text[begin]) <= 0x20)
         ++begin;
-    while (end > begin && text[end - 1].unicode() <= 0x20)
+    while (end > begin && static_cast<unsigned char>(text[end - 1]) <= 0x20)
         --end;
     return text.sliced(begin, end - begin);
 }
@@ -123,23 +133,56 @@ constexpr qsizetype kChunk = 1 << 16; // bytes gathered before each write
 
 namespace Spreadsheet {
 
-Writer::Writer(QIODevice& device, const QString& worksheet, const QList<Column>& columns)
-    : m_device(device), m_columns(columns)
+Writer::Writer(QIODevice& device, const QString& worksheet, const QList<Column>& columns) : m_device(device)
 {
+    for (const Column& column : columns) {
+        QByteArray start = column.number ? "<td" : "<td class=\"t\"";
+        start += column.rightAligned ? " style=\"text-align: right;\">" : " style=\"text-align: left;\">";
+        m_cellStarts.append(start);
+    }
     m_bytes.reserve(kChunk + 4096);
     Cp1252::append(m_bytes, head(worksheet, columns));
 }
 
 bool Writer::row(const QStringList& cells)
 {
-    m_bytes += "<tr>";
-    for (qsizetype c = 0; c < m_columns.size(); ++c) {
-        m_bytes += m_columns[c].number ? "<td" : "<td class=\"t\"";
-        m_bytes += m_columns[c].rightAligned ? " style=\"text-align: right;\">" : " style=\"text-align: left;\">";
-        if (c < cells.size())
-            appendCellBytes(m_bytes, trimmed(cells[c]));
-        m_bytes += "</td>";
+    beginRow();
+    for (qsizetype c = 0; c < cells.size() && c < m_cellStarts.size(); ++c) {
+        // Each character is one byte in the code page, so trimming and escaping the bytes is
+        // trimming and escaping the text.
+        m_encoded.resize(0);
+        Cp1252::append(m_encoded, cells[c]);
+        encodedCell(m_encoded);
     }
+    return endRow();
+}
+
+void Writer::beginRow()
+{
+    m_bytes += "<tr>";
+    m_cell = 0;
+}
+
+void Writer::encodedCell(QByteArrayView bytes)
+{
+    if (m_cell >= m_cellStarts.size())
+        return;
+    const QByteArray& start = m_cellStarts[m_cell++];
+    static constexpr std::string_view cellEnd = "</td>";
+    const QByteArrayView text = trimmedBytes(bytes);
+    const qsizetype from = m_bytes.size();
+    m_bytes.resize(from + start.size() + 6 * text.size() + qsizetype(cellEnd.size()));
+    char* out = m_bytes.data() + from;
+    std::memcpy(out, start.constData(), size_t(start.size()));
+    out = writeCellBytes(out + start.size(), text);
+    std::memcpy(out, cellEnd.data(), cellEnd.size());
+    m_bytes.resize(out + cellEnd.size() - m_bytes.constData());
+}
+
+bool Writer::endRow()
+{
+    while (m_cell < m_cellStarts.size())
+        encodedCell({});
     m_bytes += "</tr>";
     return m_bytes.size() < kChunk ? m_ok : flush();
 }

@@ -33,20 +33,27 @@ struct GridColumn {
 };
 
 // Writes the file to a device a row at a time, in chunks, so its size never sits in memory:
-// the head at construction, each row as it comes, the end at finish(). row() and finish()
-// return false once the device refused a write.
+// the head at construction, each row as it comes, the end at finish(). row(), endRow() and
+// finish() return false once the device refused a write.
 class Writer {
 public:
     Writer(QIODevice& device, const QString& worksheet, const QList<Column>& columns);
     bool row(const QStringList& cells);
+    // A row given cell by cell in the file's code page (Windows-1252), as records store their
+    // fields: each cell trimmed and escaped as row() does; missing cells are left empty.
+    void beginRow();
+    void encodedCell(QByteArrayView bytes);
+    bool endRow();
     bool finish();
 
 private:
     bool flush();
 
     QIODevice& m_device;
-    QList<Column> m_columns;
-    QByteArray m_bytes; // encoded, not yet written
+    QList<QByteArray> m_cellStarts; // each column's opening tag
+    qsizetype m_cell = 0;           // cells given in the current row
+    QByteArray m_encoded;           // row()'s cell in the code page
+    QByteArray m_bytes;             // encoded, not yet written
     bool m_ok = true;
 };
 

@@ -1,6 +1,6 @@
 #include "RicevuteExport.h"
 
-#include "platform/Text.h"
+#include "SchedaRicevuta.h"
 
 using namespace Qt::StringLiterals;
 
@@ -49,22 +49,35 @@ const QList<Spreadsheet::GridColumn>& columns()
     return list;
 }
 
-QStringList values(const Record& r)
+const RecordCells& cells()
 {
-    const auto v = [&r](const char* field) { return Text::trimmed(r.text(QString::fromLatin1(field))); };
-    return {v("NumRic"),       v("Data"),
-            v("UfficioTer"),   v("DataStipula"),
-            v("DataReg"),      v("CodContratto"),
-            v("DurataCon"),    v("CognomeLoc01") + u' ' + v("NomeLoc01"),
-            v("CodFiscLoc01"), v("CognomeCon01") + u' ' + v("NomeCon01"),
-            v("CodFiscCon01"), v("Immobile"),
-            v("Note"),         v("Causale01"),
-            v("Importo01"),    v("Causale02"),
-            v("Importo02"),    v("Causale03"),
-            v("Importo03"),    v("Causale04"),
-            v("Importo04"),    v("Causale05"),
-            v("Importo05"),    v("TotRicevuta"),
-            v("Saldata")};
+    static const RecordCells::Text blank{u" "_s};
+    static const RecordCells list(SchedaRicevuta::layout(), {{"NumRic"},
+                                                             {"Data"},
+                                                             {"UfficioTer"},
+                                                             {"DataStipula"},
+                                                             {"DataReg"},
+                                                             {"CodContratto"},
+                                                             {"DurataCon"},
+                                                             {"CognomeLoc01", blank, "NomeLoc01"},
+                                                             {"CodFiscLoc01"},
+                                                             {"CognomeCon01", blank, "NomeCon01"},
+                                                             {"CodFiscCon01"},
+                                                             {"Immobile"},
+                                                             {"Note"},
+                                                             {"Causale01"},
+                                                             {"Importo01"},
+                                                             {"Causale02"},
+                                                             {"Importo02"},
+                                                             {"Causale03"},
+                                                             {"Importo03"},
+                                                             {"Causale04"},
+                                                             {"Importo04"},
+                                                             {"Causale05"},
+                                                             {"Importo05"},
+                                                             {"TotRicevuta"},
+                                                             {"Saldata"}});
+    return list;
 }
 
 } // namespace RicevuteExport

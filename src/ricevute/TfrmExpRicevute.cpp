@@ -16,7 +16,7 @@ ExportScreen::Setup setup(const std::shared_ptr<QString>& archive)
     s.archivePath = [archive] { return archive->isEmpty() ? frmRicevute->lblFile->text() : *archive; };
     s.layout = &SchedaRicevuta::layout();
     s.columns = RicevuteExport::columns();
-    s.values = RicevuteExport::values;
+    s.cells = &RicevuteExport::cells();
     s.fileName = RicevuteExport::fileName();
     s.worksheet = RicevuteExport::worksheet();
     s.help = {u"Esportazione archivio ricevute d'affitto in Microsoft Excel."_s, u"esporta_ricevute"_s};

@@ -38,8 +38,9 @@ public:
     void seek(qint64 index); // 0-based record index
     void read(QByteArray& record);
     // Reads `records` whole records from the current one with a single read, for passes over
-    // the archive. Fails as read() does; when fewer bytes arrive, `block` keeps the whole
-    // records that did before the failure is thrown.
+    // the archive (which take count() once). Fails as read() does; when fewer bytes arrive
+    // (the archive ends sooner), `block` keeps the whole records that did before the failure
+    // is thrown.
     void readBlock(QByteArray& block, qint64 records);
     void write(const QByteArray& record);
     qint64 currentIndex() const { return m_index; }

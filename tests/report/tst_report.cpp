@@ -4,11 +4,13 @@
 #include "report/ListReport.h"
 #include "report/ReportPdf.h"
 #include "report/ReportPreview.h"
+#include "report/RecordCells.h"
 #include "report/ReportTemplate.h"
 #include "report/Spreadsheet.h"
 #include "support/PdfTools.h"
 #include "support/TestMain.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -51,6 +53,7 @@ private Q_SLOTS:
     void linesAreCutAtTheBoxEdge();
     void pdfExport();
     void spreadsheetCellsInCalc();
+    void recordRowsMatchTextRows();
     void previewFitsTheScreen();
     void printedSizesAreExact();
     void vectorPicturesStayVectors();
@@ -377,6 +380,44 @@ void TestReport::vectorPicturesStayVectors()
     QCOMPARE(sheet.pixelColor(50, 100).value() < 64, true);   // inside: 100 wide, 200 high
     QCOMPARE(sheet.pixelColor(150, 100).value() > 192, true); // beside it, white
     QCOMPARE(sheet.pixelColor(50, 210).value() > 192, true);
+}
+
+void TestReport::recordRowsMatchTextRows()
+{
+    // A row written straight from a record's bytes must be the row of the same cells as texts
+    // (which is what the grid shows and what an edited row writes), whatever the fields hold.
+    const RecordLayout layout{RecordField::text("A", 12), RecordField::text("B", 12), RecordField::text("C", 6)};
+    const RecordCells cells(layout, {{"A"}, {"A", RecordCells::Text{u" & "_s}, "B"}, {RecordCells::Text{u"n° "_s}, "C"}});
+    const QList<Spreadsheet::Column> columns = {{u"a"_s, 10, false, false}, {u"b"_s, 10, true, false}, {u"c"_s, 10, false, true}};
+    // A stored field: its length byte, its bytes, zeros up to the capacity.
+    const auto field = [](const QByteArray& bytes, int capacity) -> QByteArray {
+        return char(bytes.size()) + bytes + QByteArray(capacity - bytes.size(), '\0');
+    };
+    const QList<QByteArray> records = {
+        // Escapes, line breaks of every kind, blanks at the ends of fields and of the cell.
+        field("  <a> \"b\"\r\n", 12) + field("x\ry\nz\r\n\rq", 12) + field("", 6),
+        // Windows-1252: the euro, letters with accents, the undefined 0x81, a zero byte inside.
+        field("\x80 citt\xe0", 12) + field(QByteArray("a\0b\x81", 4), 12) + field("   ", 6),
+        // A length byte beyond the capacity: the field's bytes only.
+        QByteArray(1, char(40)) + "ABCDEFGHIJKL" + field("", 12) + char(7) + "123456",
+    };
+    QBuffer fromBytes, fromTexts;
+    fromBytes.open(QIODevice::WriteOnly);
+    fromTexts.open(QIODevice::WriteOnly);
+    Spreadsheet::Writer bytesWriter(fromBytes, u"Prova"_s, columns), textsWriter(fromTexts, u"Prova"_s, columns);
+    Record record(layout);
+    for (const QByteArray& bytes : records) {
+        QCOMPARE(bytes.size(), layout.size());
+        record.bytes() = bytes;
+        QVERIFY(cells.writeRow(bytesWriter, record));
+        QVERIFY(textsWriter.row(cells.values(record)));
+    }
+    QVERIFY(bytesWriter.finish());
+    QVERIFY(textsWriter.finish());
+    QCOMPARE(fromBytes.data(), fromTexts.data());
+    QVERIFY(fromBytes.data().contains("<td class=\"t\" style=\"text-align: left;\">&lt;a&gt; &quot;b&quot;</td>"));
+    QVERIFY(fromBytes.data().contains(" &amp; x y z  q</td>")); // CR LF is one blank, CR alone another
+    QVERIFY(fromBytes.data().contains("<td style=\"text-align: left;\">n\xb0</td>"));
 }
 
 TARVENTO_GUI_TEST_MAIN(TestReport)

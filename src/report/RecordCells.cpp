@@ -1,0 +1,65 @@
+#include "RecordCells.h"
+
+#include "platform/Cp1252.h"
+#include "platform/Text.h"
+#include "storage/ListSearch.h"
+
+RecordCells::RecordCells(const RecordLayout& layout, std::initializer_list<std::initializer_list<Part>> cells)
+{
+    for (const auto& parts : cells) {
+        QList<Piece> pieces;
+        for (const Part& part : parts) {
+            if (const auto* name = std::get_if<const char*>(&part)) {
+                pieces.append({layout.indexOf(QString::fromLatin1(*name)), {}, {}});
+            } else {
+                const QString& text = std::get<Text>(part).text;
+                pieces.append({-1, text, Cp1252::encode(text)});
+            }
+        }
+        m_cells.append(pieces);
+    }
+}
+
+QStringList RecordCells::values(const Record& record) const
+{
+    QStringList out;
+    out.reserve(m_cells.size());
+    for (const QList<Piece>& pieces : m_cells) {
+        QString cell;
+        for (const Piece& piece : pieces) {
+            if (piece.field >= 0)
+                ListSearch::appendField(cell, record, piece.field);
+            else
+                cell += piece.text;
+        }
+        const bool blankEnds =
+            !cell.isEmpty() && (cell.front().unicode() <= 0x20 || cell.back().unicode() <= 0x20);
+        out.append(blankEnds ? ::Text::trimmed(cell) : cell);
+    }
+    return out;
+}
+
+bool RecordCells::writeRow(Spreadsheet::Writer& writer, const Record& record) const
+{
+    // The writer trims each cell as a whole; each field is trimmed here, as values() does.
+    const auto trimmed = [](QByteArrayView raw) {
+        while (!raw.isEmpty() && static_cast<unsigned char>(raw.front()) <= 0x20)
+            raw = raw.sliced(1);
+        while (!raw.isEmpty() && static_cast<unsigned char>(raw.back()) <= 0x20)
+            raw.chop(1);
+        return raw;
+    };
+    writer.beginRow();
+    QByteArray cell;
+    for (const QList<Piece>& pieces : m_cells) {
+        if (pieces.size() == 1 && pieces.front().field >= 0) {
+            writer.encodedCell(record.rawAt(pieces.front().field));
+            continue;
+        }
+        cell.resize(0);
+        for (const Piece& piece : pieces)
+            cell += piece.field >= 0 ? trimmed(record.rawAt(piece.field)) : QByteArrayView(piece.encoded);
+        writer.encodedCell(cell);
+    }
+    return writer.endRow();
+}
