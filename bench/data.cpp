@@ -4,6 +4,7 @@
 //   bench_data search <archive> <word>      (the landlord surname criterion)
 //   bench_data list <archive>               (no criteria: every card)
 //   bench_data export <archive> <file.xls>  (the export file alone, as the export screen writes it)
+//   bench_data start                        (nothing: what starting a program on Qt costs)
 //   bench_data floor <archive> <made.xls> <file.xls>  (what no export can go below: the archive
 //                                           read and the bytes of a made export written safely)
 #include "immobili/ImmobiliExport.h"
@@ -148,12 +149,14 @@ int main(int argc, char** argv)
         }
         if (what == u"export"_s && argc == 4)
             return exportFile(arg(2), arg(3));
+        if (what == u"start"_s && argc == 2)
+            return 0;
         if (what == u"floor"_s && argc == 5)
             return exportFloor(arg(2), arg(3), arg(4));
     } catch (const std::exception& failure) {
         std::fprintf(stderr, "%s\n", failure.what());
         return 1;
     }
-    std::fprintf(stderr, "usage: bench_data make|search|list|export|floor ...\n");
+    std::fprintf(stderr, "usage: bench_data make|search|list|export|floor|start ...\n");
     return 2;
 }

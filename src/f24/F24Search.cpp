@@ -67,6 +67,7 @@ QList<ListSearch::ListLine> search(const QString& archivePath, const QStringList
         fields.append(c.field);
     const ListSearch::Matcher matcher(criteriaTexts, SchedaF24::layout(), fields);
     QList<ListSearch::ListLine> lines;
+    lines.reserve(ListSearch::expectedRecords(archivePath, SchedaF24::layout()));
     ListSearch::forEachRecord(archivePath, SchedaF24::layout(), [&](const Record& form, int position) {
         if (matcher.matches(form))
             lines.append({listLine(form), position});

@@ -60,6 +60,7 @@ QList<ListSearch::ListLine> search(const QString& archivePath, const QStringList
         fields.append(c.field);
     const ListSearch::Matcher matcher(criteriaTexts, SchedaImmobile::layout(), fields);
     QList<ListSearch::ListLine> lines;
+    lines.reserve(ListSearch::expectedRecords(archivePath, SchedaImmobile::layout()));
     ListSearch::forEachRecord(archivePath, SchedaImmobile::layout(), [&](const Record& card, int position) {
         if (matcher.matches(card))
             lines.append({listLine(card), position});

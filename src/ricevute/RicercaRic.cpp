@@ -33,6 +33,7 @@ QList<ListSearch::ListLine> search(const QString& archivePath, const QStringList
         fields.append(c.field);
     const ListSearch::Matcher matcher(criteriaTexts, SchedaRicevuta::layout(), fields);
     QList<ListSearch::ListLine> lines;
+    lines.reserve(ListSearch::expectedRecords(archivePath, SchedaRicevuta::layout()));
     ListSearch::forEachRecord(archivePath, SchedaRicevuta::layout(), [&](const Record& receipt, int position) {
         if (matcher.matches(receipt))
             lines.append({RiepilogoRic::summaryLine(receipt), position});

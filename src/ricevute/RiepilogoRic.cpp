@@ -72,8 +72,9 @@ QString summaryLine(const Record& r)
     // Every list line and summary goes through here once per receipt.
     using ListSearch::appendField;
     using ListSearch::fitFrom;
+    static const qsizetype length = 8 + 25 + 2 + 30 + 7 + 16 + 2 + 45 + 9 + SchedaRicevuta::layout().fieldAt(at.totale).capacity;
     QString line;
-    line.reserve(200);
+    line.reserve(length);
     // Each column: its fields appended up to the column's end, then cut or padded to its width.
     qsizetype start = 0, end = ListSearch::kNoLimit;
     const auto column = [&](int width) {
@@ -150,6 +151,8 @@ Summary build(const QString& archivePath, const QString& year, Period period, co
         const RecordLayout& layout = SchedaRicevuta::layout();
         const int data = layout.indexOf(u"Data"_s);
         const int totale = layout.indexOf(u"TotRicevuta"_s);
+        summary.lines.reserve(ListSearch::expectedRecords(archivePath, layout));
+        summary.positions.reserve(summary.lines.capacity());
         ListSearch::forEachRecord(
             archivePath, layout, [&](const Record& record, int position) {
                 const QString trimmed = record.textAt(data);

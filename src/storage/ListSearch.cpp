@@ -5,6 +5,8 @@
 #include "platform/Failure.h"
 #include "platform/Text.h"
 
+#include <QFileInfo>
+
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -167,6 +169,11 @@ int findNext(const QStringList& lines, int selected, const QString& typed, QStri
             return i;
     }
     return selected;
+}
+
+qint64 expectedRecords(const QString& path, const RecordLayout& layout)
+{
+    return QFileInfo(path).size() / layout.size();
 }
 
 void forEachRecord(const QString& path, const RecordLayout& layout,

@@ -69,6 +69,10 @@ void sortLines(QList<ListLine>& lines);
 // after the selected line, wrapping to the top. `lastText` is updated.
 int findNext(const QStringList& lines, int selected, const QString& typed, QString& lastText);
 
+// How many records the archive holds now, to make room for a pass's lines at once (room never
+// used costs no memory); 0 when it cannot tell.
+qint64 expectedRecords(const QString& path, const RecordLayout& layout);
+
 // Reads every whole record of an archive in file order (created empty when missing).
 // Throws Failure when the archive cannot be used.
 void forEachRecord(const QString& path, const RecordLayout& layout,
