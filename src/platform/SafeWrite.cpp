@@ -4,7 +4,9 @@
 
 #include <QSaveFile>
 
+#include <cerrno>
 #include <fcntl.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -40,7 +42,7 @@ bool startWriteBack(QIODevice& device, qint64 before, qint64 after)
         return true;
     if (!file->flush())
         return false;
-    // Only a request: a failure here shows again at the final sync, which is checked.
+    // Only a request: a failure here shows again at the final sync (syncedToDisk).
     ::sync_file_range(file->handle(), 0, 0, SYNC_FILE_RANGE_WRITE);
     return true;
 }
@@ -64,12 +66,24 @@ void replaceFile(const QString& path, const QByteArray& content)
     replaceFile(path, [&](QIODevice& file) { return writeAll(file, content); });
 }
 
+namespace {
+// The file's bytes on the disk. commit() syncs too but ignores the result, and a disk that
+// fills up or fails may say so only now, when the cached bytes are written out. A file system
+// that cannot sync at all is not a failure.
+bool syncedToDisk(QSaveFile& file)
+{
+    if (::fdatasync(file.handle()) == 0)
+        return true;
+    return errno == EINVAL || errno == ENOTSUP || errno == ENOSYS;
+}
+} // namespace
+
 void replaceFile(const QString& path, const std::function<bool(QIODevice& file)>& writeContent)
 {
     QSaveFile file(path);
-    // A full disk can make commit() succeed over a truncated file: check every write and the
-    // flush first, and cancel otherwise.
-    if (!file.open(QIODevice::WriteOnly) || !writeContent(file) || !file.flush()) {
+    // A full disk can make commit() succeed over a truncated file: check every write, the
+    // flush and the sync first, and cancel otherwise.
+    if (!file.open(QIODevice::WriteOnly) || !writeContent(file) || !file.flush() || !syncedToDisk(file)) {
         file.cancelWriting();
         cannotWrite(path);
     }
