@@ -8,6 +8,7 @@
 #include "platform/TfrmGuida.h"
 #include "storage/ArchiveFile.h"
 #include "support/Files.h"
+#include "support/ListClicks.h"
 #include "support/ScreenFixture.h"
 #include "support/TestMain.h"
 
@@ -203,8 +204,7 @@ void TestF24::navigationAtBothEnds()
                               search->lstRecords->item(0)->text().contains(u"Secondo"_s)
                           ? 0
                           : 1;
-                  search->lstRecords->setCurrentRow(row);
-                  Q_EMIT search->lstRecords->itemDoubleClicked(search->lstRecords->item(row));
+                  doubleClickLine(search->lstRecords, row);
               });
     QCOMPARE(textOf(u"CognomeCont"_s), u"Secondo"_s);
     QCOMPARE(screen->lblPosizione->text(), u"2"_s);
@@ -432,13 +432,8 @@ void TestF24::importFromAPropertyCard()
                   QVERIFY(search);
                   QCOMPARE(search->lblMemory->text(), u"f24"_s);
                   click(search->btnCerca);
-                  QListWidget* list = search->lstRecords;
-                  QCOMPARE(list->count(), 1);
-                  QCoreApplication::processEvents();
-                  const QRect line = list->visualItemRect(list->item(0));
-                  const QPoint at(20, line.center().y());
-                  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
-                  QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+                  QCOMPARE(search->lstRecords->count(), 1);
+                  doubleClickLine(search->lstRecords, 0);
               });
     for (const auto& c : copied)
         QCOMPARE(textOf(c.to), Text::trimmed(c.value));
@@ -529,9 +524,7 @@ void TestF24::taxCodeHandedToTheSecondLine()
               [](QWidget* modal) {
                   auto* table = qobject_cast<TfrmCodici_Tributo*>(modal);
                   QVERIFY(QTest::qWaitForWindowExposed(table));
-                  QListWidget* list = table->lstRecords;
-                  list->setCurrentRow(13);
-                  Q_EMIT list->itemDoubleClicked(list->item(13));
+                  doubleClickLine(table->lstRecords, 13);
                   QVERIFY(!table->isVisible());
               });
     QCOMPARE(textOf(u"Codice02"_s), u"A137"_s);

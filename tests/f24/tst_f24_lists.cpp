@@ -6,6 +6,7 @@
 #include "f24/TfrmModello_F24_Elide.h"
 #include "f24/TfrmTrovaF24.h"
 #include "support/Files.h"
+#include "support/ListClicks.h"
 #include "support/ScreenFixture.h"
 #include "support/TestMain.h"
 
@@ -84,14 +85,6 @@ QList<qint64> positions(const QString& archive, const QStringList& criteria)
         out.append(line.position);
     std::sort(out.begin(), out.end());
     return out;
-}
-
-void doubleClick(QListWidget* list, int row)
-{
-    QCoreApplication::processEvents(); // let the result panel lay its list out
-    const QPoint at(20, list->visualItemRect(list->item(row)).center().y());
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
 }
 
 // Two forms giving the same list line, told apart by their Delegato.
@@ -238,7 +231,7 @@ void TestF24Lists::handOverLoadsTheClickedTwin()
         QCOMPARE(search.lstRecords->count(), 2);
         QCOMPARE(search.lstRecords->item(0)->text(), search.lstRecords->item(1)->text());
         QCOMPARE(search.lblTrovate->text(), u"Il presente riepilogo contiene 2 schede."_s);
-        doubleClick(search.lstRecords, row);
+        doubleClickLine(search.lstRecords, row);
         QCOMPARE(calls, 1);
         QCOMPARE(position, row + 1); // the one clicked, not the later twin
         QCOMPARE(bank, row == 0 ? u"BANCA PRIMA"_s : u"BANCA SECONDA"_s);
@@ -256,7 +249,7 @@ void TestF24Lists::handOverNeedsTheWord()
     search.setChosen([&](const Record&, qint64) { ++calls; });
     search.show();
     click(search.btnCerca);
-    doubleClick(search.lstRecords, 0);
+    doubleClickLine(search.lstRecords, 0);
     QCOMPARE(calls, 0);
     QVERIFY(!search.isVisible());
 }
@@ -353,7 +346,7 @@ void TestF24Lists::formScreenLoadsTheClickedTwinAndSavesIt()
                   QCOMPARE(search->lblMemory->text(), u"f24"_s);
                   click(search->btnCerca);
                   QCOMPARE(search->lstRecords->count(), 2);
-                  doubleClick(search->lstRecords, 0);
+                  doubleClickLine(search->lstRecords, 0);
               });
     // The first twin, the one clicked, replaces what the screen showed.
     QCOMPARE(screen->edit(u"Delegato"_s)->text(), u"BANCA PRIMA"_s);

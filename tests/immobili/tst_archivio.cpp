@@ -9,6 +9,7 @@
 #include "platform/PrintDialog.h"
 #include "platform/SafeWrite.h"
 #include "support/Files.h"
+#include "support/ListClicks.h"
 #include "support/ScreenFixture.h"
 #include "support/TestMain.h"
 
@@ -248,11 +249,7 @@ void TestArchivio::doubleClickLoadsTheClickedOfIdenticalCards()
                       QCOMPARE(twins.size(), 2);
                       QCOMPARE(twins[0], twins[1]);
                       const int row = search->lines().indexOf(twins.front()) + c.twin;
-                      QListWidget* list = search->lstRecords;
-                      QCoreApplication::processEvents(); // let the result panel lay its list out
-                      const QRect line = list->visualItemRect(list->item(row));
-                      QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, line.center());
-                      QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, line.center());
+                      doubleClickLine(search->lstRecords, row);
                       QVERIFY(!search->isVisible());
                   });
         QCOMPARE(FieldBehaviour::textOf(cardScreen->form().control(u"NomeLoc01"_s)), c.nome);

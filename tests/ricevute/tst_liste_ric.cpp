@@ -4,6 +4,7 @@
 #include "ricevute/RiepilogoRic.h"
 #include "ricevute/TfrmSospeseRic.h"
 #include "ricevute/TfrmTrovaRicevute.h"
+#include "support/ListClicks.h"
 #include "support/Receipts.h"
 #include "support/ScreenFixture.h"
 #include "support/TestMain.h"
@@ -44,14 +45,6 @@ QByteArray twins()
                              {"Saldata", paid}});
     };
     return twin(u"la prima"_s, u"No"_s) + twin(u"la seconda"_s, u"Sì"_s);
-}
-
-void doubleClick(QListWidget* list, int row)
-{
-    QCoreApplication::processEvents(); // let the result panel lay its list out
-    const QRect rect = list->visualItemRect(list->item(row));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rect.center());
 }
 
 struct Chosen {
@@ -109,7 +102,7 @@ void TestListeRic::searchHandsOverTheClickedRecord()
     click(search.btnCerca);
     QCOMPARE(search.lstRecords->count(), 2);
     QCOMPARE(search.lstRecords->item(0)->text(), search.lstRecords->item(1)->text());
-    doubleClick(search.lstRecords, 0);
+    doubleClickLine(search.lstRecords, 0);
     QCOMPARE(chosen.calls, 1);
     QCOMPARE(chosen.position, 1); // the one clicked, not the later twin
     QCOMPARE(chosen.note, u"la prima"_s);
@@ -128,7 +121,7 @@ void TestListeRic::searchWithAnotherWordLoadsNothing()
     search.setChosen([&](const Record&, qint64) { ++calls; });
     search.show();
     click(search.btnCerca);
-    doubleClick(search.lstRecords, 1);
+    doubleClickLine(search.lstRecords, 1);
     QCOMPARE(calls, 0);
     QVERIFY(!search.isVisible());
 }
@@ -173,7 +166,7 @@ void TestListeRic::unpaidHandsOverTheClickedRecord()
     });
     unpaid.show();
     QCOMPARE(unpaid.lstRecords->count(), 1);
-    doubleClick(unpaid.lstRecords, 0);
+    doubleClickLine(unpaid.lstRecords, 0);
     QCOMPARE(chosen.calls, 1);
     QCOMPARE(chosen.position, 1);
     QCOMPARE(chosen.note, u"la prima"_s);

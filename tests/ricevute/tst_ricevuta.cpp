@@ -8,6 +8,7 @@
 #include "ricevute/TfrmMenuRicevute.h"
 #include "storage/ArchiveFile.h"
 #include "support/Files.h"
+#include "support/ListClicks.h"
 #include "support/ScreenFixture.h"
 #include "support/TestMain.h"
 
@@ -336,11 +337,7 @@ void TestRicevuta::importFromAPropertyCard()
                   click(search->btnCerca);
                   QListWidget* list = search->lstRecords;
                   QCOMPARE(list->count(), 1);
-                  QCoreApplication::processEvents();
-                  const QRect line = list->visualItemRect(list->item(0));
-                  const QPoint at(20, line.center().y()); // the line is wider than the list
-                  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
-                  QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+                  doubleClickLine(list, 0);
               });
     QCOMPARE(textOf(u"CognomeLoc01"_s), u"ROSSI"_s);
     QCOMPARE(textOf(u"CognomeCon01"_s), u"VERDI"_s);
