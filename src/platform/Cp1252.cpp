@@ -92,4 +92,14 @@ void append(QByteArray& out, QStringView text)
     out.resize(end - out.constData());
 }
 
+QByteArrayView trimmed(QByteArrayView bytes)
+{
+    qsizetype begin = 0, end = bytes.size();
+    while (begin < end && static_cast<unsigned char>(bytes[begin]) <= 0x20)
+        ++begin;
+    while (end > begin && static_cast<unsigned char>(bytes[end - 1]) <= 0x20)
+        --end;
+    return bytes.sliced(begin, end - begin);
+}
+
 } // namespace Cp1252

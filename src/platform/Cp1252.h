@@ -21,4 +21,8 @@ QByteArray encode(const QString& text);
 // The same bytes appended to `out`.
 void append(QByteArray& out, QStringView text);
 
+// Encoded text trimmed as Text::trimmed trims the decoded text: the bytes up to 0x20 decode to
+// the characters of the same code, and no other byte decodes below U+0021.
+QByteArrayView trimmed(QByteArrayView bytes);
+
 } // namespace Cp1252

@@ -42,13 +42,6 @@ QStringList RecordCells::values(const Record& record) const
 bool RecordCells::writeRow(Spreadsheet::Writer& writer, const Record& record) const
 {
     // The writer trims each cell as a whole; each field is trimmed here, as values() does.
-    const auto trimmed = [](QByteArrayView raw) {
-        while (!raw.isEmpty() && static_cast<unsigned char>(raw.front()) <= 0x20)
-            raw = raw.sliced(1);
-        while (!raw.isEmpty() && static_cast<unsigned char>(raw.back()) <= 0x20)
-            raw.chop(1);
-        return raw;
-    };
     writer.beginRow();
     QByteArray cell;
     for (const QList<Piece>& pieces : m_cells) {
@@ -58,7 +51,7 @@ bool RecordCells::writeRow(Spreadsheet::Writer& writer, const Record& record) co
         }
         cell.resize(0);
         for (const Piece& piece : pieces)
-            cell += piece.field >= 0 ? trimmed(record.rawAt(piece.field)) : QByteArrayView(piece.encoded);
+            cell += piece.field >= 0 ? Cp1252::trimmed(record.rawAt(piece.field)) : QByteArrayView(piece.encoded);
         writer.encodedCell(cell);
     }
     return writer.endRow();

@@ -2,7 +2,6 @@
 
 #include "platform/Cp1252.h"
 #include "platform/SafeWrite.h"
-#include "platform/Text.h"
 
 #include <QBuffer>
 
@@ -92,18 +91,6 @@ char* writeCellBytes(char* out, QByteArrayView text)
     return out;
 }
 
-// Trimmed as Text::trimmed trims the decoded text: the bytes up to 0x20 decode to the
-// characters of the same code, and no other byte decodes below 0x21.
-QByteArrayView trimmedBytes(QByteArrayView text)
-{
-    qsizetype begin = 0, end = text.size();
-    while (begin < end && static_cast<unsigned char>(text[begin]) <= 0x20)
-        ++begin;
-    while (end > begin && static_cast<unsigned char>(text[end - 1]) <= 0x20)
-        --end;
-    return text.sliced(begin, end - begin);
-}
-
 QString head(const QString& worksheet, const QList<Spreadsheet::Column>& columns)
 {
     QString html =
@@ -169,7 +156,7 @@ void Writer::encodedCell(QByteArrayView bytes)
         return;
     const QByteArray& start = m_cellStarts[m_cell++];
     static constexpr std::string_view cellEnd = "</td>";
-    const QByteArrayView text = trimmedBytes(bytes);
+    const QByteArrayView text = Cp1252::trimmed(bytes);
     const qsizetype from = m_bytes.size();
     m_bytes.resize(from + start.size() + 6 * text.size() + qsizetype(cellEnd.size()));
     char* out = m_bytes.data() + from;

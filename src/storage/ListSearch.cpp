@@ -66,22 +66,15 @@ bool Matcher::matches(const Record& record) const
     for (const Test& test : m_tests) {
         if (test.folded.isEmpty())
             continue;
-        // The stored bytes trimmed as Text::trimmed trims the decoded text: every byte up to
-        // 0x20 decodes to the character of the same code, and no other byte decodes below 0x21.
-        const QByteArrayView raw = record.rawAt(test.field);
-        qsizetype begin = 0, end = raw.size();
-        while (begin < end && static_cast<unsigned char>(raw[begin]) <= 0x20)
-            ++begin;
-        while (end > begin && static_cast<unsigned char>(raw[end - 1]) <= 0x20)
-            --end;
-        if (end - begin < test.folded.size())
+        const QByteArrayView raw = Cp1252::trimmed(record.rawAt(test.field));
+        if (raw.size() < test.folded.size())
             continue;
         std::array<char, 256> field;
-        for (qsizetype i = begin; i < end; ++i) {
+        for (qsizetype i = 0; i < raw.size(); ++i) {
             const char c = raw[i];
-            field[i - begin] = c >= 'A' && c <= 'Z' ? char(c + ('a' - 'A')) : c;
+            field[i] = c >= 'A' && c <= 'Z' ? char(c + ('a' - 'A')) : c;
         }
-        const std::string_view haystack(field.data(), size_t(end - begin));
+        const std::string_view haystack(field.data(), size_t(raw.size()));
         if (haystack.find(std::string_view(test.folded.constData(), size_t(test.folded.size()))) !=
                 std::string_view::npos &&
             ++matched >= m_used)
@@ -97,13 +90,7 @@ QString fixed(const QString& text, int width)
 
 void appendField(QString& line, const Record& record, int index, qsizetype limit)
 {
-    // Trimmed as Text::trimmed trims the decoded text: the bytes up to 0x20 decode to the
-    // characters of the same code, and no other byte decodes below 0x21.
-    QByteArrayView raw = record.rawAt(index);
-    while (!raw.isEmpty() && static_cast<unsigned char>(raw.front()) <= 0x20)
-        raw = raw.sliced(1);
-    while (!raw.isEmpty() && static_cast<unsigned char>(raw.back()) <= 0x20)
-        raw.chop(1);
+    const QByteArrayView raw = Cp1252::trimmed(record.rawAt(index));
     // One byte decodes to one character, so cutting the bytes cuts the text.
     Cp1252::appendDecoded(line, raw.first(std::clamp<qsizetype>(limit - line.size(), 0, raw.size())));
 }
