@@ -13,42 +13,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Appends text with &, <, > and " as character references and every line break (CR LF, LF or
-// CR alone) as one blank: a line break inside a cell would split the row.
-void appendCell(QString& out, QStringView text)
-{
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        switch (c) {
-        case u'&':
-            out += u"&amp;";
-            break;
-        case u'<':
-            out += u"&lt;";
-            break;
-        case u'>':
-            out += u"&gt;";
-            break;
-        case u'"':
-            out += u"&quot;";
-            break;
-        case u'\r':
-            if (i + 1 < text.size() && text[i + 1] == u'\n')
-                ++i;
-            out += u' ';
-            break;
-        case u'\n':
-            out += u' ';
-            break;
-        default:
-            out += QChar(c);
-        }
-    }
-}
-
-// appendCell() on text already in the file's code page, where the characters to escape are
-// the same bytes. Writes from `out`, which has room for six bytes per byte of text (the
-// longest escape), and returns the end of what it wrote.
+// Text in the file's code page with &, <, > and " as character references and every line
+// break (CR LF, LF or CR alone) as one blank: a line break inside a cell would split the row.
+// Writes from `out`, which has room for six bytes per byte of text (the longest escape), and
+// returns the end of what it wrote.
 char* writeCellBytes(char* out, QByteArrayView text)
 {
     static constexpr auto special = [] {
@@ -91,26 +59,35 @@ char* writeCellBytes(char* out, QByteArrayView text)
     return out;
 }
 
-QString head(const QString& worksheet, const QList<Spreadsheet::Column>& columns)
+// Text escaped as a cell's, appended to `out` in the code page.
+void appendEscaped(QByteArray& out, QStringView text)
 {
-    QString html =
-        u"<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" "
-        u"xmlns:x=\"urn:schemas-microsoft-com:office:excel\" xmlns=\"http://www.w3.org/TR/REC-html40\">"
-        u"<head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
-        u"<!--[if gte mso 9]><xml><x:ExcelWorkbook><x:ExcelWorksheets><x:ExcelWorksheet><x:Name>"_s;
-    appendCell(html, worksheet);
-    html += u"</x:Name><x:WorksheetOptions><x:Selected/><x:Panes><x:Pane><x:Number>1</x:Number>"
-            u"<x:ActiveRow>3</x:ActiveRow></x:Pane></x:Panes><x:ProtectContents>False</x:ProtectContents>"
-            u"<x:ProtectObjects>False</x:ProtectObjects><x:ProtectScenarios>False</x:ProtectScenarios>"
-            u"</x:WorksheetOptions></x:ExcelWorksheet></x:ExcelWorksheets></x:ExcelWorkbook></xml>"
-            u"<![endif]--><style>td.t{mso-number-format:\"\\@\";}</style></head><body><table x:str><tr>"_s;
+    const QByteArray encoded = Cp1252::encode(text.toString());
+    const qsizetype from = out.size();
+    out.resize(from + 6 * encoded.size());
+    out.resize(writeCellBytes(out.data() + from, encoded) - out.constData());
+}
+
+QByteArray head(const QString& worksheet, const QList<Spreadsheet::Column>& columns)
+{
+    QByteArray html =
+        "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" "
+        "xmlns:x=\"urn:schemas-microsoft-com:office:excel\" xmlns=\"http://www.w3.org/TR/REC-html40\">"
+        "<head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
+        "<!--[if gte mso 9]><xml><x:ExcelWorkbook><x:ExcelWorksheets><x:ExcelWorksheet><x:Name>";
+    appendEscaped(html, worksheet);
+    html += "</x:Name><x:WorksheetOptions><x:Selected/><x:Panes><x:Pane><x:Number>1</x:Number>"
+            "<x:ActiveRow>3</x:ActiveRow></x:Pane></x:Panes><x:ProtectContents>False</x:ProtectContents>"
+            "<x:ProtectObjects>False</x:ProtectObjects><x:ProtectScenarios>False</x:ProtectScenarios>"
+            "</x:WorksheetOptions></x:ExcelWorksheet></x:ExcelWorksheets></x:ExcelWorkbook></xml>"
+            "<![endif]--><style>td.t{mso-number-format:\"\\@\";}</style></head><body><table x:str><tr>";
     for (const Spreadsheet::Column& column : columns) {
-        html += u"<td style=\"text-align: left; font-weight: bold;\" width="_s +
-                QString::number(column.width) + u'>';
-        appendCell(html, column.header);
-        html += u"</td>"_s;
+        html += "<td style=\"text-align: left; font-weight: bold;\" width=" + QByteArray::number(column.width) +
+                '>';
+        appendEscaped(html, column.header);
+        html += "</td>";
     }
-    html += u"</tr>"_s;
+    html += "</tr>";
     return html;
 }
 
@@ -128,7 +105,7 @@ Writer::Writer(QIODevice& device, const QString& worksheet, const QList<Column>&
         m_cellStarts.append(start);
     }
     m_bytes.reserve(kChunk + 4096);
-    Cp1252::append(m_bytes, head(worksheet, columns));
+    m_bytes += head(worksheet, columns);
 }
 
 bool Writer::row(const QStringList& cells)
@@ -176,7 +153,7 @@ bool Writer::endRow()
 
 bool Writer::finish()
 {
-    Cp1252::append(m_bytes, u"</table></body></html>");
+    m_bytes += "</table></body></html>";
     return flush();
 }
 
