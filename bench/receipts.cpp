@@ -1,7 +1,7 @@
 // The receipts' data work of the bench, one piece per process like bench_data:
 //   bench_receipts make <archive> <receipts>   (a year of receipts, dated in 2024)
 //   bench_receipts search <archive> <word>     (the tenant surname criterion)
-//   bench_receipts summary <archive> <year>    (the annual summary)
+//   bench_receipts summary <archive> <year>    (the annual summary, as far as the screen shows it)
 //   bench_receipts months <archive> <year>     (the chart's month totals)
 #include "ricevute/RicercaRic.h"
 #include "ricevute/RiepilogoRic.h"
@@ -60,10 +60,12 @@ int main(int argc, char** argv)
             return 0;
         }
         if (what == u"summary"_s && argc == 4) {
+            // As the screen shows it: the pass, then the first block of lines the list makes.
             const RiepilogoRic::Summary s =
                 RiepilogoRic::build(arg(2), arg(3), RiepilogoRic::Period::Year, {});
-            std::printf("%lld listed, %s\n", static_cast<long long>(s.lines.size()),
-                        qPrintable(RiepilogoRic::totalText(s.total)));
+            const QStringList shown = RiepilogoRic::summaryLines(arg(2), s.positions, 0, 256);
+            std::printf("%lld listed, %lld shown, %s\n", static_cast<long long>(s.positions.size()),
+                        static_cast<long long>(shown.size()), qPrintable(RiepilogoRic::totalText(s.total)));
             return s.complete ? 0 : 1;
         }
         if (what == u"months"_s && argc == 4) {

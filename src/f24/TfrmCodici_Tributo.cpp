@@ -5,7 +5,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QShowEvent>
 
 using namespace Qt::StringLiterals;
@@ -59,7 +59,8 @@ TfrmCodici_Tributo::TfrmCodici_Tributo(QWidget* owner)
         u"da cercare e premere il pulsante Trova."_s);
     results()->shareLastFind(&lastFind);
     lstRecords->setAlternatingRowColors(true);
-    lstRecords->setStyleSheet(u"QListWidget#lstRecords { color: black; }"_s);
+    lstRecords->setStyleSheet(u"QListView#lstRecords { color: black; }"_s);
+    lstRecords->setUniformItemSizes(false); // each line its own width: the long ones scroll sideways
 }
 
 void TfrmCodici_Tributo::showEvent(QShowEvent* event)
@@ -68,10 +69,7 @@ void TfrmCodici_Tributo::showEvent(QShowEvent* event)
     if (event->spontaneous())
         return;
     btnCercaClick(); // the table is listed on show
-    const int height = lstRecords->sizeHintForRow(0);
-    for (int i = 0; i < lstRecords->count(); ++i)
-        lstRecords->item(i)->setSizeHint(QSize(1600, height)); // long lines scroll sideways
-    lstRecords->setCurrentRow(0);
+    results()->setCurrentRow(0);
 }
 
 QList<ListSearch::ListLine> TfrmCodici_Tributo::search(const QStringList&)

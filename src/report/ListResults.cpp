@@ -4,14 +4,87 @@
 #include "platform/Controls.h"
 #include "storage/ListSearch.h"
 
+#include <QAbstractListModel>
+#include <QHash>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
+
+// The lines of the list: held, or made a block at a time as the view asks for them.
+class ListLinesModel final : public QAbstractListModel {
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    void set(const QStringList& lines)
+    {
+        beginResetModel();
+        m_lines = lines;
+        m_count = int(lines.size());
+        m_source = {};
+        m_blocks.clear();
+        endResetModel();
+    }
+
+    void set(int count, const ListResults::LineSource& linesAt)
+    {
+        beginResetModel();
+        m_lines.clear();
+        m_count = std::max(0, count);
+        m_source = linesAt;
+        m_blocks.clear();
+        endResetModel();
+    }
+
+    int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : m_count; }
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (!index.isValid() || role != Qt::DisplayRole)
+            return {};
+        return line(index.row());
+    }
+
+    QString line(int row) const
+    {
+        if (row < 0 || row >= m_count)
+            return {};
+        if (!m_source)
+            return m_lines[row];
+        // A few blocks are kept: the view asks for the first and the last rows besides those
+        // in view.
+        const int start = row / kBlock * kBlock;
+        auto block = m_blocks.constFind(start);
+        if (block == m_blocks.cend()) {
+            if (m_blocks.size() >= kBlocksKept)
+                m_blocks.clear();
+            block = m_blocks.insert(start, m_source(start, std::min(kBlock, m_count - start)));
+        }
+        return row - start < block->size() ? block->at(row - start) : QString();
+    }
+
+    QStringList all() const
+    {
+        if (!m_source)
+            return m_lines;
+        QStringList lines = m_source(0, m_count);
+        lines.resize(m_count);
+        return lines;
+    }
+
+private:
+    static constexpr int kBlock = 256; // lines made together as the view scrolls
+    static constexpr qsizetype kBlocksKept = 4;
+    QStringList m_lines;
+    int m_count = 0;
+    ListResults::LineSource m_source;
+    mutable QHash<int, QStringList> m_blocks; // by first row
+};
 
 ListResults::ListResults(QWidget* parent, const Options& options) : QWidget(parent), m_options(options)
 {
@@ -33,8 +106,11 @@ ListResults::ListResults(QWidget* parent, const Options& options) : QWidget(pare
     findRow->addWidget(txtTrova);
     findRow->addWidget(btnTrova);
     m_column->addLayout(findRow);
-    lstRecords = new QListWidget(this);
+    lstRecords = new QListView(this);
     lstRecords->setObjectName(u"lstRecords"_s);
+    m_model = new ListLinesModel(lstRecords);
+    lstRecords->setModel(m_model);
+    lstRecords->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lstRecords->setFont(QFont(u"Courier New"_s, 12));
     lstRecords->setUniformItemSizes(true);
     lstRecords->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -44,29 +120,63 @@ ListResults::ListResults(QWidget* parent, const Options& options) : QWidget(pare
     if (m_options.enterMovesToTrova)
         FieldBehaviour::enterMovesTo(txtTrova, btnTrova);
     connect(btnTrova, &QPushButton::clicked, this, &ListResults::btnTrovaClick);
+    connect(lstRecords, &QListView::doubleClicked, this,
+            [this](const QModelIndex& index) { Q_EMIT lineDoubleClicked(index.row()); });
+}
+
+int ListResults::count() const
+{
+    return m_model->rowCount();
+}
+
+QString ListResults::line(int row) const
+{
+    return m_model->line(row);
 }
 
 QStringList ListResults::lines() const
 {
-    QStringList all;
-    all.reserve(lstRecords->count());
-    for (int i = 0; i < lstRecords->count(); ++i)
-        all.append(lstRecords->item(i)->text());
-    return all;
+    return m_model->all();
+}
+
+int ListResults::currentRow() const
+{
+    const QModelIndex current = lstRecords->currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+void ListResults::setCurrentRow(int row)
+{
+    lstRecords->setCurrentIndex(m_model->index(row));
 }
 
 void ListResults::setLines(const QStringList& lines)
 {
-    lstRecords->clear();
-    lstRecords->addItems(lines);
-    lstRecords->setCurrentRow(0);
+    m_model->set(lines);
+    selectFirst();
+}
+
+void ListResults::setLines(int count, const LineSource& linesAt)
+{
+    m_model->set(count, linesAt);
+    selectFirst();
+}
+
+void ListResults::replaceLines(const QStringList& lines)
+{
+    m_model->set(lines);
+}
+
+void ListResults::selectFirst()
+{
+    setCurrentRow(0);
     txtTrova->clear();
     m_ownLastFind.clear();
 }
 
 void ListResults::clear()
 {
-    lstRecords->clear();
+    m_model->set(QStringList());
 }
 
 void ListResults::resetFind()
@@ -81,9 +191,9 @@ void ListResults::setFindInstruction(const QString& text)
 
 void ListResults::btnTrovaClick()
 {
-    if (lstRecords->count() == 0) {
+    if (count() == 0) {
         Desktop::show(m_options.emptyListKind, u"Ricerca non applicabile: la lista non contiene nessuna voce."_s);
         return;
     }
-    lstRecords->setCurrentRow(ListSearch::findNext(lines(), lstRecords->currentRow(), txtTrova->text(), *m_lastFind));
+    setCurrentRow(ListSearch::findNext(lines(), currentRow(), txtTrova->text(), *m_lastFind));
 }

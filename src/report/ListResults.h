@@ -4,10 +4,12 @@
 
 #include <QStringList>
 #include <QWidget>
+#include <functional>
 
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class QListView;
+class ListLinesModel;
 class QPushButton;
 class QVBoxLayout;
 
@@ -28,13 +30,25 @@ public:
 
     QLineEdit* txtTrova;
     QPushButton* btnTrova;
-    QListWidget* lstRecords;
+    QListView* lstRecords;
 
     QVBoxLayout* column() const { return m_column; }
 
-    QStringList lines() const;
+    // Lines made from `count` records only when they are needed: `linesAt(first, n)` gives
+    // lines first to first + n - 1. The list shows the rows in view; "Trova" and printing ask
+    // for all of them. For lists as long as an archive, which need not be held to be shown.
+    using LineSource = std::function<QStringList(int first, int count)>;
+
+    int count() const;
+    QString line(int row) const;
+    QStringList lines() const; // every line
+    int currentRow() const;    // -1: none
+    void setCurrentRow(int row);
     // A new list: the lines, the first selected, the find box and the last find text empty.
     void setLines(const QStringList& lines);
+    void setLines(int count, const LineSource& linesAt);
+    // New lines and nothing else: no line selected, the find box and the last find text kept.
+    void replaceLines(const QStringList& lines);
     void clear();
     // Forgets the last find text, so the next "Trova" starts from the top (a shared one is kept).
     void resetFind();
@@ -45,8 +59,14 @@ public:
     void setFindInstruction(const QString& text);
     void btnTrovaClick();
 
+Q_SIGNALS:
+    void lineDoubleClicked(int row);
+
 private:
+    void selectFirst();
+
     Options m_options;
+    ListLinesModel* m_model;
     QVBoxLayout* m_column;
     QLabel* m_instruction;
     QString m_ownLastFind;

@@ -17,7 +17,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -111,7 +111,7 @@ ListScreen::ListScreen(const QString& caption, const QString& printTitle, QWidge
     });
     connect(btnCerca, &QPushButton::clicked, this, &ListScreen::btnCercaClick);
     connect(btnStampa, &QPushButton::clicked, this, &ListScreen::btnStampaClick);
-    connect(lstRecords, &QListWidget::itemDoubleClicked, this, &ListScreen::lstRecordsDblClick);
+    connect(m_results, &ListResults::lineDoubleClicked, this, &ListScreen::lstRecordsDblClick);
     connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::close);
     connect(btnChiudi, &QPushButton::clicked, this, &QDialog::close);
 }
@@ -149,7 +149,7 @@ void ListScreen::showEvent(QShowEvent* event)
 {
     DialogScreen::showEvent(event);
     m_results->resetFind();
-    lstRecords->setCurrentRow(0);
+    m_results->setCurrentRow(0);
     txtTrova->clear();
     if (!m_criteria.isEmpty())
         m_criteria.front()->setFocus(Qt::OtherFocusReason);
@@ -157,7 +157,7 @@ void ListScreen::showEvent(QShowEvent* event)
 
 void ListScreen::closeEvent(QCloseEvent* event)
 {
-    lstRecords->clear();
+    m_results->clear();
     m_positions.clear();
     lblAttendere->hide();
     DialogScreen::closeEvent(event);
@@ -175,12 +175,15 @@ void ListScreen::btnCercaClick()
         Desktop::error(CardProtocol::accessMessage());
         return;
     }
-    lstRecords->clear();
+    QStringList lines;
+    lines.reserve(found.size());
     m_positions.clear();
+    m_positions.reserve(found.size());
     for (const ListSearch::ListLine& line : found) {
-        lstRecords->addItem(line.text);
+        lines.append(line.text);
         m_positions.append(line.position);
     }
+    m_results->replaceLines(lines);
     lblTrovate->setText(u"Il presente riepilogo contiene "_s + QString::number(found.size()) + u" schede."_s);
     panAvvio->hide();
     panContainer->show();
@@ -200,13 +203,12 @@ void ListScreen::btnStampaClick()
     ReportOutput::Print(report);
 }
 
-void ListScreen::lstRecordsDblClick()
+void ListScreen::lstRecordsDblClick(int row)
 {
     // Whatever fails here closes the screen without a word.
     try {
-        const int row = lstRecords->currentRow();
         if (row >= 0 && row < m_positions.size())
-            handOver({lstRecords->item(row)->text(), m_positions[row]});
+            handOver({m_results->line(row), m_positions[row]});
     } catch (const std::exception&) {
     }
     close();

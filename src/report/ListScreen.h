@@ -8,7 +8,7 @@
 class ListResults;
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class QListView;
 class QPushButton;
 
 // The list screen every search and list shares: a criteria panel, then a result panel with a
@@ -33,7 +33,7 @@ public:
     QPushButton* btnTrova;
     QPushButton* btnChiudi;
     QPushButton* btnStampa;
-    QListWidget* lstRecords;
+    QListView* lstRecords;
     QLabel* lblAttendere;
     QLabel* lblConta;
     QLabel* lblTrovate;
@@ -45,7 +45,7 @@ public:
     void btnCercaClick();
     void btnTrovaClick();
     void btnStampaClick();
-    void lstRecordsDblClick();
+    void lstRecordsDblClick(int row);
 
 protected:
     // The criteria in the order Enter walks them, laid out in rows of two.

@@ -151,8 +151,7 @@ Summary build(const QString& archivePath, const QString& year, Period period, co
         const RecordLayout& layout = SchedaRicevuta::layout();
         const int data = layout.indexOf(u"Data"_s);
         const int totale = layout.indexOf(u"TotRicevuta"_s);
-        summary.lines.reserve(ListSearch::expectedRecords(archivePath, layout));
-        summary.positions.reserve(summary.lines.capacity());
+        summary.positions.reserve(ListSearch::expectedRecords(archivePath, layout));
         ListSearch::forEachRecord(
             archivePath, layout, [&](const Record& record, int position) {
                 const QString trimmed = record.textAt(data);
@@ -168,7 +167,6 @@ Summary build(const QString& archivePath, const QString& year, Period period, co
                     return;
                 const QString total = record.textAt(totale);
                 const std::optional<Money> amount = Money::parse(total);
-                summary.lines.append(summaryLine(record));
                 summary.positions.append(position);
                 if (!amount)
                     throw Failure(u"il totale \""_s + total + u"\" della ricevuta in posizione "_s +
@@ -182,6 +180,19 @@ Summary build(const QString& archivePath, const QString& year, Period period, co
         summary.failure = failure.message();
     }
     return summary;
+}
+
+QStringList summaryLines(const QString& archivePath, const QList<int>& positions, int first, int count)
+{
+    QStringList lines;
+    lines.reserve(count);
+    try {
+        ListSearch::forEachRecordAt(archivePath, SchedaRicevuta::layout(), positions.mid(first, count),
+                                    [&](const Record& receipt) { lines.append(summaryLine(receipt)); });
+    } catch (const Failure&) {
+        // The lines read so far.
+    }
+    return lines;
 }
 
 QString totalText(const Money& total)

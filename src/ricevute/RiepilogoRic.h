@@ -8,8 +8,8 @@
 #include <QStringList>
 
 // The receipts' summaries and the summary line that the receipt search and the
-// unpaid list share: which receipts a year, a quarter or a month holds, their lines, each
-// with its record position, and the sum of their totals in exact money.
+// unpaid list share: which receipts a year, a quarter or a month holds, by record position,
+// and the sum of their totals in exact money; their lines are made when they are shown.
 namespace RiepilogoRic {
 
 // The date parts of Data: trimmed, padded with 10 blanks; day 1-2, month 4-5, year 7-10.
@@ -33,8 +33,7 @@ QStringList quarterChoices();
 enum class Period { Year, Quarter, Month };
 
 struct Summary {
-    QStringList lines;
-    QList<int> positions; // the record position of each line
+    QList<int> positions; // the record position of each receipt listed, in file order
     Money total;
     bool anyDated = false; // at least one dated receipt: the title is set
     bool complete = true;  // false: the pass stopped at a record it could not read
@@ -46,6 +45,10 @@ struct Summary {
 // A failure to open or read the archive, or a total that is not a number, ends the pass
 // there: what was gathered stays, with complete = false. Never throws.
 Summary build(const QString& archivePath, const QString& year, Period period, const QString& chosen);
+
+// The summary lines of the receipts at positions[first] to positions[first + count - 1], read
+// again from the archive. Stops at a receipt that can no longer be read: the lines before it.
+QStringList summaryLines(const QString& archivePath, const QList<int>& positions, int first, int count);
 
 // The total as shown: rounded to 4 decimals, at least two, after "€ ": € 1250,00, € 0,125.
 QString totalText(const Money& total);

@@ -20,7 +20,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -207,7 +207,7 @@ void RiepilogoScreen::showEvent(QShowEvent* event)
 
 void RiepilogoScreen::closeEvent(QCloseEvent* event)
 {
-    lstRecords->clear();
+    m_results->clear();
     DialogScreen::closeEvent(event);
 }
 
@@ -238,9 +238,14 @@ void RiepilogoScreen::buildList()
             type = u"Ricevute emesse nel mese di "_s + lower + u" "_s + year;
         titTipologia->setText(type);
     }
-    m_results->setLines(m_summary.lines);
+    // The lines are made as they are shown, from the archive the summary read.
+    const QString path = archivePath();
+    const QList<int> positions = m_summary.positions;
+    m_results->setLines(int(positions.size()), [path, positions](int first, int count) {
+        return RiepilogoRic::summaryLines(path, positions, first, count);
+    });
     lblTotale->setText(RiepilogoRic::totalText(m_summary.total));
-    const QString count = QString::number(m_summary.lines.size());
+    const QString count = QString::number(m_summary.positions.size());
     if (m_summary.complete) {
         panInfo->setText(u"Il presente riepilogo contiene "_s + count + u" ricevute."_s);
     } else {

@@ -7,7 +7,7 @@ class ListResults;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class QListView;
 class QPushButton;
 class Picture;
 
@@ -38,7 +38,7 @@ public:
     QLineEdit* txtTrova;
     QPushButton* btnTrova;
     Picture* imgGuida;
-    QListWidget* lstRecords;
+    QListView* lstRecords;
     QLabel* lblTotale;
     QLabel* panInfo;
     QPushButton* btnStampa;

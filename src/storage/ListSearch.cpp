@@ -194,6 +194,37 @@ void forEachRecord(const QString& path, const RecordLayout& layout,
     archive.close();
 }
 
+void forEachRecordAt(const QString& path, const RecordLayout& layout, const QList<int>& positions,
+                     const std::function<void(const Record& record)>& visit)
+{
+    if (positions.isEmpty())
+        return;
+    ArchiveFile archive(path, layout.size());
+    archive.openOrCreate();
+    const qint64 count = archive.count();
+    const qint64 perBlock = std::max<qint64>(1, (qint64(1) << 17) / layout.size());
+    Record record(layout);
+    QByteArray block;
+    for (qsizetype i = 0; i < positions.size();) {
+        const qint64 first = positions[i];
+        if (first < 1 || first > count)
+            throw Failure(u"Nessuna scheda in posizione "_s + QString::number(first) + u" nell'archivio "_s + path);
+        // A run of consecutive positions, read at once.
+        qsizetype run = 1;
+        while (i + run < positions.size() && run < perBlock && positions[i + run] == first + run &&
+               first + run <= count)
+            ++run;
+        archive.seek(first - 1);
+        archive.readBlock(block, run);
+        for (qsizetype offset = 0; offset < block.size(); offset += layout.size()) {
+            std::memcpy(record.bytes().data(), block.constData() + offset, size_t(layout.size()));
+            visit(record);
+        }
+        i += run;
+    }
+    archive.close();
+}
+
 Record recordAt(const QString& path, const RecordLayout& layout, qint64 position)
 {
     ArchiveFile archive(path, layout.size());

@@ -78,6 +78,12 @@ qint64 expectedRecords(const QString& path, const RecordLayout& layout);
 void forEachRecord(const QString& path, const RecordLayout& layout,
                    const std::function<void(const Record& record, int position)>& visit);
 
+// Reads the records at the given 1-based positions, in their order, each visited; for lists
+// that make their lines when shown. Neighbouring positions are read together. Throws Failure
+// when the archive cannot be used or no longer holds a position.
+void forEachRecordAt(const QString& path, const RecordLayout& layout, const QList<int>& positions,
+                     const std::function<void(const Record& record)>& visit);
+
 // The record at a 1-based position, for the line a user chose in a list. Throws Failure when
 // the archive cannot be used or no longer holds that position.
 Record recordAt(const QString& path, const RecordLayout& layout, qint64 position);

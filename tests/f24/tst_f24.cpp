@@ -17,7 +17,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -198,10 +197,10 @@ void TestF24::navigationAtBothEnds()
                   QVERIFY(search);
                   QCOMPARE(search->lblMemory->text(), u"f24"_s);
                   click(search->btnCerca);
-                  QCOMPARE(search->lstRecords->count(), 2);
+                  QCOMPARE(listCount(search->lstRecords), 2);
                   const int row =
-                      search->lstRecords->item(0)->text().contains(u"SECONDO"_s, Qt::CaseInsensitive) ||
-                              search->lstRecords->item(0)->text().contains(u"Secondo"_s)
+                      listLine(search->lstRecords, 0).contains(u"SECONDO"_s, Qt::CaseInsensitive) ||
+                              listLine(search->lstRecords, 0).contains(u"Secondo"_s)
                           ? 0
                           : 1;
                   doubleClickLine(search->lstRecords, row);
@@ -432,7 +431,7 @@ void TestF24::importFromAPropertyCard()
                   QVERIFY(search);
                   QCOMPARE(search->lblMemory->text(), u"f24"_s);
                   click(search->btnCerca);
-                  QCOMPARE(search->lstRecords->count(), 1);
+                  QCOMPARE(listCount(search->lstRecords), 1);
                   doubleClickLine(search->lstRecords, 0);
               });
     for (const auto& c : copied)
@@ -470,7 +469,7 @@ void TestF24::taxCodeTableContent()
                            u" Tabella Codici Tributo per versamenti con Modello F24 ELIDE"_s);
                   QCOMPARE(codes->lblMemory->text(), u"f24_codice01"_s);
                   QCOMPARE(codes->lines(), TfrmCodici_Tributo::table());
-                  QCOMPARE(codes->lstRecords->currentRow(), 0);
+                  QCOMPARE(listCurrentRow(codes->lstRecords), 0);
                   QCOMPARE(codes->lstRecords->font().family(), u"Courier New"_s);
               });
 }
@@ -500,7 +499,7 @@ void TestF24::taxCodeFindSequence()
                   table->txtTrova->setText(word);
                   for (const QString& code : codes) {
                       click(table->btnTrova);
-                      QCOMPARE(table->lstRecords->currentItem()->text().left(4), code);
+                      QCOMPARE(listLine(table->lstRecords, listCurrentRow(table->lstRecords)).left(4), code);
                   }
               });
     // Reopened with the same word, the search goes on from the first line without testing it.
@@ -511,7 +510,7 @@ void TestF24::taxCodeFindSequence()
                   QCOMPARE(table->txtTrova->text(), QString());
                   table->txtTrova->setText(word);
                   table->btnTrova->click(); // a mouse click here would pair with the last one
-                  QCOMPARE(table->lstRecords->currentItem()->text().left(4), afterReopening);
+                  QCOMPARE(listLine(table->lstRecords, listCurrentRow(table->lstRecords)).left(4), afterReopening);
               });
 }
 

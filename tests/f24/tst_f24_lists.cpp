@@ -13,7 +13,6 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QToolButton>
@@ -228,8 +227,8 @@ void TestF24Lists::handOverLoadsTheClickedTwin()
         });
         search.show();
         click(search.btnCerca);
-        QCOMPARE(search.lstRecords->count(), 2);
-        QCOMPARE(search.lstRecords->item(0)->text(), search.lstRecords->item(1)->text());
+        QCOMPARE(listCount(search.lstRecords), 2);
+        QCOMPARE(listLine(search.lstRecords, 0), listLine(search.lstRecords, 1));
         QCOMPARE(search.lblTrovate->text(), u"Il presente riepilogo contiene 2 schede."_s);
         doubleClickLine(search.lstRecords, row);
         QCOMPARE(calls, 1);
@@ -345,7 +344,7 @@ void TestF24Lists::formScreenLoadsTheClickedTwinAndSavesIt()
                   QVERIFY(search);
                   QCOMPARE(search->lblMemory->text(), u"f24"_s);
                   click(search->btnCerca);
-                  QCOMPARE(search->lstRecords->count(), 2);
+                  QCOMPARE(listCount(search->lstRecords), 2);
                   doubleClickLine(search->lstRecords, 0);
               });
     // The first twin, the one clicked, replaces what the screen showed.

@@ -17,7 +17,6 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTableView>
@@ -204,12 +203,12 @@ void TestArchivio::findNextAndPrintTheList()
     search.txtTrova->setText(u"VERDI"_s);
     for (int expected : {2, 5, 2}) {
         click(search.btnTrova);
-        QCOMPARE(search.lstRecords->currentRow(), expected);
+        QCOMPARE(listCurrentRow(search.lstRecords), expected);
     }
     search.txtTrova->setFocus();
     QTest::keyClick(search.txtTrova, Qt::Key_Return); // moves to "Trova" without pressing it
     QCOMPARE(search.focusWidget(), search.btnTrova);
-    QCOMPARE(search.lstRecords->currentRow(), 2);
+    QCOMPARE(listCurrentRow(search.lstRecords), 2);
 
     int pages = 0;
     PrintDialog::setHandlerForTests([&](QPrinter&, int count) {

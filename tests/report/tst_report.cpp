@@ -2,6 +2,7 @@
 #include "platform/Failure.h"
 #include "platform/SafeWrite.h"
 #include "report/ListReport.h"
+#include "report/ListResults.h"
 #include "report/ReportPdf.h"
 #include "report/ReportPreview.h"
 #include "report/RecordCells.h"
@@ -14,6 +15,9 @@
 #include <QFile>
 #include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScreen>
@@ -54,6 +58,7 @@ private Q_SLOTS:
     void pdfExport();
     void spreadsheetCellsInCalc();
     void recordRowsMatchTextRows();
+    void listLinesMadeWhenShown();
     void previewFitsTheScreen();
     void printedSizesAreExact();
     void vectorPicturesStayVectors();
@@ -418,6 +423,45 @@ void TestReport::recordRowsMatchTextRows()
     QVERIFY(fromBytes.data().contains("<td class=\"t\" style=\"text-align: left;\">&lt;a&gt; &quot;b&quot;</td>"));
     QVERIFY(fromBytes.data().contains(" &amp; x y z  q</td>")); // CR LF is one blank, CR alone another
     QVERIFY(fromBytes.data().contains("<td style=\"text-align: left;\">n\xb0</td>"));
+}
+
+void TestReport::listLinesMadeWhenShown()
+{
+    // A list as long as an archive makes only the lines in view, a block at a time; "Trova" and
+    // the whole list still see every line.
+    QWidget window;
+    ListResults results(&window, {});
+    window.resize(600, 400);
+    window.show();
+    QList<std::pair<int, int>> asked;
+    results.setLines(600, [&asked](int first, int count) {
+        asked.append({first, count});
+        QStringList lines;
+        for (int i = first; i < first + count; ++i)
+            lines.append(u"riga "_s + QString::number(i + 1));
+        return lines;
+    });
+    QCoreApplication::processEvents();
+    QCOMPARE(results.count(), 600);
+    QCOMPARE(results.currentRow(), 0);
+    // The first rows (those in view) and the last one (which the view asks for too): two blocks.
+    QCOMPARE(asked.size(), 2);
+    QVERIFY(asked.contains(std::pair<int, int>{0, 256}));
+    QVERIFY(asked.contains(std::pair<int, int>{512, 88}));
+    QCOMPARE(results.line(599), u"riga 600"_s);
+    QCOMPARE(results.line(300), u"riga 301"_s);
+    QCOMPARE(asked.back(), (std::pair<int, int>{256, 256}));
+    window.update();
+    QCoreApplication::processEvents();
+    QCOMPARE(asked.size(), 3); // painting again makes nothing again
+
+    results.txtTrova->setText(u"riga 55"_s);
+    results.btnTrova->click(); // riga 55, then riga 550 to riga 559
+    QCOMPARE(results.currentRow(), 54);
+    results.btnTrova->click();
+    QCOMPARE(results.currentRow(), 549);
+    QCOMPARE(results.lines().size(), 600);
+    QCOMPARE(results.lines()[300], u"riga 301"_s);
 }
 
 TARVENTO_GUI_TEST_MAIN(TestReport)

@@ -12,7 +12,6 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
@@ -100,8 +99,8 @@ void TestListeRic::searchHandsOverTheClickedRecord()
     });
     search.show();
     click(search.btnCerca);
-    QCOMPARE(search.lstRecords->count(), 2);
-    QCOMPARE(search.lstRecords->item(0)->text(), search.lstRecords->item(1)->text());
+    QCOMPARE(listCount(search.lstRecords), 2);
+    QCOMPARE(listLine(search.lstRecords, 0), listLine(search.lstRecords, 1));
     doubleClickLine(search.lstRecords, 0);
     QCOMPARE(chosen.calls, 1);
     QCOMPARE(chosen.position, 1); // the one clicked, not the later twin
@@ -147,7 +146,7 @@ void TestListeRic::unpaidListsOnlyNo()
     TfrmSospeseRic missing;
     missing.setArchive(f.folder.filePath(u"2031.ric"_s));
     missing.show();
-    QCOMPARE(missing.lstRecords->count(), 0);
+    QCOMPARE(listCount(missing.lstRecords), 0);
     QVERIFY(QFile::exists(f.folder.filePath(u"2031.ric"_s)));
 }
 
@@ -165,7 +164,7 @@ void TestListeRic::unpaidHandsOverTheClickedRecord()
         ++chosen.calls;
     });
     unpaid.show();
-    QCOMPARE(unpaid.lstRecords->count(), 1);
+    QCOMPARE(listCount(unpaid.lstRecords), 1);
     doubleClickLine(unpaid.lstRecords, 0);
     QCOMPARE(chosen.calls, 1);
     QCOMPARE(chosen.position, 1);

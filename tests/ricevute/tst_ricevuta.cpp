@@ -335,9 +335,8 @@ void TestRicevuta::importFromAPropertyCard()
                   QVERIFY(search);
                   QCOMPARE(search->lblMemory->text(), u"ricevute"_s);
                   click(search->btnCerca);
-                  QListWidget* list = search->lstRecords;
-                  QCOMPARE(list->count(), 1);
-                  doubleClickLine(list, 0);
+                  QCOMPARE(listCount(search->lstRecords), 1);
+                  doubleClickLine(search->lstRecords, 0);
               });
     QCOMPARE(textOf(u"CognomeLoc01"_s), u"ROSSI"_s);
     QCOMPARE(textOf(u"CognomeCon01"_s), u"VERDI"_s);
