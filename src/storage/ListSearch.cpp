@@ -163,16 +163,33 @@ qint64 expectedRecords(const QString& path, const RecordLayout& layout)
     return QFileInfo(path).size() / layout.size();
 }
 
+namespace {
+// Records come in blocks: one read for many records instead of a read and a size query for
+// each. A block of 128 KiB stays in the processor's cache while its records are visited, and
+// a larger one reads no faster.
+qint64 recordsPerBlock(const RecordLayout& layout)
+{
+    return std::max<qint64>(1, (qint64(1) << 17) / layout.size());
+}
+
+// Each whole record of the block, in turn, in `record`.
+template <typename Visit> void visitBlock(const QByteArray& block, Record& record, Visit visit)
+{
+    const int size = record.layout().size();
+    for (qsizetype offset = 0; offset + size <= block.size(); offset += size) {
+        std::memcpy(record.bytes().data(), block.constData() + offset, size_t(size));
+        visit(record);
+    }
+}
+} // namespace
+
 void forEachRecord(const QString& path, const RecordLayout& layout,
                    const std::function<void(const Record& record, int position)>& visit)
 {
     ArchiveFile archive(path, layout.size());
     archive.openOrCreate();
-    // The size is taken once and the records come in blocks: one read for many records
-    // instead of a read and a size query for each. A block of 128 KiB stays in the processor's
-    // cache while its records are visited, and a larger one reads no faster.
-    const qint64 count = archive.count();
-    const qint64 perBlock = std::max<qint64>(1, (qint64(1) << 17) / layout.size());
+    const qint64 count = archive.count(); // taken once
+    const qint64 perBlock = recordsPerBlock(layout);
     Record record(layout);
     QByteArray block;
     archive.seek(0);
@@ -184,10 +201,7 @@ void forEachRecord(const QString& path, const RecordLayout& layout,
             failure = std::current_exception();
         }
         // The whole records read before a failure are visited, as when they came one by one.
-        for (qsizetype offset = 0; offset < block.size(); offset += layout.size()) {
-            std::memcpy(record.bytes().data(), block.constData() + offset, size_t(layout.size()));
-            visit(record, int(++done));
-        }
+        visitBlock(block, record, [&](const Record& r) { visit(r, int(++done)); });
         if (failure)
             std::rethrow_exception(failure);
     }
@@ -202,7 +216,7 @@ void forEachRecordAt(const QString& path, const RecordLayout& layout, const QLis
     ArchiveFile archive(path, layout.size());
     archive.openOrCreate();
     const qint64 count = archive.count();
-    const qint64 perBlock = std::max<qint64>(1, (qint64(1) << 17) / layout.size());
+    const qint64 perBlock = recordsPerBlock(layout);
     Record record(layout);
     QByteArray block;
     for (qsizetype i = 0; i < positions.size();) {
@@ -216,10 +230,7 @@ void forEachRecordAt(const QString& path, const RecordLayout& layout, const QLis
             ++run;
         archive.seek(first - 1);
         archive.readBlock(block, run);
-        for (qsizetype offset = 0; offset < block.size(); offset += layout.size()) {
-            std::memcpy(record.bytes().data(), block.constData() + offset, size_t(layout.size()));
-            visit(record);
-        }
+        visitBlock(block, record, visit);
         i += run;
     }
     archive.close();
