@@ -70,6 +70,16 @@ void fillFull(Record& r, int i)
     }
 }
 
+// A search as the screen shows it: the pass, then the first block of lines the list makes.
+int listed(const QString& archive, const QStringList& criteria)
+{
+    const QList<int> positions = ImmobiliSearch::search(archive, criteria);
+    const QStringList shown = ImmobiliSearch::lines(archive, positions, 0, 256);
+    std::printf("%lld listed, %lld shown\n", static_cast<long long>(positions.size()),
+                static_cast<long long>(shown.size()));
+    return 0;
+}
+
 int make(const QString& path, int cards, bool full)
 {
     QFile file(path);
@@ -157,15 +167,10 @@ int main(int argc, char** argv)
         if (what == u"search"_s && argc == 4) {
             QStringList criteria(ImmobiliSearch::criteria().size());
             criteria[4] = arg(3);
-            std::printf("%lld listed\n",
-                        static_cast<long long>(ImmobiliSearch::search(arg(2), criteria).size()));
-            return 0;
+            return listed(arg(2), criteria);
         }
         if (what == u"list"_s && argc == 3) {
-            const QStringList criteria(ImmobiliSearch::criteria().size());
-            std::printf("%lld listed\n",
-                        static_cast<long long>(ImmobiliSearch::search(arg(2), criteria).size()));
-            return 0;
+            return listed(arg(2), QStringList(ImmobiliSearch::criteria().size()));
         }
         if (what == u"export"_s && argc == 4)
             return exportFile(arg(2), arg(3));

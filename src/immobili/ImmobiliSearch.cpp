@@ -53,20 +53,18 @@ QString listLine(const Record& card)
     return line;
 }
 
-QList<ListSearch::ListLine> search(const QString& archivePath, const QStringList& criteriaTexts)
+QList<int> search(const QString& archivePath, const QStringList& criteriaTexts)
 {
     QStringList fields;
     for (const Criterion& c : criteria())
         fields.append(c.field);
     const ListSearch::Matcher matcher(criteriaTexts, SchedaImmobile::layout(), fields);
-    QList<ListSearch::ListLine> lines;
-    lines.reserve(ListSearch::expectedRecords(archivePath, SchedaImmobile::layout()));
-    ListSearch::forEachRecord(archivePath, SchedaImmobile::layout(), [&](const Record& card, int position) {
-        if (matcher.matches(card))
-            lines.append({listLine(card), position});
-    });
-    ListSearch::sortLines(lines);
-    return lines;
+    return ListSearch::sortedPositions(archivePath, SchedaImmobile::layout(), matcher, listLine);
+}
+
+QStringList lines(const QString& archivePath, const QList<int>& positions, int first, int count)
+{
+    return ListSearch::linesAt(archivePath, SchedaImmobile::layout(), positions, first, count, listLine);
 }
 
 } // namespace ImmobiliSearch

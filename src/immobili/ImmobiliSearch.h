@@ -21,8 +21,12 @@ const QList<Criterion>& criteria();
 QString listLine(const Record& card);
 
 // A full pass: every card of the archive matched against the criteria (in criteria()
-// order), as sorted list lines with their cards' positions. Throws Failure when the archive
-// cannot be used.
-QList<ListSearch::ListLine> search(const QString& archivePath, const QStringList& criteriaTexts);
+// order), as the positions of the cards in the order of their sorted list lines. Throws
+// Failure when the archive cannot be used.
+QList<int> search(const QString& archivePath, const QStringList& criteriaTexts);
+
+// The list lines of the cards at positions[first] to positions[first + count - 1], read again
+// from the archive. Stops at a card that can no longer be read: the lines before it.
+QStringList lines(const QString& archivePath, const QList<int>& positions, int first, int count);
 
 } // namespace ImmobiliSearch

@@ -24,9 +24,19 @@ void TfrmTrovaImmobili::setChosen(Chosen chosen)
     m_chosen = std::move(chosen);
 }
 
-QList<ListSearch::ListLine> TfrmTrovaImmobili::search(const QStringList& criteria)
+ListScreen::Found TfrmTrovaImmobili::find(const QStringList& criteria)
 {
-    return ImmobiliSearch::search(ExeFolder::file(SchedaImmobile::archiveName()), criteria);
+    // Every card can be listed: the list keeps the positions and makes the lines in view.
+    const QString path = ExeFolder::file(SchedaImmobile::archiveName());
+    const QList<int> positions = ImmobiliSearch::search(path, criteria);
+    Found found;
+    found.positions.reserve(positions.size());
+    for (const int position : positions)
+        found.positions.append(position);
+    found.makeLines = [path, positions](int first, int count) {
+        return ImmobiliSearch::lines(path, positions, first, count);
+    };
+    return found;
 }
 
 void TfrmTrovaImmobili::handOver(const ListSearch::ListLine& chosen)

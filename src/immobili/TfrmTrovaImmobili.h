@@ -19,7 +19,7 @@ public:
     void setChosen(Chosen chosen);
 
 protected:
-    QList<ListSearch::ListLine> search(const QStringList& criteria) override;
+    Found find(const QStringList& criteria) override;
     void handOver(const ListSearch::ListLine& chosen) override;
 
 private:

@@ -167,6 +167,11 @@ void ListResults::replaceLines(const QStringList& lines)
     m_model->set(lines);
 }
 
+void ListResults::replaceLines(int count, const LineSource& linesAt)
+{
+    m_model->set(count, linesAt);
+}
+
 void ListResults::selectFirst()
 {
     setCurrentRow(0);

@@ -49,6 +49,7 @@ public:
     void setLines(int count, const LineSource& linesAt);
     // New lines and nothing else: no line selected, the find box and the last find text kept.
     void replaceLines(const QStringList& lines);
+    void replaceLines(int count, const LineSource& linesAt);
     void clear();
     // Forgets the last find text, so the next "Trova" starts from the top (a shared one is kept).
     void resetFind();

@@ -167,28 +167,40 @@ void ListScreen::btnCercaClick()
 {
     const QStringList criteria = criteriaTexts();
     lblConta->setText(QString::number(ListSearch::usedCriteria(criteria)));
-    QList<ListSearch::ListLine> found;
+    Found found;
     try {
-        found = search(criteria);
+        found = find(criteria);
     } catch (const std::exception&) {
         lblAttendere->hide();
         Desktop::error(CardProtocol::accessMessage());
         return;
     }
-    QStringList lines;
-    lines.reserve(found.size());
-    m_positions.clear();
-    m_positions.reserve(found.size());
-    for (const ListSearch::ListLine& line : found) {
-        lines.append(line.text);
-        m_positions.append(line.position);
-    }
-    m_results->replaceLines(lines);
-    lblTrovate->setText(u"Il presente riepilogo contiene "_s + QString::number(found.size()) + u" schede."_s);
+    m_positions = found.positions;
+    if (found.makeLines)
+        m_results->replaceLines(int(found.positions.size()), found.makeLines);
+    else
+        m_results->replaceLines(found.lines);
+    lblTrovate->setText(u"Il presente riepilogo contiene "_s + QString::number(found.positions.size()) +
+                        u" schede."_s);
     panAvvio->hide();
     panContainer->show();
     txtTrova->clear();
     txtTrova->setFocus(Qt::OtherFocusReason);
+}
+
+ListScreen::Found ListScreen::find(const QStringList& criteria)
+{
+    Found found;
+    for (const ListSearch::ListLine& line : search(criteria)) {
+        found.lines.append(line.text);
+        found.positions.append(line.position);
+    }
+    return found;
+}
+
+QList<ListSearch::ListLine> ListScreen::search(const QStringList&)
+{
+    return {};
 }
 
 void ListScreen::btnTrovaClick()

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "ListResults.h"
 #include "platform/Screen.h"
 #include "storage/ListSearch.h"
 
 #include <QStringList>
 
-class ListResults;
 class QLabel;
 class QLineEdit;
 class QListView;
@@ -50,9 +50,17 @@ public:
 protected:
     // The criteria in the order Enter walks them, laid out in rows of two.
     void setCriteria(const QList<Criterion>& criteria);
+    // What a search lists: the record position of each line, and the lines, held or made
+    // when they are shown (for lists as long as an archive).
+    struct Found {
+        QList<qint64> positions;
+        QStringList lines;
+        ListResults::LineSource makeLines; // when set, makes the lines instead of `lines`
+    };
     // The lines for the criteria as typed, each with its record's position; throws Failure
-    // when the archive cannot be used.
-    virtual QList<ListSearch::ListLine> search(const QStringList& criteria) = 0;
+    // when the archive cannot be used. By default search()'s lines, held.
+    virtual Found find(const QStringList& criteria);
+    virtual QList<ListSearch::ListLine> search(const QStringList& criteria);
     // Hands the record of the chosen line (its text and its record's position) to the
     // opener's hand-over; throws on failure.
     virtual void handOver(const ListSearch::ListLine& chosen) = 0;

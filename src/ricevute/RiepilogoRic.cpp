@@ -184,15 +184,7 @@ Summary build(const QString& archivePath, const QString& year, Period period, co
 
 QStringList summaryLines(const QString& archivePath, const QList<int>& positions, int first, int count)
 {
-    QStringList lines;
-    lines.reserve(count);
-    try {
-        ListSearch::forEachRecordAt(archivePath, SchedaRicevuta::layout(), positions.mid(first, count),
-                                    [&](const Record& receipt) { lines.append(summaryLine(receipt)); });
-    } catch (const Failure&) {
-        // The lines read so far.
-    }
-    return lines;
+    return ListSearch::linesAt(archivePath, SchedaRicevuta::layout(), positions, first, count, summaryLine);
 }
 
 QString totalText(const Money& total)

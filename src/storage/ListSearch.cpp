@@ -236,6 +236,69 @@ void forEachRecordAt(const QString& path, const RecordLayout& layout, const QLis
     archive.close();
 }
 
+QList<int> sortedPositions(const QString& path, const RecordLayout& layout, const Matcher& matcher,
+                           const std::function<QString(const Record& record)>& lineOf)
+{
+    // Each byte ranks as the character it decodes to, a to z as capitals: the bytes of two
+    // lines compare as compareByCapitals() compares the lines.
+    static const std::array<char16_t, 256> rank = [] {
+        std::array<char16_t, 256> table{};
+        for (int b = 0; b < 256; ++b) {
+            const char c = char(b);
+            const char16_t u = Cp1252::decode(&c, 1).front().unicode();
+            table[b] = u >= u'a' && u <= u'z' ? char16_t(u - (u'a' - u'A')) : u;
+        }
+        return table;
+    }();
+    struct Listed {
+        qsizetype at;
+        int length;
+        int position;
+    };
+    std::vector<Listed> listed;
+    QByteArray lines; // every line's bytes, one after the other
+    const qint64 expected = expectedRecords(path, layout);
+    listed.reserve(size_t(expected));
+    lines.reserve(expected * 192); // room never used costs no memory
+    forEachRecord(path, layout, [&](const Record& record, int position) {
+        if (!matcher.matches(record))
+            return;
+        const qsizetype at = lines.size();
+        Cp1252::append(lines, lineOf(record));
+        listed.push_back({at, int(lines.size() - at), position});
+    });
+    const auto less = [&](const Listed& a, const Listed& b) {
+        const auto* x = reinterpret_cast<const unsigned char*>(lines.constData() + a.at);
+        const auto* y = reinterpret_cast<const unsigned char*>(lines.constData() + b.at);
+        const int common = std::min(a.length, b.length);
+        for (int i = 0; i < common; ++i) {
+            if (rank[x[i]] != rank[y[i]])
+                return rank[x[i]] < rank[y[i]];
+        }
+        return a.length != b.length ? a.length < b.length : a.position < b.position;
+    };
+    std::sort(listed.begin(), listed.end(), less);
+    QList<int> positions;
+    positions.reserve(qsizetype(listed.size()));
+    for (const Listed& l : listed)
+        positions.append(l.position);
+    return positions;
+}
+
+QStringList linesAt(const QString& path, const RecordLayout& layout, const QList<int>& positions, int first,
+                    int count, const std::function<QString(const Record& record)>& lineOf)
+{
+    QStringList lines;
+    lines.reserve(count);
+    try {
+        forEachRecordAt(path, layout, positions.mid(first, count),
+                        [&](const Record& record) { lines.append(lineOf(record)); });
+    } catch (const Failure&) {
+        // The lines read so far.
+    }
+    return lines;
+}
+
 Record recordAt(const QString& path, const RecordLayout& layout, qint64 position)
 {
     ArchiveFile archive(path, layout.size());

@@ -64,6 +64,13 @@ struct ListLine {
 void sortLines(QStringList& lines);
 void sortLines(QList<ListLine>& lines);
 
+// A sorted list kept small, for lists as long as an archive: the positions of the records the
+// matcher lists, in the order sortLines() gives their lines. Each line is held meanwhile only
+// as its bytes in the code page; the list makes its lines again when they are shown. Throws
+// Failure as forEachRecord() does.
+QList<int> sortedPositions(const QString& path, const RecordLayout& layout, const Matcher& matcher,
+                           const std::function<QString(const Record& record)>& lineOf);
+
 // "Trova": the line to select for `typed`, or the current selection when nothing matches.
 // A text other than the last one starts at line 0 and tests it first; the same text goes on
 // after the selected line, wrapping to the top. `lastText` is updated.
@@ -83,6 +90,12 @@ void forEachRecord(const QString& path, const RecordLayout& layout,
 // when the archive cannot be used or no longer holds a position.
 void forEachRecordAt(const QString& path, const RecordLayout& layout, const QList<int>& positions,
                      const std::function<void(const Record& record)>& visit);
+
+// The lines of the records at positions[first] to positions[first + count - 1], for a list
+// that makes its lines when they are shown. Stops at a record that can no longer be read:
+// the lines before it.
+QStringList linesAt(const QString& path, const RecordLayout& layout, const QList<int>& positions, int first,
+                    int count, const std::function<QString(const Record& record)>& lineOf);
 
 // The record at a 1-based position, for the line a user chose in a list. Throws Failure when
 // the archive cannot be used or no longer holds that position.

@@ -56,6 +56,7 @@ private Q_SLOTS:
     void listMatching();
     void matcherReadsStoredBytes();
     void listLinesAndOrder();
+    void sortedPositionsFollowTheLines();
     void findNext();
 };
 
@@ -344,6 +345,37 @@ void TestStorage::listLinesAndOrder()
     // a to z fold to capitals, then plain character codes: "_" (95) after the capitals.
     QCOMPARE(lines, (QStringList{u"Appartamento"_s, u"appartamento"_s, u"villa"_s, u"Zeta"_s, u"_box"_s,
                                  u"ápice"_s}));
+}
+
+void TestStorage::sortedPositionsFollowTheLines()
+{
+    // Sorting the lines' bytes must give the order of sortLines() on the decoded lines: a to z
+    // as capitals, the euro (0x80) and other bytes 0x80 to 0x9F after the letters with accents
+    // (they decode above U+00FF), a line before a longer one it begins, equal lines by position.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"prova.dat"_s);
+    const QList<QByteArray> notes = {"villa",   "Appartamento", "\x80 box", "_box",         "\xe1pice",
+                                     "\xff",   "appartamento", "Zeta",      "villa",        "vill",
+                                     "\x81x",  "VILLA",        "\x8a",     "appartamento", ""};
+    QByteArray bytes;
+    for (const QByteArray& note : notes)
+        bytes += handRecord(pascal("n"), pascal("1"), "\x02No", pascal(note));
+    writeFile(path, bytes);
+    const int note = testLayout().indexOf(u"Note"_s);
+    const auto lineOf = [note](const Record& r) -> QString { return u"> "_s + r.textAt(note); };
+    const ListSearch::Matcher everything(QStringList(1), testLayout(), {u"Note"_s});
+    const QList<int> sorted = ListSearch::sortedPositions(path, testLayout(), everything, lineOf);
+
+    QList<ListSearch::ListLine> lines;
+    ListSearch::forEachRecord(path, testLayout(),
+                              [&](const Record& r, int position) { lines.append({lineOf(r), position}); });
+    ListSearch::sortLines(lines);
+    QList<int> expected;
+    for (const ListSearch::ListLine& line : lines)
+        expected.append(int(line.position));
+    QCOMPARE(sorted, expected);
+    QCOMPARE(sorted.size(), notes.size());
+    QCOMPARE(sorted.mid(0, 4), (QList<int>{15, 2, 7, 14})); // "> ", then the three "appartamento"
 }
 
 void TestStorage::findNext()
