@@ -22,7 +22,18 @@ const QList<Criterion>& criteria()
     return list;
 }
 
-QString listLine(const Record& card)
+namespace {
+void appendText(QString& line, QLatin1StringView text)
+{
+    line += text;
+}
+void appendText(QByteArray& line, QLatin1StringView text)
+{
+    line += QByteArrayView(text.data(), text.size());
+}
+
+// The line as text for the list, or as bytes in the code page for sorting: the same columns.
+template <typename Line> void appendListLine(Line& line, const Record& card)
 {
     static const struct {
         int immobile, contratto, locatore, conduttore, stipula;
@@ -32,24 +43,28 @@ QString listLine(const Record& card)
                             l.indexOf(u"CognomeLoc01"_s), l.indexOf(u"CognomeCon01"_s),
                             l.indexOf(u"DataStipula"_s)};
     }();
-    // One string per line, straight from the stored bytes: the list of all cards makes a line
-    // for every card.
-    QString line;
-    line.reserve(60 + 6 + 17 + 7 + 18 + 7 + 18 + 11 + 10);
     const auto field = [&](int index, int width) {
         const qsizetype start = line.size();
         ListSearch::appendField(line, card, index, start + width);
         ListSearch::fitFrom(line, start, width);
     };
     field(at.immobile, 60);
-    line += u"  ID: "_s;
+    appendText(line, "  ID: "_L1);
     field(at.contratto, 17);
-    line += u"  Loc. "_s;
+    appendText(line, "  Loc. "_L1);
     field(at.locatore, 18);
-    line += u"  Con. "_s;
+    appendText(line, "  Con. "_L1);
     field(at.conduttore, 18);
-    line += u"  Stipula: "_s;
+    appendText(line, "  Stipula: "_L1);
     ListSearch::appendField(line, card, at.stipula);
+}
+} // namespace
+
+QString listLine(const Record& card)
+{
+    QString line;
+    line.reserve(60 + 6 + 17 + 7 + 18 + 7 + 18 + 11 + 10);
+    appendListLine(line, card);
     return line;
 }
 
@@ -59,7 +74,8 @@ QList<int> search(const QString& archivePath, const QStringList& criteriaTexts)
     for (const Criterion& c : criteria())
         fields.append(c.field);
     const ListSearch::Matcher matcher(criteriaTexts, SchedaImmobile::layout(), fields);
-    return ListSearch::sortedPositions(archivePath, SchedaImmobile::layout(), matcher, listLine);
+    return ListSearch::sortedPositions(archivePath, SchedaImmobile::layout(), matcher,
+                                       appendListLine<QByteArray>);
 }
 
 QStringList lines(const QString& archivePath, const QList<int>& positions, int first, int count)

@@ -100,6 +100,21 @@ void fitFrom(QString& line, qsizetype start, int width)
     line.resize(start + width, u' ');
 }
 
+void appendField(QByteArray& line, const Record& record, int index, qsizetype limit)
+{
+    const QByteArrayView raw = Cp1252::trimmed(record.rawAt(index));
+    line.append(raw.first(std::clamp<qsizetype>(limit - line.size(), 0, raw.size())));
+}
+
+void fitFrom(QByteArray& line, qsizetype start, int width)
+{
+    const qsizetype end = start + width;
+    if (line.size() > end)
+        line.truncate(end);
+    else
+        line.append(end - line.size(), ' ');
+}
+
 namespace {
 // By character codes with a to z taken as capitals, folded as the lines are compared: no key
 // string per line. Negative, zero or positive as a sorts before, with or after b.
@@ -237,7 +252,7 @@ void forEachRecordAt(const QString& path, const RecordLayout& layout, const QLis
 }
 
 QList<int> sortedPositions(const QString& path, const RecordLayout& layout, const Matcher& matcher,
-                           const std::function<QString(const Record& record)>& lineOf)
+                           const std::function<void(QByteArray& line, const Record& record)>& appendLine)
 {
     // Each byte ranks as the character it decodes to, a to z as capitals: the bytes of two
     // lines compare as compareByCapitals() compares the lines.
@@ -264,7 +279,7 @@ QList<int> sortedPositions(const QString& path, const RecordLayout& layout, cons
         if (!matcher.matches(record))
             return;
         const qsizetype at = lines.size();
-        Cp1252::append(lines, lineOf(record));
+        appendLine(lines, record);
         listed.push_back({at, int(lines.size() - at), position});
     });
     const auto less = [&](const Listed& a, const Listed& b) {

@@ -52,6 +52,9 @@ QString fixed(const QString& text, int width);
 // `width`, as fixed() does.
 void appendField(QString& line, const Record& record, int index, qsizetype limit = kNoLimit);
 void fitFrom(QString& line, qsizetype start, int width);
+// The same for a line kept in the code page, as sortedPositions() keeps them: the bytes as stored.
+void appendField(QByteArray& line, const Record& record, int index, qsizetype limit = kNoLimit);
+void fitFrom(QByteArray& line, qsizetype start, int width);
 
 // A list line and the 1-based position in its archive of the record it shows.
 struct ListLine {
@@ -66,10 +69,10 @@ void sortLines(QList<ListLine>& lines);
 
 // A sorted list kept small, for lists as long as an archive: the positions of the records the
 // matcher lists, in the order sortLines() gives their lines. Each line is held meanwhile only
-// as its bytes in the code page; the list makes its lines again when they are shown. Throws
-// Failure as forEachRecord() does.
+// as its bytes in the code page, appended by `appendLine`; the list makes its lines again when
+// they are shown. Throws Failure as forEachRecord() does.
 QList<int> sortedPositions(const QString& path, const RecordLayout& layout, const Matcher& matcher,
-                           const std::function<QString(const Record& record)>& lineOf);
+                           const std::function<void(QByteArray& line, const Record& record)>& appendLine);
 
 // "Trova": the line to select for `typed`, or the current selection when nothing matches.
 // A text other than the last one starts at line 0 and tests it first; the same text goes on

@@ -1,4 +1,5 @@
 #include "card/CardProtocol.h"
+#include "platform/Cp1252.h"
 #include "platform/Failure.h"
 #include "storage/ArchiveFile.h"
 #include "storage/ListSearch.h"
@@ -364,7 +365,26 @@ void TestStorage::sortedPositionsFollowTheLines()
     const int note = testLayout().indexOf(u"Note"_s);
     const auto lineOf = [note](const Record& r) -> QString { return u"> "_s + r.textAt(note); };
     const ListSearch::Matcher everything(QStringList(1), testLayout(), {u"Note"_s});
-    const QList<int> sorted = ListSearch::sortedPositions(path, testLayout(), everything, lineOf);
+    // A line built as bytes is the text line in the code page: trimmed, cut and padded alike.
+    {
+        Record r(testLayout());
+        r.bytes() = handRecord(pascal("  n\x80me  "), pascal("1"), "\x02No", pascal(" a long note, cut at ten "));
+        QString text;
+        QByteArray bytes;
+        for (const int width : {4, 12}) {
+            const qsizetype t = text.size(), b = bytes.size();
+            ListSearch::appendField(text, r, testLayout().indexOf(u"Nome"_s), t + width);
+            ListSearch::fitFrom(text, t, width);
+            ListSearch::appendField(bytes, r, testLayout().indexOf(u"Nome"_s), b + width);
+            ListSearch::fitFrom(bytes, b, width);
+            ListSearch::appendField(text, r, note, text.size() + 10);
+            ListSearch::appendField(bytes, r, note, bytes.size() + 10);
+        }
+        QCOMPARE(Cp1252::encode(text), bytes);
+        QCOMPARE(text, u"n€mea long notn€me        a long not"_s);
+    }
+    const QList<int> sorted = ListSearch::sortedPositions(
+        path, testLayout(), everything, [&](QByteArray& out, const Record& r) { Cp1252::append(out, lineOf(r)); });
 
     QList<ListSearch::ListLine> lines;
     ListSearch::forEachRecord(path, testLayout(),
