@@ -1,12 +1,10 @@
 // The data work of the bench, one piece per process so the table times whole processes the
 // same way as grep: make an archive, search it, list it, export it to a file.
 //   bench_data make <archive> <cards> sparse|full
-//   bench_data search <archive> <word>      (the landlord surname criterion)
-//   bench_data list <archive>               (no criteria: every card)
+//   bench_data search <archive> <word>      (the landlord surname criterion, as the screen shows it)
+//   bench_data list <archive>               (no criteria: every card, as the screen shows it)
 //   bench_data export <archive> <file.xls>  (the export file alone, as the export screen writes it)
 //   bench_data start                        (nothing: what starting a program on Qt costs)
-//   bench_data lines <archive> <record size> <line length>  (what no list can go below: the
-//                                           archive read and one line of that length kept per record)
 //   bench_data floor <archive> <made.xls> <file.xls>  (what no export can go below: the archive
 //                                           read and the bytes of a made export written safely)
 #include "immobili/ImmobiliExport.h"
@@ -137,24 +135,6 @@ int exportFloor(const QString& archive, const QString& made, const QString& path
     return 0;
 }
 
-// The floor under a list of every record: the archive read in the blocks of a pass and, for each
-// record, a line of the list's length kept, with nothing decoded or formatted.
-int linesFloor(const QString& archive, int recordSize, int length)
-{
-    QFile file(archive);
-    if (recordSize <= 0 || !file.open(QIODevice::ReadOnly))
-        return 1;
-    QStringList lines;
-    lines.reserve(file.size() / recordSize);
-    QByteArray block(std::max(1, (1 << 17) / recordSize) * recordSize, Qt::Uninitialized);
-    for (qint64 n; (n = file.read(block.data(), block.size())) > 0;) {
-        for (qint64 at = 0; at + recordSize <= n; at += recordSize)
-            lines.append(QString(length, QChar(u'a' + block[at] % 8)));
-    }
-    std::printf("%lld lines\n", static_cast<long long>(lines.size()));
-    return 0;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -176,14 +156,12 @@ int main(int argc, char** argv)
             return exportFile(arg(2), arg(3));
         if (what == u"start"_s && argc == 2)
             return 0;
-        if (what == u"lines"_s && argc == 5)
-            return linesFloor(arg(2), arg(3).toInt(), arg(4).toInt());
         if (what == u"floor"_s && argc == 5)
             return exportFloor(arg(2), arg(3), arg(4));
     } catch (const std::exception& failure) {
         std::fprintf(stderr, "%s\n", failure.what());
         return 1;
     }
-    std::fprintf(stderr, "usage: bench_data make|search|list|export|floor|start|lines ...\n");
+    std::fprintf(stderr, "usage: bench_data make|search|list|export|floor|start ...\n");
     return 2;
 }

@@ -186,9 +186,6 @@ int main(int argc, char** argv)
         const Pair list = measure({data, "list", s(archive)}, grep(archive), cLocale, runs);
         row((n + " cards: the list of all cards").c_str(), list.ours, list.reference,
             list.ours / list.reference, 1.0, "ms", list.oursMib);
-        const Pair listFloor = measure({data, "lines", s(archive), "6653", "154"}, grep(archive), cLocale, runs);
-        row((n + " cards: (floor of the list)").c_str(), listFloor.ours, listFloor.reference,
-            listFloor.ours / listFloor.reference, 0, "ms", listFloor.oursMib);
         const Pair file = measure({data, "export", s(archive), s(folder + u"/Immobili.xls"_s)}, grep(archive),
                                   cLocale, runs);
         row((n + " cards: Immobili.xls export, file alone").c_str(), file.ours, file.reference,
@@ -247,8 +244,6 @@ int main(int argc, char** argv)
     std::printf("floor of the export file: the archive read in the export's blocks and a file of the "
                 "export's bytes written through the same safe writer (synced, then put in place of the "
                 "old one), with no cell made; no export can be faster\n");
-    std::printf("floor of a list: the archive read in a pass's blocks and one line of the list's length "
-                "(154 characters) kept per record, nothing decoded or formatted\n");
     std::printf("floor of a program on Qt: a process that loads Qt and ends, beside the F24 grep\n");
     std::printf("grep -c -i in a UTF-8 locale (C.UTF-8), for comparison: sparse %.1f ms, full %.1f ms\n",
                 utf8Grep[0], utf8Grep[1]);
