@@ -68,21 +68,24 @@ public:
         return row - start < block->size() ? block->at(row - start) : QString();
     }
 
+    // Every line; once asked for ("Trova", printing), they are kept, so the next ask is free.
     QStringList all() const
     {
-        if (!m_source)
-            return m_lines;
-        QStringList lines = m_source(0, m_count);
-        lines.resize(m_count);
-        return lines;
+        if (m_source) {
+            m_lines = m_source(0, m_count);
+            m_lines.resize(m_count);
+            m_source = {};
+            m_blocks.clear();
+        }
+        return m_lines;
     }
 
 private:
     static constexpr int kBlock = 256; // lines made together as the view scrolls
     static constexpr qsizetype kBlocksKept = 4;
-    QStringList m_lines;
+    mutable QStringList m_lines;
     int m_count = 0;
-    ListResults::LineSource m_source;
+    mutable ListResults::LineSource m_source;
     mutable QHash<int, QStringList> m_blocks; // by first row
 };
 

@@ -462,6 +462,10 @@ void TestReport::listLinesMadeWhenShown()
     QCOMPARE(results.currentRow(), 549);
     QCOMPARE(results.lines().size(), 600);
     QCOMPARE(results.lines()[300], u"riga 301"_s);
+    const qsizetype asks = asked.size();
+    results.btnTrova->click(); // the lines are kept once all were made
+    QCOMPARE(results.currentRow(), 550);
+    QCOMPARE(asked.size(), asks);
 }
 
 TARVENTO_GUI_TEST_MAIN(TestReport)
