@@ -72,3 +72,21 @@ QLabel* ToolBar::positionLabel()
     label->setStyleSheet(u"font: bold 14pt 'Verdana'; color: #1F3A68;"_s);
     return label;
 }
+
+QLabel* ToolBar::addNavigation(const QString& noun, const std::function<void(NavigationButton)>& navigate)
+{
+    using Nav = NavigationButton;
+    const auto to = [&navigate](Nav button) { return [navigate, button] { navigate(button); }; };
+    QLabel* position = positionLabel();
+    addGroup(
+        QList<QWidget*>{add({"cmdPrimo", u"first"_s, u"Prima"_s,
+                             u"Visualizza la prima "_s + noun + u" in archivio."_s, to(Nav::First)}),
+                        add({"cmdIndietro", u"previous"_s, u"Indietro"_s,
+                             u"Visualizza la "_s + noun + u" precedente in archivio."_s, to(Nav::Previous)}),
+                        position,
+                        add({"cmdAvanti", u"next"_s, u"Avanti"_s,
+                             u"Visualizza la "_s + noun + u" successiva in archivio."_s, to(Nav::Next)}),
+                        add({"cmdUltimo", u"last"_s, u"Ultima"_s,
+                             u"Visualizza l'ultima "_s + noun + u" in archivio."_s, to(Nav::Last)})});
+    return position;
+}

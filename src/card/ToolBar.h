@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CardNavigation.h"
+
 #include <QList>
 #include <QString>
 #include <QWidget>
@@ -30,6 +32,9 @@ public:
     void addStretch();
     // The record position shown between the navigation arrows (objectName lblPosizione).
     QLabel* positionLabel();
+    // The group of the four navigation arrows around the position label, which it returns;
+    // `noun` names what the archive holds in the hints ("scheda", "ricevuta").
+    QLabel* addNavigation(const QString& noun, const std::function<void(NavigationButton)>& navigate);
 
 private:
     QWidget* m_screen;

@@ -137,8 +137,6 @@ QString TfrmModello_F24_Elide::text(const QString& field) const
 
 QWidget* TfrmModello_F24_Elide::buildToolBar()
 {
-    using Nav = NavigationButton;
-    auto navigate = [this](Nav button) { return [this, button] { m_protocol->navigate(button); }; };
     auto* bar = new ToolBar(this, panInfo);
     bar->addGroup(QList<ToolBar::Button>{
         {"cmdNuovo", u"new"_s, u"Nuovo"_s,
@@ -158,17 +156,8 @@ QWidget* TfrmModello_F24_Elide::buildToolBar()
         {"cmdPDF", u"pdf"_s, u"PDF"_s, u"Esporta il documento corrente in un file PDF."_s,
          [this] { cmdPDFClick(); }}});
 
-    lblPosizione = bar->positionLabel();
-    bar->addGroup(QList<QWidget*>{
-        bar->add({"cmdPrimo", u"first"_s, u"Prima"_s, u"Visualizza la prima scheda in archivio."_s,
-                  navigate(Nav::First)}),
-        bar->add({"cmdIndietro", u"previous"_s, u"Indietro"_s,
-                  u"Visualizza la scheda precedente in archivio."_s, navigate(Nav::Previous)}),
-        lblPosizione,
-        bar->add({"cmdAvanti", u"next"_s, u"Avanti"_s, u"Visualizza la scheda successiva in archivio."_s,
-                  navigate(Nav::Next)}),
-        bar->add({"cmdUltimo", u"last"_s, u"Ultima"_s, u"Visualizza l'ultima scheda in archivio."_s,
-                  navigate(Nav::Last)})});
+    lblPosizione =
+        bar->addNavigation(u"scheda"_s, [this](NavigationButton button) { m_protocol->navigate(button); });
     bar->addGroup(QList<ToolBar::Button>{{"cmdExcel", u"excel"_s, u"Excel"_s,
                                           u"Esporta le schede in archivio in un file di Microsoft Excel."_s,
                                           [this] { cmdExcelClick(); }}});

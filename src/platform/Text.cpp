@@ -15,13 +15,8 @@ QStringView trimmedView(QStringView text)
 
 QString trimmed(const QString& text)
 {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text.at(begin).unicode() <= 0x20)
-        ++begin;
-    while (end > begin && text.at(end - 1).unicode() <= 0x20)
-        --end;
-    return text.mid(begin, end - begin);
+    const QStringView view = trimmedView(text);
+    return view.size() == text.size() ? text : view.toString(); // untouched text stays shared
 }
 
 QString capitals(const QString& text)

@@ -162,8 +162,6 @@ QString TfrmRicevute::text(const QString& field) const
 
 QWidget* TfrmRicevute::buildToolBar()
 {
-    using Nav = NavigationButton;
-    auto navigate = [this](Nav button) { return [this, button] { m_protocol->navigate(button); }; };
     auto* bar = new ToolBar(this, panInfo);
     bar->addGroup(QList<ToolBar::Button>{
         {"cmdNuovo", u"new"_s, u"Nuovo"_s,
@@ -179,8 +177,8 @@ QWidget* TfrmRicevute::buildToolBar()
          }},
         {"cmdSospese", u"unpaid"_s, u"Sospese"_s, u"Visualizza il riepilogo delle ricevute non saldate."_s,
          [this] {
-             openDialog<TfrmSospeseRic>(this,
-                                        [this](TfrmSospeseRic& unpaid) { unpaid.setArchive(lblFile->text()); });
+             openDialog<TfrmSospeseRic>(
+                 this, [this](TfrmSospeseRic& unpaid) { unpaid.setArchive(lblFile->text()); });
          }}});
     bar->addGroup(QList<ToolBar::Button>{{"cmdImporta", u"import"_s, u"Importa"_s,
                                           u"Importa i dati dall'archivio degli immobili."_s,
@@ -191,17 +189,8 @@ QWidget* TfrmRicevute::buildToolBar()
                                          {"cmdStampa", u"print"_s, u"Stampa"_s,
                                           u"Stampa la ricevuta corrente."_s, [this] { cmdStampaClick(); }}});
 
-    lblPosizione = bar->positionLabel();
-    bar->addGroup(QList<QWidget*>{
-        bar->add({"cmdPrimo", u"first"_s, u"Prima"_s, u"Visualizza la prima ricevuta in archivio."_s,
-                  navigate(Nav::First)}),
-        bar->add({"cmdIndietro", u"previous"_s, u"Indietro"_s,
-                  u"Visualizza la ricevuta precedente in archivio."_s, navigate(Nav::Previous)}),
-        lblPosizione,
-        bar->add({"cmdAvanti", u"next"_s, u"Avanti"_s, u"Visualizza la ricevuta successiva in archivio."_s,
-                  navigate(Nav::Next)}),
-        bar->add({"cmdUltimo", u"last"_s, u"Ultima"_s, u"Visualizza l'ultima ricevuta in archivio."_s,
-                  navigate(Nav::Last)})});
+    lblPosizione =
+        bar->addNavigation(u"ricevuta"_s, [this](NavigationButton button) { m_protocol->navigate(button); });
     bar->addGroup(QList<ToolBar::Button>{
         {"cmdNumerazione", u"numbering"_s, u"Numeraz."_s,
          u"Imposta il numero iniziale per la numerazione delle ricevute."_s,
