@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -59,28 +58,23 @@ void copyIn(const QString& source)
         throw Failure(u"Non è un file ordinario: "_s + source);
     if (!QDir().mkpath(folder()))
         throw Failure(u"Impossibile creare la cartella "_s + folder());
-    // QSaveFile would write through a link to wherever it leads: the link itself goes.
+    // The safe writer would write through a link to wherever it leads: the link itself goes.
     if (QFileInfo(destination).isSymLink() && !QFile::remove(destination))
         throw Failure(u"Impossibile sostituire il collegamento "_s + destination);
     QFile input(source);
     if (!input.open(QIODevice::ReadOnly))
         throw Failure(u"Impossibile leggere il file "_s + source);
-    QSaveFile output(destination);
-    if (!output.open(QIODevice::WriteOnly))
-        throw Failure(u"Impossibile scrivere il file "_s + destination);
-    while (!input.atEnd()) {
-        const QByteArray chunk = input.read(1 << 20);
-        if (chunk.isEmpty() && input.error() != QFile::NoError) {
-            output.cancelWriting();
-            throw Failure(u"Impossibile leggere il file "_s + source);
+    // The one safe writer: the copy replaces an older one only once synced whole.
+    SafeWrite::replaceFile(destination, [&](QIODevice& output) {
+        while (!input.atEnd()) {
+            const QByteArray chunk = input.read(1 << 20);
+            if (chunk.isEmpty() && input.error() != QFile::NoError)
+                throw Failure(u"Impossibile leggere il file "_s + source);
+            if (!SafeWrite::writeAll(output, chunk))
+                return false;
         }
-        if (!SafeWrite::writeAll(output, chunk)) {
-            output.cancelWriting();
-            throw Failure(u"Impossibile scrivere il file "_s + destination);
-        }
-    }
-    if (!output.flush() || !output.commit())
-        throw Failure(u"Impossibile scrivere il file "_s + destination);
+        return true;
+    });
 }
 
 } // namespace Attachments

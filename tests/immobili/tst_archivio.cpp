@@ -419,6 +419,16 @@ void TestArchivio::attachments()
                   click(dialog->btnSfoglia[2]); // Yes replaces it
                   QCOMPARE(readFile(Attachments::folder() + u"facciata.jpg"_s), QByteArray("altra foto"));
 
+                  // A full disk while copying: the folder keeps its copy whole.
+                  QVERIFY(p.open(QIODevice::WriteOnly));
+                  p.write("terza foto");
+                  p.close();
+                  f.desktop.fileNames.enqueue(photo);
+                  SafeWrite::failWritesForTests(true);
+                  click(dialog->btnSfoglia[2]);
+                  SafeWrite::failWritesForTests(false);
+                  QCOMPARE(readFile(Attachments::folder() + u"facciata.jpg"_s), QByteArray("altra foto"));
+
                   click(dialog->btnApri[0]);
                   QCOMPARE(f.desktop.opened,
                            QList<QUrl>{QUrl::fromLocalFile(Attachments::folder() + u"facciata.jpg"_s)});
