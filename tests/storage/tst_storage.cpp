@@ -341,11 +341,13 @@ void TestStorage::listLinesAndOrder()
     QCOMPARE(ListSearch::usedCriteria({u" "_s, u"a"_s, QString(), u" b "_s}), 2);
     QCOMPARE(ListSearch::fixed(u"abc"_s, 5), u"abc  "_s);
     QCOMPARE(ListSearch::fixed(u"abcdefg"_s, 5), u"abcde"_s);
-    QStringList lines{u"villa"_s, u"Appartamento"_s, u"_box"_s, u"Zeta"_s, u"ápice"_s, u"appartamento"_s};
+    QStringList lines{u"villa"_s, u"Appartamento"_s, u"_box"_s,        u"Zeta"_s,
+                      u"ápice"_s, u"appartamento"_s, u"Villa sul lago b"_s, u"Villa sul lago A"_s};
     ListSearch::sortLines(lines);
-    // a to z fold to capitals, then plain character codes: "_" (95) after the capitals.
-    QCOMPARE(lines, (QStringList{u"Appartamento"_s, u"appartamento"_s, u"villa"_s, u"Zeta"_s, u"_box"_s,
-                                 u"ápice"_s}));
+    // a to z fold to capitals, then plain character codes: "_" (95) after the capitals; a long
+    // common beginning does not change that.
+    QCOMPARE(lines, (QStringList{u"Appartamento"_s, u"appartamento"_s, u"villa"_s, u"Villa sul lago A"_s,
+                                 u"Villa sul lago b"_s, u"Zeta"_s, u"_box"_s, u"ápice"_s}));
 }
 
 void TestStorage::sortedPositionsFollowTheLines()
@@ -357,7 +359,8 @@ void TestStorage::sortedPositionsFollowTheLines()
     const QString path = dir.filePath(u"prova.dat"_s);
     const QList<QByteArray> notes = {"villa",   "Appartamento", "\x80 box", "_box",         "\xe1pice",
                                      "\xff",   "appartamento", "Zeta",      "villa",        "vill",
-                                     "\x81x",  "VILLA",        "\x8a",     "appartamento", ""};
+                                     "\x81x",  "VILLA",        "\x8a",     "appartamento", "",
+                                     "Villa sul lago b", "Villa sul lago A"};
     QByteArray bytes;
     for (const QByteArray& note : notes)
         bytes += handRecord(pascal("n"), pascal("1"), "\x02No", pascal(note));
