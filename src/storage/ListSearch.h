@@ -84,6 +84,7 @@ int findNext(const QStringList& lines, int selected, const QString& typed, QStri
 qint64 expectedRecords(const QString& path, const RecordLayout& layout);
 
 // Reads every whole record of an archive in file order (created empty when missing).
+// The record visited lasts only for its visit: keep a copy of it, never of its bytes().
 // Throws Failure when the archive cannot be used.
 void forEachRecord(const QString& path, const RecordLayout& layout,
                    const std::function<void(const Record& record, int position)>& visit);

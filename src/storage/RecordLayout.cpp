@@ -35,6 +35,20 @@ int RecordLayout::offset(const QString& name) const
 
 Record::Record(const RecordLayout& layout) : m_layout(&layout), m_bytes(layout.size(), '\0') {}
 
+Record::Record(const Record& other)
+    : m_layout(other.m_layout), m_bytes(other.m_bytes.constData(), other.m_bytes.size())
+{
+}
+
+Record& Record::operator=(const Record& other)
+{
+    if (this != &other) {
+        m_layout = other.m_layout;
+        m_bytes = QByteArray(other.m_bytes.constData(), other.m_bytes.size());
+    }
+    return *this;
+}
+
 QString Record::text(const QString& name) const
 {
     return textAt(m_layout->indexOf(name));

@@ -57,6 +57,15 @@ private:
 class Record {
 public:
     explicit Record(const RecordLayout& layout);
+    // A copy owns its bytes, even of a record that only shows bytes held elsewhere (view()).
+    Record(const Record& other);
+    Record& operator=(const Record& other);
+    Record(Record&& other) noexcept = default;
+    Record& operator=(Record&& other) noexcept = default;
+
+    // Shows one record's bytes where they lie (a block read at once), with no copy: they must
+    // stay as they are while the record is read. Writing to bytes() first copies them.
+    void view(const char* bytes) { m_bytes = QByteArray::fromRawData(bytes, m_layout->size()); }
 
     const RecordLayout& layout() const { return *m_layout; }
     QByteArray& bytes() { return m_bytes; }

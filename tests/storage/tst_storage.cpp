@@ -91,6 +91,22 @@ void TestStorage::fieldsFromHandBuiltBytes()
     QCOMPARE(r.flag(u"Pagata"_s), std::nullopt); // length 0: leaves the check box as it was
     r.bytes().replace(17, 3, "\x02si");
     QCOMPARE(r.flag(u"Pagata"_s), std::nullopt);
+
+    // A record shown in place of a block of a pass: a copy keeps its bytes when the block
+    // changes, and writing to the shown record leaves the block alone.
+    QByteArray block = handRecord(pascal("Rossi"), pascal("1"), "\x02Si", pascal("a"));
+    Record shown(testLayout());
+    shown.view(block.constData());
+    QCOMPARE(shown.text(u"Nome"_s), u"Rossi"_s);
+    const Record kept = shown;
+    Record assigned(testLayout());
+    assigned = shown;
+    block.replace(1, 5, "Verdi");
+    QCOMPARE(shown.text(u"Nome"_s), u"Verdi"_s);
+    QCOMPARE(kept.text(u"Nome"_s), u"Rossi"_s);
+    QCOMPARE(assigned.text(u"Nome"_s), u"Rossi"_s);
+    shown.setText(u"Nome"_s, u"Bianchi"_s);
+    QCOMPARE(block.mid(0, 6), pascal("Verdi"));
 }
 
 void TestStorage::fieldsWritten_data()
