@@ -3,6 +3,7 @@
 #include "ArchiveFile.h"
 #include "platform/Cp1252.h"
 #include "platform/Failure.h"
+#include "platform/LargeBuffer.h"
 #include "platform/Text.h"
 
 #include <QFileInfo>
@@ -286,7 +287,7 @@ QList<int> sortedPositions(const QString& path, const RecordLayout& layout, cons
     QByteArray lines; // every line's bytes, one after the other
     const qint64 expected = expectedRecords(path, layout);
     listed.reserve(size_t(expected));
-    lines.reserve(expected * 192); // room never used costs no memory
+    LargeBuffer::reserve(lines, expected * 192); // room never used costs no memory
     forEachRecord(path, layout, [&](const Record& record, int position) {
         if (!matcher.matches(record))
             return;
