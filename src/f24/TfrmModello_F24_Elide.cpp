@@ -355,7 +355,9 @@ bool TfrmModello_F24_Elide::cmdCalcolaClick()
 // A valid date is written back as dd/mm/yyyy, however it was typed; false when it is no date.
 bool TfrmModello_F24_Elide::canonicalDate(const QString& field)
 {
-    const QDate date = Formats::parseLenientDate(text(field), Clock::today());
+    // A birth date with a two-digit year is never in the future: 12/06/65 is 1965.
+    const auto years = field == u"DataNasc"_s ? Formats::TwoDigitYears::UpToToday : Formats::TwoDigitYears::AroundToday;
+    const QDate date = Formats::parseLenientDate(text(field), Clock::today(), years);
     if (!date.isValid())
         return false;
     edit(field)->setText(Formats::date(date));

@@ -17,6 +17,7 @@ TfrmTrovaF24::TfrmTrovaF24(QWidget* owner)
     for (const F24Search::Criterion& c : F24Search::criteria())
         criteria.append({c.caption, u"txt"_s + c.field});
     setCriteria(criteria);
+    setAccessFailureKind(Desktop::Kind::Plain);
 }
 
 QList<ListSearch::ListLine> TfrmTrovaF24::search(const QStringList& criteria)

@@ -33,7 +33,7 @@ QDate parseDate(const QString& text)
     return QDate::fromString(text, u"dd/MM/yyyy"_s);
 }
 
-QDate parseLenientDate(const QString& text, const QDate& today)
+QDate parseLenientDate(const QString& text, const QDate& today, TwoDigitYears years)
 {
     const QStringList parts = Text::trimmed(text).split(u'/');
     if (parts.size() != 3)
@@ -52,7 +52,7 @@ QDate parseLenientDate(const QString& text, const QDate& today)
     if (day < 0 || month < 0 || year < 0)
         return {};
     if (parts[2].size() == 2) {
-        const int first = today.year() - 50; // the hundred years from 50 years ago
+        const int first = today.year() - (years == TwoDigitYears::UpToToday ? 99 : 50);
         year += first - first % 100;
         if (year < first)
             year += 100;

@@ -172,7 +172,7 @@ void ListScreen::btnCercaClick()
         found = find(criteria);
     } catch (const std::exception&) {
         lblAttendere->hide();
-        Desktop::error(CardProtocol::accessMessage());
+        Desktop::show(m_accessFailureKind, CardProtocol::accessMessage());
         return;
     }
     m_positions = found.positions;

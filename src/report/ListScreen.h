@@ -50,6 +50,8 @@ public:
 protected:
     // The criteria in the order Enter walks them, laid out in rows of two.
     void setCriteria(const QList<Criterion>& criteria);
+    // How a "Cerca" that cannot read the archive shows the access message (an error by default).
+    void setAccessFailureKind(Desktop::Kind kind) { m_accessFailureKind = kind; }
     // What a search lists: the record position of each line, and the lines, held or made
     // when they are shown (for lists as long as an archive).
     struct Found {
@@ -74,4 +76,5 @@ private:
     ListResults* m_results;
     QList<QLineEdit*> m_criteria;
     QList<qint64> m_positions; // the record position of each line of lstRecords
+    Desktop::Kind m_accessFailureKind = Desktop::Kind::Error;
 };

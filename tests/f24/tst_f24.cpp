@@ -142,7 +142,7 @@ void TestF24::saveAppendsThenOverwrites()
     QCOMPARE(textOf(u"Data"_s), u"15/03/2024"_s);
     set(u"CognomeCont"_s, u"Rossi"_s);
     set(u"Data"_s, u"5/3/24"_s);
-    set(u"DataNasc"_s, u"1/2/1960"_s);
+    set(u"DataNasc"_s, u"1/2/60"_s); // a birth: 1960, not 2060
     set(u"Importo01"_s, u"100,1"_s);
     set(u"Importo02"_s, u"50,25"_s);
     set(u"Delegato"_s, QString(60, u'x'));

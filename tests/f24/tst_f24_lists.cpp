@@ -1,3 +1,4 @@
+#include "card/CardProtocol.h"
 #include "f24/F24Export.h"
 #include "f24/F24Screens.h"
 #include "f24/F24Search.h"
@@ -11,6 +12,7 @@
 #include "support/TestMain.h"
 
 #include <QAbstractButton>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -30,6 +32,7 @@ private Q_SLOTS:
     void listLineWidths();
     void handOverLoadsTheClickedTwin();
     void handOverNeedsTheWord();
+    void unreadableArchiveSaysSoPlainly();
     void exportBytes();
     void editedCellExportedAsEdited();
     void formScreenLoadsTheClickedTwinAndSavesIt();
@@ -251,6 +254,18 @@ void TestF24Lists::handOverNeedsTheWord()
     doubleClickLine(search.lstRecords, 0);
     QCOMPARE(calls, 0);
     QVERIFY(!search.isVisible());
+}
+
+void TestF24Lists::unreadableArchiveSaysSoPlainly()
+{
+    ScreenFixture f;
+    QVERIFY(QDir().mkdir(f.folder.filePath(SchedaF24::archiveName()))); // cannot be opened as a file
+    TfrmTrovaF24 search;
+    search.show();
+    click(search.btnCerca);
+    QCOMPARE(f.desktop.lastMessage(),
+             (ScriptedDesktop::Message{Desktop::Kind::Plain, CardProtocol::accessMessage()}));
+    QVERIFY(search.panAvvio->isVisible());
 }
 
 void TestF24Lists::exportBytes()
