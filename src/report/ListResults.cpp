@@ -5,12 +5,15 @@
 #include "storage/ListSearch.h"
 
 #include <QAbstractListModel>
+#include <QApplication>
 #include <QHash>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -28,6 +31,8 @@ public:
         m_count = int(lines.size());
         m_source = {};
         m_blocks.clear();
+        m_widest.clear();
+        widen(lines, false);
         endResetModel();
     }
 
@@ -38,8 +43,12 @@ public:
         m_count = std::max(0, count);
         m_source = linesAt;
         m_blocks.clear();
+        m_widest.clear();
         endResetModel();
     }
+
+    // The longest line made so far: every row is as wide as it, so no line is cut short.
+    const QString& widest() const { return m_widest; }
 
     int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : m_count; }
 
@@ -64,6 +73,7 @@ public:
             if (m_blocks.size() >= kBlocksKept)
                 m_blocks.clear();
             block = m_blocks.insert(start, m_source(start, std::min(kBlock, m_count - start)));
+            widen(*block, true);
         }
         return row - start < block->size() ? block->at(row - start) : QString();
     }
@@ -74,6 +84,7 @@ public:
         if (m_source) {
             m_lines = m_source(0, m_count);
             m_lines.resize(m_count);
+            widen(m_lines, true);
             m_source = {};
             m_blocks.clear();
         }
@@ -81,13 +92,58 @@ public:
     }
 
 private:
+    // Lines are fixed-width but for their last column (a total, a date), and the view sizes
+    // every row like one sample row: a longer line made later lays the rows out again, once the
+    // view has finished what it is doing.
+    void widen(const QStringList& lines, bool relayout) const
+    {
+        const QString before = m_widest;
+        for (const QString& line : lines) {
+            if (line.size() > m_widest.size())
+                m_widest = line;
+        }
+        if (relayout && m_widest.size() > before.size()) {
+            auto* self = const_cast<ListLinesModel*>(this);
+            QMetaObject::invokeMethod(
+                self,
+                [self] {
+                    Q_EMIT self->layoutAboutToBeChanged();
+                    Q_EMIT self->layoutChanged();
+                },
+                Qt::QueuedConnection);
+        }
+    }
+
     static constexpr int kBlock = 256; // lines made together as the view scrolls
     static constexpr qsizetype kBlocksKept = 4;
     mutable QStringList m_lines;
     int m_count = 0;
     mutable ListResults::LineSource m_source;
     mutable QHash<int, QStringList> m_blocks; // by first row
+    mutable QString m_widest;
 };
+
+namespace {
+// Every row sized as the widest line made so far would be.
+class WidestLineDelegate final : public QStyledItemDelegate {
+public:
+    WidestLineDelegate(const ListLinesModel* model, QObject* parent) : QStyledItemDelegate(parent), m_model(model) {}
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem opt = option;
+        initStyleOption(&opt, index);
+        if (m_model->widest().size() > opt.text.size())
+            opt.text = m_model->widest();
+        const QWidget* widget = option.widget;
+        QStyle* style = widget ? widget->style() : QApplication::style();
+        return style->sizeFromContents(QStyle::CT_ItemViewItem, &opt, QSize(), widget);
+    }
+
+private:
+    const ListLinesModel* m_model;
+};
+} // namespace
 
 ListResults::ListResults(QWidget* parent, const Options& options) : QWidget(parent), m_options(options)
 {
@@ -113,6 +169,7 @@ ListResults::ListResults(QWidget* parent, const Options& options) : QWidget(pare
     lstRecords->setObjectName(u"lstRecords"_s);
     m_model = new ListLinesModel(lstRecords);
     lstRecords->setModel(m_model);
+    lstRecords->setItemDelegate(new WidestLineDelegate(m_model, lstRecords));
     lstRecords->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lstRecords->setFont(QFont(u"Courier New"_s, 12));
     lstRecords->setUniformItemSizes(true);

@@ -59,6 +59,7 @@ private Q_SLOTS:
     void spreadsheetCellsInCalc();
     void recordRowsMatchTextRows();
     void listLinesMadeWhenShown();
+    void everyLineShownWhole();
     void previewFitsTheScreen();
     void printedSizesAreExact();
     void vectorPicturesStayVectors();
@@ -466,6 +467,34 @@ void TestReport::listLinesMadeWhenShown()
     results.btnTrova->click(); // the lines are kept once all were made
     QCOMPARE(results.currentRow(), 550);
     QCOMPARE(asked.size(), asks);
+}
+
+void TestReport::everyLineShownWhole()
+{
+    // Rows are laid out like one sample row; a line longer than the sample (a larger total at
+    // the end) must still show whole, in a held list and in one made as it scrolls.
+    QWidget window;
+    ListResults results(&window, {});
+    window.resize(600, 400);
+    window.show();
+    const auto shownWhole = [&results](int row) {
+        QListView* view = results.lstRecords;
+        return view->visualRect(view->model()->index(row, 0)).width() >
+               view->fontMetrics().horizontalAdvance(results.line(row));
+    };
+    results.setLines({u"Rossi Mario       Tot. € 1250,00"_s, u"Bianchi Anna      Tot. € 650,00"_s});
+    QCoreApplication::processEvents();
+    QVERIFY(shownWhole(0));
+
+    results.setLines(600, [](int first, int count) {
+        QStringList lines;
+        for (int i = first; i < first + count; ++i)
+            lines.append(u"riga "_s + QString::number(i + 1) + (i == 400 ? u" con un totale più lungo"_s : QString()));
+        return lines;
+    });
+    QCoreApplication::processEvents();
+    results.setCurrentRow(400);
+    QTRY_VERIFY(shownWhole(400));
 }
 
 TARVENTO_GUI_TEST_MAIN(TestReport)
