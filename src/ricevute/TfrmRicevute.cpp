@@ -205,13 +205,13 @@ QWidget* TfrmRicevute::buildToolBar()
          [this] { openDialog<TfrmExpRicevute>(this); }}});
     bar->addGroup(QList<ToolBar::Button>{{"cmdRiepMensile", u"summary_month"_s, u"Mensile"_s,
                                           u"Visualizza il riepilogo mensile delle ricevute emesse."_s,
-                                          [this] { openSummary<TfrmRiepMensileRic>(); }},
+                                          [this] { cmdRiepMensileClick(); }},
                                          {"cmdRiepTrimestrale", u"summary_quarter"_s, u"Trimestr."_s,
                                           u"Visualizza il riepilogo trimestrale delle ricevute emesse."_s,
-                                          [this] { openSummary<TfrmRiepTrimestraleRic>(); }},
+                                          [this] { cmdRiepTrimestraleClick(); }},
                                          {"cmdRiepAnnuale", u"summary_year"_s, u"Annuale"_s,
                                           u"Visualizza il riepilogo annuale delle ricevute emesse."_s,
-                                          [this] { openSummary<TfrmRiepAnnualeRic>(); }}});
+                                          [this] { cmdRiepAnnualeClick(); }}});
     bar->addStretch();
     bar->addGroup(QList<ToolBar::Button>{
         {"cmdGuida", u"help"_s, u"Guida"_s, u"Visualizza la pagina della guida sensibile al contesto."_s,
@@ -624,6 +624,21 @@ void TfrmRicevute::importPropertyCard(const Record& card)
 {
     for (const auto& [field, value] : SchedaRicevuta::fromPropertyCard(card))
         FieldBehaviour::setTextOf(m_form->control(field), value);
+}
+
+void TfrmRicevute::cmdRiepMensileClick()
+{
+    openSummary<TfrmRiepMensileRic>();
+}
+
+void TfrmRicevute::cmdRiepTrimestraleClick()
+{
+    openSummary<TfrmRiepTrimestraleRic>();
+}
+
+void TfrmRicevute::cmdRiepAnnualeClick()
+{
+    openSummary<TfrmRiepAnnualeRic>();
 }
 
 void TfrmRicevute::cmdGuidaClick()

@@ -41,6 +41,9 @@ public:
     void cmdStampaClick();
     void cmdAnteprimaClick();
     void cmdGuidaClick();
+    void cmdRiepMensileClick();
+    void cmdRiepTrimestraleClick();
+    void cmdRiepAnnualeClick();
     void impOggiClick();
 
     // The import from a property card (the property search's "ricevute" hand-over).
