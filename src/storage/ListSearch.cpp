@@ -117,6 +117,23 @@ void fitFrom(QByteArray& line, qsizetype start, int width)
 }
 
 namespace {
+// How far two lines of `common` characters begin the same, found eight bytes at a time and so
+// rounded down to a whole word: lines of one list share long runs (a name, "C.F.", most of a
+// code) before they differ, and comparing those one character at a time was most of a sort.
+template <typename Char> qsizetype sameStart(const Char* x, const Char* y, qsizetype common)
+{
+    constexpr qsizetype perWord = qsizetype(sizeof(quint64) / sizeof(Char));
+    qsizetype i = 0;
+    for (; i + perWord <= common; i += perWord) {
+        quint64 wx, wy;
+        std::memcpy(&wx, x + i, sizeof wx);
+        std::memcpy(&wy, y + i, sizeof wy);
+        if (wx != wy)
+            break;
+    }
+    return i;
+}
+
 // By character codes with a to z taken as capitals, folded as the lines are compared: no key
 // string per line. Negative, zero or positive as a sorts before, with or after b.
 int compareByCapitals(QStringView a, QStringView b)
@@ -125,16 +142,7 @@ int compareByCapitals(QStringView a, QStringView b)
     const qsizetype common = std::min(a.size(), b.size());
     const char16_t* x = a.utf16();
     const char16_t* y = b.utf16();
-    // Lines of one list share long runs of the same characters: skip them four at a time.
-    qsizetype i = 0;
-    for (; i + 4 <= common; i += 4) {
-        quint64 wx, wy;
-        std::memcpy(&wx, x + i, sizeof wx);
-        std::memcpy(&wy, y + i, sizeof wy);
-        if (wx != wy)
-            break;
-    }
-    for (; i < common; ++i) {
+    for (qsizetype i = sameStart(x, y, common); i < common; ++i) {
         if (x[i] == y[i])
             continue;
         const char16_t cx = capital(x[i]), cy = capital(y[i]);
@@ -299,15 +307,7 @@ QList<int> sortedPositions(const QString& path, const RecordLayout& layout, cons
         const auto* x = reinterpret_cast<const unsigned char*>(lines.constData() + a.at);
         const auto* y = reinterpret_cast<const unsigned char*>(lines.constData() + b.at);
         const int common = std::min(a.length, b.length);
-        int i = 0;
-        for (; i + 8 <= common; i += 8) { // runs of the same bytes, eight at a time
-            quint64 wx, wy;
-            std::memcpy(&wx, x + i, sizeof wx);
-            std::memcpy(&wy, y + i, sizeof wy);
-            if (wx != wy)
-                break;
-        }
-        for (; i < common; ++i) {
+        for (qsizetype i = sameStart(x, y, common); i < common; ++i) {
             if (rank[x[i]] != rank[y[i]])
                 return rank[x[i]] < rank[y[i]];
         }
