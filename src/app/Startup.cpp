@@ -33,12 +33,19 @@ bool claimDataFolder()
 {
     // Two copies on the same archives would overwrite each other's saves unseen: the per-operation
     // locks keep each write whole, but not a card loaded in one copy and saved in the other.
+    // A folder where no lock can be made (read-only) lets no copy write; the program still
+    // starts, and what cannot be saved says so when it is tried.
     auto lock = std::make_unique<FolderLock>(ExeFolder::file(u"Tarvento.lock"_s));
-    if (!lock->tryLock()) {
+    switch (lock->tryLock()) {
+    case FolderLock::Result::HeldElsewhere:
         Desktop::plain(alreadyOpenMessage());
         return false;
+    case FolderLock::Result::Held:
+        dataFolderLock() = std::move(lock);
+        return true;
+    case FolderLock::Result::Unavailable:
+        return true;
     }
-    dataFolderLock() = std::move(lock);
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "FolderLock.h"
 
 #include <QFile>
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -13,17 +14,21 @@ FolderLock::~FolderLock()
         ::close(m_fd); // releases the lock; the file stays, it holds nothing
 }
 
-bool FolderLock::tryLock()
+FolderLock::Result FolderLock::tryLock()
 {
     if (m_fd >= 0)
-        return true;
-    const int fd = ::open(QFile::encodeName(m_path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+        return Result::Held;
+    const QByteArray path = QFile::encodeName(m_path);
+    int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
     if (fd < 0)
-        return false;
+        fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC); // a lock needs no writing
+    if (fd < 0)
+        return Result::Unavailable;
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const bool elsewhere = errno == EWOULDBLOCK;
         ::close(fd);
-        return false;
+        return elsewhere ? Result::HeldElsewhere : Result::Unavailable;
     }
     m_fd = fd;
-    return true;
+    return Result::Held;
 }

@@ -12,9 +12,14 @@ public:
     FolderLock(const FolderLock&) = delete;
     FolderLock& operator=(const FolderLock&) = delete;
 
-    // Creates the file when missing; false when another holder has the lock or the file cannot
-    // be opened.
-    bool tryLock();
+    enum class Result {
+        Held,          // this object holds the lock
+        HeldElsewhere, // another holder has it
+        Unavailable    // the file cannot be created or locked here (a read-only folder): there is
+                       // nothing to hold, and no other copy can hold it either
+    };
+    // Creates the file when missing (an existing one is locked even when it cannot be written).
+    Result tryLock();
 
 private:
     QString m_path;

@@ -393,6 +393,13 @@ void TestApp::secondCopyOnTheSameDataIsRefused()
     QVERIFY(third.waitForFinished(10000));
     QCOMPARE(third.exitCode(), 1);
     Startup::releaseDataFolder();
+
+    // No lock can be made at all (a folder that cannot be written): the program still starts.
+    QVERIFY(QFile::remove(lockFile));
+    QVERIFY(QFile::link(f.folder.filePath(u"manca/Tarvento.lock"_s), lockFile));
+    QVERIFY(Startup::claimDataFolder());
+    QVERIFY(f.desktop.messages.isEmpty());
+    Startup::releaseDataFolder();
 }
 
 void TestApp::changePasswordRefusals()
