@@ -42,7 +42,7 @@ bool startWriteBack(QIODevice& device, qint64 before, qint64 after)
         return true;
     if (!file->flush())
         return false;
-    // Only a request: a failure here shows again at the final sync (syncedToDisk).
+    // Only a request: a failure here shows again at the final sync.
     ::sync_file_range(file->handle(), 0, 0, SYNC_FILE_RANGE_WRITE);
     return true;
 }
@@ -56,6 +56,13 @@ bool writeAll(QIODevice& device, const QByteArray& content)
     return device.write(content) == content.size() && startWriteBack(device, before, device.pos());
 }
 
+bool synced(int descriptor, bool dataOnly)
+{
+    if ((dataOnly ? ::fdatasync(descriptor) : ::fsync(descriptor)) == 0)
+        return true;
+    return errno == EINVAL || errno == ENOTSUP || errno == ENOSYS;
+}
+
 void failWritesForTests(bool fail)
 {
     writesFail() = fail;
@@ -66,24 +73,14 @@ void replaceFile(const QString& path, const QByteArray& content)
     replaceFile(path, [&](QIODevice& file) { return writeAll(file, content); });
 }
 
-namespace {
-// The file's bytes on the disk. commit() syncs too but ignores the result, and a disk that
-// fills up or fails may say so only now, when the cached bytes are written out. A file system
-// that cannot sync at all is not a failure.
-bool syncedToDisk(QSaveFile& file)
-{
-    if (::fdatasync(file.handle()) == 0)
-        return true;
-    return errno == EINVAL || errno == ENOTSUP || errno == ENOSYS;
-}
-} // namespace
-
 void replaceFile(const QString& path, const std::function<bool(QIODevice& file)>& writeContent)
 {
     QSaveFile file(path);
     // A full disk can make commit() succeed over a truncated file: check every write, the
-    // flush and the sync first, and cancel otherwise.
-    if (!file.open(QIODevice::WriteOnly) || !writeContent(file) || !file.flush() || !syncedToDisk(file)) {
+    // flush and the sync first, and cancel otherwise. commit() syncs too but ignores the result,
+    // and a disk that fills up or fails may say so only when the cached bytes are written out.
+    if (!file.open(QIODevice::WriteOnly) || !writeContent(file) || !file.flush() ||
+        !synced(file.handle(), true)) {
         file.cancelWriting();
         cannotWrite(path);
     }

@@ -17,6 +17,10 @@ void replaceFile(const QString& path, const QByteArray& content);
 // returns false when a write was refused; the file is replaced only when it returned true.
 void replaceFile(const QString& path, const std::function<bool(QIODevice& file)>& writeContent);
 
+// Syncs an open file (or folder) to the disk: false when the disk refused, true when it took it
+// or when the file system has no sync at all (nothing more can be done there).
+bool synced(int descriptor, bool dataOnly = false);
+
 // Writes all of content to device; false when any byte was refused.
 bool writeAll(QIODevice& device, const QByteArray& content);
 

@@ -1,6 +1,7 @@
 #include "ArchiveFile.h"
 
 #include "platform/Failure.h"
+#include "platform/SafeWrite.h"
 
 #include <QCryptographicHash>
 #include <QFileInfo>
@@ -35,7 +36,7 @@ bool syncFolderOf(const QString& path)
     const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return false;
-    const bool synced = ::fsync(fd) == 0;
+    const bool synced = SafeWrite::synced(fd);
     ::close(fd);
     return synced;
 }
@@ -145,7 +146,7 @@ void ArchiveFile::writeJournal(qint64 offset)
     const QString journalName = journalPath(m_path);
     QFile journal(journalName);
     const bool written = journal.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered) &&
-                         journal.write(bytes) == bytes.size() && ::fsync(journal.handle()) == 0;
+                         journal.write(bytes) == bytes.size() && SafeWrite::synced(journal.handle());
     journal.close();
     if (!written || !syncFolderOf(journalName)) {
         QFile::remove(journalName); // the archive is untouched: nothing to roll back
@@ -162,7 +163,7 @@ void ArchiveFile::removeJournal()
 
 void ArchiveFile::syncFile()
 {
-    if (::fsync(m_file.handle()) != 0)
+    if (!SafeWrite::synced(m_file.handle()))
         fail(u"scrittura su disco non riuscita"_s);
 }
 
