@@ -13,6 +13,7 @@
 #include <QAbstractTableModel>
 #include <QHash>
 #include <QSet>
+#include <QShowEvent>
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -244,7 +245,8 @@ ExportScreen::ExportScreen(Setup setup, QWidget* owner)
 void ExportScreen::showEvent(QShowEvent* event)
 {
     DialogScreen::showEvent(event);
-    m_records->load();
+    if (!event->spontaneous()) // shown again by the window system: the edited cells stay
+        m_records->load();
 }
 
 void ExportScreen::cmdEsportaClick()

@@ -13,6 +13,7 @@
 #include "storage/ListSearch.h"
 
 #include <QCloseEvent>
+#include <QShowEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -148,6 +149,8 @@ QStringList ListScreen::lines() const
 void ListScreen::showEvent(QShowEvent* event)
 {
     DialogScreen::showEvent(event);
+    if (event->spontaneous()) // shown again by the window system, not opened: nothing resets
+        return;
     m_results->resetFind();
     m_results->setCurrentRow(0);
     txtTrova->clear();
