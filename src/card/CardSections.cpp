@@ -6,6 +6,7 @@
 #include "platform/Picture.h"
 
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QScrollArea>
 
@@ -26,6 +27,7 @@ CardSections::CardSections(CardForm& form, const QList<CardSection>& sections, Q
     : QObject(owner)
 {
     m_headers = new QWidget(owner);
+    FieldBehaviour::noHint(m_headers, infoBar); // between the section headers
     auto* grid = new QGridLayout(m_headers);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(4);
@@ -53,12 +55,15 @@ CardSections::CardSections(CardForm& form, const QList<CardSection>& sections, Q
         panel->setPalette(QPalette(QColor(0xF7, 0xFA, 0xFD)));
         panel->setMaximumWidth(kPanelMaxWidth);
         FieldBehaviour::noHint(panel, infoBar);
+        for (QGroupBox* box : panel->findChildren<QGroupBox*>()) // the framed boxes' insides
+            FieldBehaviour::noHint(box, infoBar);
         // On a small screen a section scrolls instead of being cut.
         auto* scroll = new QScrollArea(m_panels);
         scroll->setWidgetResizable(true);
         scroll->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         scroll->setFrameShape(QFrame::StyledPanel);
         scroll->setWidget(panel);
+        FieldBehaviour::noHint(scroll->viewport(), infoBar); // the margins beside a narrow panel
         stack->addWidget(scroll, 0, 0);
         m_sectionPanels.append(panel);
         m_scrollAreas.append(scroll);

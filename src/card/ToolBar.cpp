@@ -15,6 +15,7 @@ ToolBar::ToolBar(QWidget* screen, QLabel* infoBar) : QWidget(screen), m_screen(s
     setObjectName(u"panToolBar"_s);
     m_row = new QHBoxLayout(this);
     m_row->setContentsMargins(0, 0, 0, 0);
+    FieldBehaviour::noHint(this, infoBar); // the gaps between the groups
 }
 
 QToolButton* ToolBar::add(const Button& item)

@@ -8,6 +8,7 @@
 #include "support/ScreenFixture.h"
 #include "support/TestMain.h"
 
+#include <QGroupBox>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -487,10 +488,27 @@ void TestImmobili::hints()
     QCOMPARE(card->panInfo->text(), u"Salva o aggiorna la scheda corrente."_s);
     moveOver(control<QWidget>(card, "cmdLocatore_Blu"));
     QCOMPARE(card->panInfo->text(), u"Visualizza la sezione relativa ai dati del Locatore."_s);
+    click(control<QWidget>(card, "cmdLocatore_Blu")); // the section shown, as under a real mouse
     moveOver(control<QWidget>(card, "btnCodFiscLoc01"));
     QCOMPARE(card->panInfo->text(), u"Controlla il codice fiscale."_s);
+    click(control<QWidget>(card, "cmdImmobile_Blu"));
     QWidget* panel = control<QWidget>(card, "panImmobile");
     moveOver(panel, QPoint(panel->width() - 3, panel->height() - 3)); // the panel's own background
+    QCOMPARE(card->panInfo->text(), QString());
+    // The inside of a framed box and the gaps of the tool bar are background too.
+    moveOver(control<QWidget>(card, "cmdSalva"));
+    QGroupBox* box = nullptr;
+    for (QGroupBox* b : card->findChildren<QGroupBox*>())
+        box = b->isVisible() ? b : box;
+    QVERIFY(box);
+    moveOver(box, QPoint(box->width() - 3, box->height() - 3));
+    QCOMPARE(card->panInfo->text(), QString());
+    moveOver(control<QWidget>(card, "cmdSalva"));
+    QWidget* bar = control<QWidget>(card, "panToolBar");
+    QList<QWidget*> groups = bar->findChildren<QWidget*>(u"toolGroup"_s, Qt::FindDirectChildrenOnly);
+    std::sort(groups.begin(), groups.end(), [](QWidget* a, QWidget* b) { return a->x() < b->x(); });
+    QVERIFY(groups.size() > 1 && groups[1]->x() > groups[0]->geometry().right() + 1);
+    moveOver(bar, QPoint(groups[0]->geometry().right() + 1, bar->height() / 2));
     QCOMPARE(card->panInfo->text(), QString());
 }
 
