@@ -8,6 +8,7 @@
 #include "report/RecordCells.h"
 #include "report/ReportTemplate.h"
 #include "report/Spreadsheet.h"
+#include "support/Files.h"
 #include "support/PdfTools.h"
 #include "support/TestMain.h"
 
@@ -239,6 +240,17 @@ void TestReport::pdfExport()
     QVERIFY(text.contains(u"Riepilogo Immobili"_s));
     QVERIFY(text.contains(u"riga 70"_s));
     QVERIFY(text.contains(u"Stampa eseguita in data 15/03/2024"_s));
+    // Viewers are to print the pages at their size: the catalog, written again in an update at
+    // the end of the file, says so, and the last cross-reference leads to it.
+    const QByteArray bytes = readFile(path);
+    const qint64 xref = bytes.mid(bytes.lastIndexOf("startxref\n") + 10).split('\n').front().toLongLong();
+    const QList<QByteArray> xrefLines = bytes.mid(xref).split('\n'); // "xref", "2 1", "<offset> 00000 n "
+    QCOMPARE(xrefLines.front(), QByteArray("xref"));
+    const qint64 catalog = xrefLines[2].left(10).toLongLong();
+    QVERIFY(bytes.mid(catalog).startsWith(QByteArray(xrefLines[1].split(' ').front() + " 0 obj")));
+    const QByteArray catalogText = bytes.mid(catalog, xref - catalog);
+    QVERIFY(catalogText.contains("/Type /Catalog"));
+    QVERIFY(catalogText.contains("/PrintScaling /None"));
 
     // A folder that is not there fails with a message; a write that fails on the way leaves
     // the old file as it was.
