@@ -9,6 +9,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -19,12 +20,12 @@ QPageLayout::Orientation orientationOf(const PreparedPage& page)
     return page.size.width() > page.size.height() ? QPageLayout::Landscape : QPageLayout::Portrait;
 }
 
-QList<int> chosenPages(const QPrinter& printer, int count)
+QList<int> chosenPages(const QPrinter& printer, int count, int currentPage)
 {
     QList<int> pages;
     int first = 1, last = count;
     if (printer.printRange() == QPrinter::CurrentPage) {
-        last = 1;
+        first = last = std::clamp(currentPage, 0, count - 1) + 1;
     } else if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
         first = printer.fromPage();
         last = std::min(printer.toPage(), count);
@@ -44,7 +45,7 @@ QList<int> chosenPages(const QPrinter& printer, int count)
 
 namespace ReportOutput {
 
-void Print(const ReportDocument& document)
+void Print(const ReportDocument& document, int currentPage)
 {
     const QList<PreparedPage>& pages = document.preparedPages();
     if (pages.isEmpty())
@@ -57,7 +58,7 @@ void Print(const ReportDocument& document)
     if (!PrintDialog::ask(printer, int(pages.size())))
         return;
 
-    const QList<int> chosen = chosenPages(printer, int(pages.size()));
+    const QList<int> chosen = chosenPages(printer, int(pages.size()), currentPage);
     if (chosen.isEmpty())
         return;
     printer.setPageOrientation(orientationOf(pages[chosen.front()]));

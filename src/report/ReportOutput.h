@@ -8,8 +8,9 @@ class QWidget;
 // preview window. Both take the pages as PrepareReport left them.
 namespace ReportOutput {
 // Prints the pages chosen in the print dialog; a cancelled dialog prints nothing and says
-// nothing. Throws Failure when the printer cannot be used.
-void Print(const ReportDocument& document);
+// nothing. "Current page" is `currentPage` (0-based: the page in view in the preview, else the
+// first). Throws Failure when the printer cannot be used.
+void Print(const ReportDocument& document, int currentPage = 0);
 // Shows the pages modally in the preview window (print, zoom, full screen, close).
 void ShowReport(const ReportDocument& document, QWidget* owner);
 } // namespace ReportOutput

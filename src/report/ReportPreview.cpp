@@ -106,6 +106,7 @@ ReportPreview::ReportPreview(const ReportDocument& document, QWidget* owner)
     layout->addLayout(bar);
 
     auto* scroll = new QScrollArea(this);
+    m_scroll = scroll;
     scroll->setObjectName(u"scrPagine"_s);
     m_pages = new PagesView(document, m_zoom);
     m_pages->setObjectName(u"panPagine"_s);
@@ -113,7 +114,7 @@ ReportPreview::ReportPreview(const ReportDocument& document, QWidget* owner)
     scroll->setAlignment(Qt::AlignHCenter);
     layout->addWidget(scroll);
 
-    connect(print, &QToolButton::clicked, this, [this] { ReportOutput::Print(m_document); });
+    connect(print, &QToolButton::clicked, this, [this] { ReportOutput::Print(m_document, pageInView()); });
     connect(smaller, &QToolButton::clicked, this, [this] { setZoom(m_zoom / 1.25); });
     connect(larger, &QToolButton::clicked, this, [this] { setZoom(m_zoom * 1.25); });
     connect(actual, &QToolButton::clicked, this, [this] { setZoom(1.0); });
@@ -127,6 +128,20 @@ void ReportPreview::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (!event->spontaneous() && !isFullScreen())
         fitAndCentre(this);
+}
+
+int ReportPreview::pageInView() const
+{
+    const double middle = m_pages->mapFrom(m_scroll->viewport(), m_scroll->viewport()->rect().center()).y();
+    const double scale = static_cast<PagesView*>(m_pages)->scale();
+    double bottom = kGap;
+    const QList<PreparedPage>& pages = m_document.preparedPages();
+    for (qsizetype i = 0; i < pages.size(); ++i) {
+        bottom += pages[i].size.height() * scale + kGap;
+        if (middle < bottom)
+            return int(i);
+    }
+    return std::max(0, int(pages.size()) - 1);
 }
 
 void ReportPreview::setZoom(double zoom)

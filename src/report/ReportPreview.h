@@ -16,6 +16,8 @@ public:
 
     double zoom() const { return m_zoom; }
     void setZoom(double zoom);
+    // The page at the middle of the view (0-based): the print dialog's "current page".
+    int pageInView() const;
 
 protected:
     // Opens at 1000 x 760, or smaller on a smaller screen, centred.
@@ -25,5 +27,6 @@ private:
     const ReportDocument& m_document;
     double m_zoom = 1.0;
     QWidget* m_pages;
+    QScrollArea* m_scroll;
     QLabel* m_zoomLabel;
 };

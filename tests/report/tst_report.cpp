@@ -1,5 +1,6 @@
 #include "platform/Clock.h"
 #include "platform/Failure.h"
+#include "platform/PrintDialog.h"
 #include "platform/SafeWrite.h"
 #include "report/ListReport.h"
 #include "report/ListResults.h"
@@ -18,12 +19,16 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QListView>
-#include <QPushButton>
+#include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QToolButton>
 
 using namespace Qt::StringLiterals;
 
@@ -62,6 +67,7 @@ private Q_SLOTS:
     void listLinesMadeWhenShown();
     void everyLineShownWhole();
     void previewFitsTheScreen();
+    void previewPrintsThePageInView();
     void printedSizesAreExact();
     void vectorPicturesStayVectors();
 };
@@ -336,6 +342,35 @@ void TestReport::previewFitsTheScreen()
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     QVERIFY2(area.contains(preview.frameGeometry()), "the preview does not fit the screen");
     QVERIFY((preview.frameGeometry().center() - area.center()).manhattanLength() <= 2);
+}
+
+void TestReport::previewPrintsThePageInView()
+{
+    // "Current page" in the print dialog opened from the preview is the page on screen.
+    QTemporaryDir dir;
+    ReportDocument report = ListReport::create();
+    ListReport::fill(report, u"Riepilogo"_s, numberedLines(70));
+    report.PrepareReport();
+    QCOMPARE(report.preparedPages().size(), 2);
+    ReportPreview preview(report, nullptr);
+    preview.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&preview));
+    QCOMPARE(preview.pageInView(), 0);
+    auto* scroll = preview.findChild<QScrollArea*>(u"scrPagine"_s);
+    scroll->verticalScrollBar()->setValue(scroll->verticalScrollBar()->maximum());
+    QCOMPARE(preview.pageInView(), 1);
+    const QString pdf = dir.filePath(u"pagina.pdf"_s);
+    PrintDialog::setHandlerForTests([&](QPrinter& printer, int) {
+        printer.setOutputFileName(pdf);
+        printer.setPrintRange(QPrinter::CurrentPage);
+        return true;
+    });
+    preview.findChild<QToolButton*>(u"cmdStampa"_s)->click();
+    PrintDialog::setHandlerForTests({});
+    QCOMPARE(PdfTools::field(PdfTools::info(pdf), u"Pages"_s), u"1"_s);
+    const QString text = PdfTools::text(pdf);
+    QVERIFY(text.contains(u"riga 70"_s));
+    QVERIFY(!text.contains(u"riga 1\n"_s));
 }
 
 void TestReport::printedSizesAreExact()
