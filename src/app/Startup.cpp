@@ -36,16 +36,13 @@ bool claimDataFolder()
     // A folder where no lock can be made (read-only) lets no copy write; the program still
     // starts, and what cannot be saved says so when it is tried.
     auto lock = std::make_unique<FolderLock>(ExeFolder::file(u"Tarvento.lock"_s));
-    switch (lock->tryLock()) {
-    case FolderLock::Result::HeldElsewhere:
+    const FolderLock::Result result = lock->tryLock();
+    if (result == FolderLock::Result::HeldElsewhere) {
         Desktop::plain(alreadyOpenMessage());
         return false;
-    case FolderLock::Result::Held:
-        dataFolderLock() = std::move(lock);
-        return true;
-    case FolderLock::Result::Unavailable:
-        return true;
     }
+    if (result == FolderLock::Result::Held)
+        dataFolderLock() = std::move(lock);
     return true;
 }
 

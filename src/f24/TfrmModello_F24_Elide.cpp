@@ -352,11 +352,14 @@ bool TfrmModello_F24_Elide::cmdCalcolaClick()
     return total.has_value();
 }
 
+namespace {
+// A birth date with a two-digit year is never in the future: 12/06/65 is 1965.
+constexpr auto kBirth = Formats::TwoDigitYears::UpToToday;
+} // namespace
+
 // A valid date is written back as dd/mm/yyyy, however it was typed; false when it is no date.
-bool TfrmModello_F24_Elide::canonicalDate(const QString& field)
+bool TfrmModello_F24_Elide::canonicalDate(const QString& field, Formats::TwoDigitYears years)
 {
-    // A birth date with a two-digit year is never in the future: 12/06/65 is 1965.
-    const auto years = field == u"DataNasc"_s ? Formats::TwoDigitYears::UpToToday : Formats::TwoDigitYears::AroundToday;
     const QDate date = Formats::parseLenientDate(text(field), Clock::today(), years);
     if (!date.isValid())
         return false;
@@ -387,7 +390,7 @@ void TfrmModello_F24_Elide::cmdSalvaClick()
         m_form->control(u"Data"_s)->setFocus(Qt::OtherFocusReason);
         return;
     }
-    if (!Text::trimmed(text(u"DataNasc"_s)).isEmpty() && !canonicalDate(u"DataNasc"_s)) {
+    if (!Text::trimmed(text(u"DataNasc"_s)).isEmpty() && !canonicalDate(u"DataNasc"_s, kBirth)) {
         Desktop::warning(u"Attenzione: la data di nascita indicata non esiste."_s + kValidDate);
         m_form->control(u"DataNasc"_s)->setFocus(Qt::OtherFocusReason);
         return;
@@ -403,7 +406,7 @@ QHash<QString, QString> TfrmModello_F24_Elide::formForOutput()
     edit(u"Totale"_s)->setText(total.value_or(u"0,00"_s));
     canonicalDate(u"Data"_s);
     if (!Text::trimmed(text(u"DataNasc"_s)).isEmpty())
-        canonicalDate(u"DataNasc"_s);
+        canonicalDate(u"DataNasc"_s, kBirth);
     QHash<QString, QString> form;
     for (const CardField& f : SchedaF24::fields())
         form.insert(f.name, Text::trimmed(text(f.name)));

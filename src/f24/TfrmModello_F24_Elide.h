@@ -2,6 +2,7 @@
 
 #include "card/CardForm.h"
 #include "card/CardProtocol.h"
+#include "platform/Formats.h"
 #include "platform/HelpTopics.h"
 #include "platform/Screen.h"
 
@@ -57,7 +58,8 @@ private:
     QWidget* section(const QString& objectName, const QString& banner, QWidget* content);
     void addFieldHelpers();
     void tidyAmounts();
-    bool canonicalDate(const QString& field);
+    bool canonicalDate(const QString& field,
+                       Formats::TwoDigitYears years = Formats::TwoDigitYears::AroundToday);
     QString text(const QString& field) const;
 
     std::unique_ptr<CardForm> m_form;

@@ -97,12 +97,12 @@ private:
     // view has finished what it is doing.
     void widen(const QStringList& lines, bool relayout) const
     {
-        const QString before = m_widest;
+        const qsizetype before = m_widest.size();
         for (const QString& line : lines) {
             if (line.size() > m_widest.size())
                 m_widest = line;
         }
-        if (relayout && m_widest.size() > before.size()) {
+        if (relayout && m_widest.size() > before) {
             auto* self = const_cast<ListLinesModel*>(this);
             QMetaObject::invokeMethod(
                 self,

@@ -21,6 +21,7 @@ QPageLayout layoutOf(const PreparedPage& page)
     const QPageSize size(landscape ? mm.transposed() : mm, QPageSize::Millimeter);
     return QPageLayout(size, landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF());
 }
+
 // The number after `key` in `text` ("/Root 2 0 R" gives 2); -1 when missing.
 qint64 numberAfter(const QByteArray& text, const QByteArray& key)
 {
@@ -50,7 +51,8 @@ QByteArray withViewerPreferences(QByteArray pdf)
     const qsizetype end = object < 0 ? -1 : pdf.indexOf("endobj", object);
     const qsizetype close = end < 0 ? -1 : pdf.lastIndexOf(">>", end);
     const qsizetype trailerClose = trailerDict.lastIndexOf(">>");
-    if (root < 0 || previous < 0 || close < object || trailerClose < 0 || trailerDict.contains("/Prev"))
+    if (root < 0 || previous < 0 || object < 0 || close < object || trailerClose < 0 ||
+        trailerDict.contains("/Prev"))
         return pdf;
     const QByteArray catalog = pdf.mid(object + objectHead.size(), close - object - objectHead.size()) +
                                "/ViewerPreferences << /FitWindow false /CenterWindow false /PrintScaling /None >>\n>>";
