@@ -29,7 +29,7 @@ QString alreadyOpenMessage()
            u"Utilizzare la finestra già aperta oppure chiuderla prima di avviare di nuovo il programma."_s;
 }
 
-bool claimDataFolder()
+bool claimDataFolder(Notice notice)
 {
     // Two copies on the same archives would overwrite each other's saves unseen: the per-operation
     // locks keep each write whole, but not a card loaded in one copy and saved in the other.
@@ -38,7 +38,8 @@ bool claimDataFolder()
     auto lock = std::make_unique<FolderLock>(ExeFolder::file(u"Tarvento.lock"_s));
     const FolderLock::Result result = lock->tryLock();
     if (result == FolderLock::Result::HeldElsewhere) {
-        Desktop::plain(alreadyOpenMessage());
+        if (notice == Notice::Shown)
+            Desktop::plain(alreadyOpenMessage());
         return false;
     }
     if (result == FolderLock::Result::Held)

@@ -12,8 +12,10 @@ bool prepare(Application& app); // everything up to the password screen shown; f
 int run(Application& app);      // prepare, then the message loop
 
 // Holds the lock file in the data folder until releaseDataFolder() or the end of the process.
-// When another running copy of the program holds it, tells the user so and returns false.
-bool claimDataFolder();
+// When another running copy of the program holds it, returns false, having told the user so
+// unless asked to stay silent (the command line says it in its own way).
+enum class Notice { Shown, Silent };
+bool claimDataFolder(Notice notice = Notice::Shown);
 void releaseDataFolder();
 QString alreadyOpenMessage();
 } // namespace Startup

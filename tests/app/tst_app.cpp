@@ -1,3 +1,4 @@
+#include "app/CommandLine.h"
 #include "app/Crypt.h"
 #include "app/Startup.h"
 #include "app/TfrmAvvio.h"
@@ -10,6 +11,7 @@
 #include "platform/Picture.h"
 #include "platform/ProfileFile.h"
 #include "platform/TfrmGuida.h"
+#include "support/CommandRun.h"
 #include "support/ScreenFixture.h"
 #include "support/TestMain.h"
 
@@ -69,6 +71,7 @@ private Q_SLOTS:
     void changePasswordKeepsOnlyWhatLogsIn();
     void passwordFileReadWithinLimits_data();
     void secondCopyOnTheSameDataIsRefused();
+    void commandLineWithoutDisplay();
     void passwordFileReadWithinLimits();
     void mainMenuHandOvers();
     void endingTheProgram();
@@ -400,6 +403,23 @@ void TestApp::secondCopyOnTheSameDataIsRefused()
     QVERIFY(Startup::claimDataFolder());
     QVERIFY(f.desktop.messages.isEmpty());
     Startup::releaseDataFolder();
+}
+
+void TestApp::commandLineWithoutDisplay()
+{
+    QTemporaryDir folder;
+    const CommandResult help = runTarvento(folder.path(), {u"--help"_s}, withoutDisplay());
+    QCOMPARE(help.exitCode, 0);
+    QVERIFY2(help.out.contains(u"Uso: tarvento [OPZIONE ...]"_s), qPrintable(help.out));
+    for (const CommandLine::Command& command : CommandLine::commands())
+        QVERIFY2(help.out.contains(u"  "_s + command.option), qPrintable(command.option));
+
+    const CommandResult unknown = runTarvento(folder.path(), {u"--sconosciuta"_s}, withoutDisplay());
+    QCOMPARE(unknown.exitCode, 2);
+    QVERIFY(unknown.out.isEmpty());
+    QCOMPARE(unknown.err, u"Opzione sconosciuta: --sconosciuta\nPer l'elenco delle opzioni: tarvento --help\n"_s);
+    // Only what the program was asked for: no lock file, no archive.
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{u"tarvento"_s});
 }
 
 void TestApp::changePasswordRefusals()
