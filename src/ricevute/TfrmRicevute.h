@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ReceiptPdf.h"
 #include "RicevutaReport.h"
 #include "card/CardForm.h"
 #include "card/CardProtocol.h"
@@ -49,6 +50,12 @@ public:
     // The import from a property card (the property search's "ricevute" hand-over).
     void importPropertyCard(const Record& card);
 
+    // Beyond paper (TfrmRicevuteSending.cpp, TfrmRicevuteYear.cpp): the receipt as a PDF, sent
+    // to the tenant by e-mail, and a contract's year of receipts in one step.
+    void cmdPDFClick();
+    void cmdEmailClick();
+    void cmdGeneraClick();
+
 protected:
     void FormShow() override;
 
@@ -65,6 +72,10 @@ private:
     bool totalReadyForOutput();
     RicevutaReport::ValueOf shownReceipt() const;
     template <typename Summary> void openSummary();
+    bool numberedForPdf();
+    void exportPdf(ReceiptPdf::Format format);
+    std::optional<std::pair<QString, QString>> mailRecipient(); // address, where it comes from
+    void sendByMail(ReceiptPdf::Format format, const QString& address);
     QLineEdit* edit(const QString& field) const;
     QString text(const QString& field) const;
 

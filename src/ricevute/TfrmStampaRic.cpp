@@ -1,5 +1,6 @@
 #include "TfrmStampaRic.h"
 
+#include "ReceiptFormatChoice.h"
 #include "ReceiptLogo.h"
 #include "RicevuteScreens.h"
 #include "SchedaRicevuta.h"
@@ -59,6 +60,13 @@ RicevutaReport::ValueOf ReceiptOutputScreen::receipt() const
     if (m_valueOf)
         return m_valueOf;
     return controlsOf(parentWidget() ? parentWidget() : static_cast<QWidget*>(frmRicevute));
+}
+
+PrintDialog::PdfInstead ReceiptOutputScreen::pdfInstead(ReceiptPdf::Format format) const
+{
+    if (!m_pdf)
+        return {};
+    return [pdf = m_pdf, format] { pdf(format); };
 }
 
 void ReceiptOutputScreen::showEvent(QShowEvent* event)
@@ -147,27 +155,31 @@ void TfrmStampaRic::btnStampaClick()
     const QString format = Text::trimmed(lblMemory->text());
     if (format == u"uno"_s) {
         RicevutaReport::fillLarge(repDocumento, receipt(), logo());
-        ReportOutput::Print(repDocumento);
+        ReportOutput::Print(repDocumento, 0, pdfInstead(ReceiptPdf::Format::Large));
     } else if (format == u"due"_s) {
         RicevutaReport::fillCopies(repDuplice, receipt(), logo());
-        ReportOutput::Print(repDuplice);
+        ReportOutput::Print(repDuplice, 0, pdfInstead(ReceiptPdf::Format::Copies));
     } else {
         return;
     }
     accept(); // printed or cancelled, the print screen closes
 }
 
-TfrmAnteprimaRic::TfrmAnteprimaRic(QWidget* owner) : ReceiptOutputScreen(u" Anteprima di stampa"_s, owner)
+TfrmAnteprimaRic::TfrmAnteprimaRic(QWidget* owner)
+    : ReceiptOutputScreen(u" Anteprima di stampa"_s, owner), repDuplice(RicevutaReport::createCopies())
 {
     setObjectName(u"frmAnteprimaRic"_s);
-    fixClientSize(364, 287);
+    fixClientSize(364, 363);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 14);
+    layout->setSpacing(12);
     layout->addWidget(
         titlePicture(u"Anteprima di stampa"_s,
                      u"Questa operazione consente di visualizzare in anteprima i dati che verranno "
-                     u"stampati. Fare clic su \"Mostra anteprima\" per vedere il documento a video "
-                     u"prima di stamparlo."_s));
+                     u"stampati. Scegliere il formato e fare clic su \"Mostra anteprima\" per vedere il "
+                     u"documento a video prima di stamparlo."_s));
+    formato = new ReceiptFormatChoice(this);
+    layout->addWidget(formato);
     layout->addStretch();
     btnStampa->setText(u"Mostra anteprima"_s);
     auto* buttons = new QHBoxLayout;
@@ -181,7 +193,12 @@ TfrmAnteprimaRic::TfrmAnteprimaRic(QWidget* owner) : ReceiptOutputScreen(u" Ante
 
 void TfrmAnteprimaRic::btnStampaClick()
 {
-    RicevutaReport::fillLarge(repDocumento, receipt(), logo());
-    ReportOutput::ShowReport(repDocumento, this);
+    const ReceiptPdf::Format format = formato->format();
+    ReportDocument& shown = format == ReceiptPdf::Format::Large ? repDocumento : repDuplice;
+    if (format == ReceiptPdf::Format::Large)
+        RicevutaReport::fillLarge(shown, receipt(), logo());
+    else
+        RicevutaReport::fillCopies(shown, receipt(), logo());
+    ReportOutput::ShowReport(shown, this, pdfInstead(format));
     accept();
 }

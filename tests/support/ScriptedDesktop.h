@@ -8,7 +8,7 @@
 
 // Stands in for every dialog and desktop call: records each message with its kind and exact
 // text, answers questions from a script (OK or Yes when the script is empty), records what
-// the shell was asked to open and whether the program was told to end.
+// the shell was asked to open, the mail messages prepared and whether the program was told to end.
 class ScriptedDesktop final : public Desktop::Backend {
 public:
     struct Message {
@@ -26,6 +26,8 @@ public:
     QQueue<Desktop::Answer> answers;
     QQueue<std::optional<QString>> inputs;
     QQueue<QString> fileNames;
+    QList<QStringList> mails; // the xdg-email arguments of each message prepared
+    bool mailFails = false;   // no mail program answers
 
     Desktop::Answer message(Desktop::Kind kind, const QString& text, Desktop::Buttons buttons) override
     {
@@ -46,6 +48,11 @@ public:
     }
     void openUrl(const QUrl& url) override { opened.append(url); }
     void terminate() override { ++terminations; }
+    bool composeMail(const QStringList& xdgEmailArguments) override
+    {
+        mails.append(xdgEmailArguments);
+        return !mailFails;
+    }
 
     Message lastMessage() const
     {
