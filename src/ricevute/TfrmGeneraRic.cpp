@@ -79,6 +79,7 @@ TfrmGeneraRic::TfrmGeneraRic(QWidget* owner) : DialogScreen(u" Genera ricevute d
     lstRecords->setColumnWidth(0, 80);
     lstRecords->setColumnWidth(1, 100);
     lstRecords->setColumnWidth(3, 110);
+    lstRecords->headerItem()->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
     body->addWidget(lstRecords, 1);
 
     lblEscluse = new QLabel(this);

@@ -52,7 +52,7 @@ void ReceiptFileScreen::btnStampaClick()
 TfrmPdfRic::TfrmPdfRic(QWidget* owner) : ReceiptFileScreen(u" Esporta in PDF"_s, owner)
 {
     setObjectName(u"frmPdfRic"_s);
-    fixClientSize(364, 363);
+    fixClientSize(364, 287);
     build(u"Esporta in PDF"_s,
           u"Questa operazione consente di salvare la ricevuta in un file PDF, nella cartella "
           u"Ricevute_PDF del programma. Scegliere il formato e premere \"Crea PDF\" oppure \"Annulla\" "
@@ -63,7 +63,7 @@ TfrmPdfRic::TfrmPdfRic(QWidget* owner) : ReceiptFileScreen(u" Esporta in PDF"_s,
 TfrmEmailRic::TfrmEmailRic(QWidget* owner) : ReceiptFileScreen(u" Invia per e-mail"_s, owner)
 {
     setObjectName(u"frmEmailRic"_s);
-    fixClientSize(364, 420);
+    fixClientSize(364, 340);
     lblDestinatario = new QLabel(this);
     lblDestinatario->setObjectName(u"lblDestinatario"_s);
     lblDestinatario->setWordWrap(true);

@@ -169,7 +169,7 @@ TfrmAnteprimaRic::TfrmAnteprimaRic(QWidget* owner)
     : ReceiptOutputScreen(u" Anteprima di stampa"_s, owner), repDuplice(RicevutaReport::createCopies())
 {
     setObjectName(u"frmAnteprimaRic"_s);
-    fixClientSize(364, 363);
+    fixClientSize(364, 287);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 14);
     layout->setSpacing(12);
