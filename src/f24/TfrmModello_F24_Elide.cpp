@@ -439,6 +439,15 @@ void TfrmModello_F24_Elide::importPropertyCard(const Record& card)
         edit(u"Importo01"_s)->setText(euros + u',' + cents);
 }
 
+void TfrmModello_F24_Elide::prepareNewForm(const Record& card, const QList<std::pair<QString, QString>>& fields)
+{
+    clearForm();
+    importPropertyCard(card);
+    for (const auto& [field, value] : fields)
+        edit(field)->setText(value);
+    cmdCalcolaClick();
+}
+
 void TfrmModello_F24_Elide::impCodiceClick(int line)
 {
     openDialog<TfrmCodici_Tributo>(this, [this, line](TfrmCodici_Tributo& table) {
