@@ -274,6 +274,8 @@ private:
     QStringList m_problems;
 };
 
+constexpr int kOverdueDays = 90;
+
 int rank(const Deadline& d)
 {
     return d.kind == Kind::DaVerificare ? 0 : (d.overdue ? 1 : 2);
@@ -292,9 +294,10 @@ QList<Deadline> collect(const QString& folder, const Period& period, const QDate
     const QString cards = dir.filePath(SchedaImmobile::archiveName());
     if (!QFile::exists(cards))
         return {};
-    // Open deadlines of the year before today stay in view while they are overdue.
+    // Open deadlines of the last quarter stay in view, overdue: older ones would only bury the
+    // list (instalments of tenants who are given no receipts, taxes paid outside the program).
     const bool holdsToday = period.from <= today && today <= period.to;
-    const QDate from = holdsToday ? std::min(period.from, today.addYears(-1)) : period.from;
+    const QDate from = holdsToday ? std::min(period.from, today.addDays(-kOverdueDays)) : period.from;
     QList<Instalments::Receipt> receipts;
     for (int year = from.year() - 1; year <= period.to.year() + 1; ++year)
         receipts +=

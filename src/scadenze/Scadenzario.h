@@ -39,7 +39,7 @@ struct Period {
 Period nextDays(const QDate& today, int days);
 
 // The deadlines of the period, and, when the period holds today, the still open ones of the
-// year before it (overdue); a card whose dates cannot be read gives one line naming the fields.
+// 90 days before it (overdue); a card whose dates cannot be read gives one line naming the fields.
 // Sorted: cards to check first, then overdue lines, then by date. Throws Failure when an
 // archive cannot be read.
 QList<Deadline> collect(const QString& folder, const Period& period, const QDate& today);
