@@ -58,8 +58,8 @@ QDate firstYearDue(const QDate& leaseStart, const std::optional<QDate>& signing)
 // The tax of a year: 2 % of the yearly rent, to the cent half away from zero (Tariffa parte I,
 // art. 5 c. 1 lett. b, DPR 131/1986).
 Money yearlyTax(const Money& yearlyRent);
-// The first payment of a registration (and of an extension) is never below 67,00 euro (art. 11
-// Tariffa parte I DPR 131/1986, amount of art. 26 DL 104/2013); the later years have no minimum.
+// The first payment of a registration (and of an extension) is never below 67,00 euro (art. 41
+// DPR 131/1986, as the Agenzia delle Entrate's lease instructions give it); later years have none.
 Money withMinimum(const Money& tax);
 // Landlord and tenant bear half each (art. 8 L. 392/1978); the landlord's half takes the odd
 // cent, so the halves always add up to the tax.

@@ -42,19 +42,9 @@ TfrmScadenze::TfrmScadenze(QWidget* parent) : ApplicationScreen(Product::caption
 {
     setObjectName(u"frmScadenze"_s);
     Formats::apply();
-    setAutoFillBackground(true);
-    QLinearGradient gradient(0, 0, 0, 1);
-    gradient.setCoordinateMode(QGradient::ObjectMode);
-    gradient.setColorAt(0, QColor(0x9C, 0xBC, 0xE3));
-    gradient.setColorAt(1, Qt::white);
-    QPalette palette;
-    palette.setBrush(QPalette::Window, gradient);
-    setPalette(palette);
+    paintCardBackground(this);
 
-    panInfo = new QLabel(u"Scadenze di tutti i contratti dell'archivio degli immobili."_s, this);
-    panInfo->setObjectName(u"panInfo"_s);
-    panInfo->setStyleSheet(u"background: #6A5ACD; color: white; font: 12pt 'Tahoma'; padding: 4px 10px;"_s);
-    panInfo->setMinimumHeight(30);
+    panInfo = cardInfoBar(this, u"Scadenze di tutti i contratti dell'archivio degli immobili."_s);
 
     auto* panel = new QWidget(this);
     panel->setObjectName(u"panScadenze"_s);
