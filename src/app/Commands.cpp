@@ -1,9 +1,19 @@
 #include "CommandLine.h"
+#include "backup/BackupCommands.h"
 
 using namespace Qt::StringLiterals;
 
 // Each option's work lives beside the screens that do the same; this list only names them.
 QList<CommandLine::Command> CommandLine::commands()
 {
-    return {};
+    return {
+        {u"--copia"_s, u"FILE.zip"_s, u"Salva in FILE.zip una copia di sicurezza di tutti i dati."_s,
+         &BackupCommands::save},
+        {u"--verifica"_s, u"FILE.zip"_s, u"Verifica che la copia di sicurezza FILE.zip sia integra."_s,
+         &BackupCommands::verify},
+        {u"--ripristina"_s, u"FILE.zip"_s,
+         u"Verifica la copia di sicurezza FILE.zip e ne rimette i dati al loro posto; i dati attuali vanno in "
+         u"una cartella Dati_prima_del_ripristino_... accanto al programma."_s,
+         &BackupCommands::restore},
+    };
 }

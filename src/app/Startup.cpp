@@ -35,6 +35,8 @@ bool claimDataFolder(Notice notice)
     // locks keep each write whole, but not a card loaded in one copy and saved in the other.
     // A folder where no lock can be made (read-only) lets no copy write; the program still
     // starts, and what cannot be saved says so when it is tried.
+    if (dataFolderLock())
+        return true; // held already by this copy
     auto lock = std::make_unique<FolderLock>(ExeFolder::file(u"Tarvento.lock"_s));
     const FolderLock::Result result = lock->tryLock();
     if (result == FolderLock::Result::HeldElsewhere) {

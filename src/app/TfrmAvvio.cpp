@@ -1,6 +1,9 @@
 #include "TfrmAvvio.h"
 
 #include "Screens.h"
+#include "Startup.h"
+#include "TfrmPassword.h"
+#include "backup/BackupBar.h"
 #include "TfrmInfo.h"
 #include "TfrmSplash.h"
 #include "platform/Desktop.h"
@@ -83,6 +86,11 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : ApplicationScreen(u' ' + Product::fullNa
                   imgModelloF24, btnModelloF24, infModelloF24, &TfrmAvvio::imgModelloF24Click));
     column->addLayout(tiles);
     column->addStretch();
+
+    panCopia = new BackupBar(panel);
+    panCopia->claimDataFolder = [] { return Startup::claimDataFolder(Startup::Notice::Silent); };
+    panCopia->restored = [this] { handOverTo(frmPassword); }; // the password file may have changed
+    column->addWidget(panCopia);
 
     // Footer: about, web site, exit.
     QWidget* footer = whiteBand(panel, 84);

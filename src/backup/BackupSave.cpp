@@ -1,0 +1,146 @@
+#include "BackupSave.h"
+
+#include "BackupCheck.h"
+#include "BackupDate.h"
+#include "DataFiles.h"
+#include "ZipFile.h"
+#include "platform/Clock.h"
+#include "platform/Failure.h"
+#include "platform/Formats.h"
+#include "platform/Product.h"
+#include "platform/SafeWrite.h"
+#include "storage/ArchiveFile.h"
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+#include <algorithm>
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace Backup {
+
+namespace {
+
+struct Member {
+    DataFiles::DataFile file;
+    QByteArray bytes; // an archive, as read under its lock
+    QDateTime modified;
+};
+
+[[noreturn]] void unreadable(const QString& path)
+{
+    throw Failure(u"Impossibile leggere il file "_s + path + u" per la copia di sicurezza."_s);
+}
+
+// Reads what goes into the copy and lists it in the manifest: an archive whole, under its
+// lock; any other file is hashed here and read again by the ZIP writer, and the check of the
+// finished file catches a change in between.
+Member readMember(const QDir& root, const DataFiles::DataFile& file, ManifestEntry& entry)
+{
+    const QString path = root.filePath(file.path);
+    Member member{file, {}, QFileInfo(path).lastModified()};
+    entry.path = file.path;
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (file.recordSize > 0) {
+        ArchiveFile archive(path, file.recordSize);
+        archive.openOrCreate();
+        member.bytes = archive.wholeFile();
+        archive.close();
+        hash.addData(member.bytes);
+        entry.size = member.bytes.size();
+    } else {
+        QFile source(path);
+        if (!source.open(QIODevice::ReadOnly) || !hash.addData(&source))
+            unreadable(path);
+        entry.size = source.size();
+    }
+    entry.sha256 = hash.result();
+    return member;
+}
+
+// The target must not be one of the files the copy is made of, nor the program itself.
+void refuseDataTarget(const QString& folder, const QString& zipPath)
+{
+    const QString relative = QDir(folder).relativeFilePath(zipPath);
+    const QString program = QFileInfo(QCoreApplication::applicationFilePath()).absoluteFilePath();
+    if (DataFiles::isDataFile(relative) || zipPath == program || relative == u"Tarvento.lock"_s)
+        throw Failure(u"Il file "_s + zipPath +
+                      u" è uno dei file del programma: scegliere un altro nome per la copia di sicurezza."_s);
+}
+
+} // namespace
+
+Saved save(const QString& folder, const QString& zipPath)
+{
+    const QString target = QFileInfo(zipPath).absoluteFilePath();
+    refuseDataTarget(folder, target);
+    const QDir root(folder);
+
+    Manifest manifest{Product::fullName(), Clock::now(), {}};
+    QList<Member> members;
+    for (const DataFiles::DataFile& file : DataFiles::collect(folder))
+        members.append(readMember(root, file, manifest.entries.emplace_back()));
+
+    // Beside the target, so the final rename stays on one disk; hidden while it is made.
+    QTemporaryFile temporary(QFileInfo(target).absolutePath() + u"/.Tarvento_copia-XXXXXX"_s);
+    if (!temporary.open())
+        SafeWrite::cannotWrite(target);
+    temporary.close();
+    {
+        ZipWriter zip(temporary.fileName());
+        zip.addBytes(Manifest::fileName, manifest.text(), manifest.created);
+        for (const Member& m : std::as_const(members)) {
+            if (m.file.recordSize > 0)
+                zip.addBytes(m.file.path, m.bytes, m.modified);
+            else
+                zip.addFile(m.file.path, root.filePath(m.file.path));
+        }
+        members.clear();
+        switch (zip.close()) {
+        case ZipWriter::Closed::Written:
+            break;
+        case ZipWriter::Closed::SourceUnreadable:
+            throw Failure(u"Un file dei dati non si è potuto leggere durante la copia di sicurezza: "
+                          u"ripetere la copia."_s);
+        case ZipWriter::Closed::DiskRefused:
+            SafeWrite::cannotWrite(target);
+        }
+    }
+    const Checked written = check(temporary.fileName());
+    if (!written.problems.isEmpty() || written.manifest.entries != manifest.entries)
+        throw Failure(u"La copia di sicurezza appena scritta non ha superato la verifica (un file è cambiato "
+                      u"durante la copia, o il disco non ha conservato i dati): ripetere la copia."_s);
+    SafeWrite::moveIntoPlace(temporary.fileName(), target);
+    temporary.setAutoRemove(false); // it is the copy now
+
+    Saved saved{int(manifest.entries.size()), QFileInfo(target).size(), true};
+    try {
+        recordDate(folder, manifest.created.date());
+    } catch (const Failure&) {
+        saved.dateRecorded = false;
+    }
+    return saved;
+}
+
+QString savedMessage(const Saved& saved)
+{
+    // Tenths of a megabyte, never shown as nothing: a copy always holds something.
+    const double megabytes = std::max(0.1, std::round(double(saved.bytes) / 100000.0) / 10.0);
+    QString text = u"Copia di sicurezza completata: "_s + QString::number(saved.files) + u" file, "_s +
+                   Formats::number(megabytes, 1) + u" MB."_s;
+    if (!saved.dateRecorded)
+        text += u" La data della copia non si è potuta registrare in Affitti.ini."_s;
+    return text;
+}
+
+QString proposedName(const QDate& day)
+{
+    return u"Tarvento_copia_"_s + day.toString(u"yyyy-MM-dd"_s) + u".zip"_s;
+}
+
+} // namespace Backup
