@@ -14,6 +14,7 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QVBoxLayout>
@@ -89,7 +90,10 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : ApplicationScreen(u' ' + Product::fullNa
 
     panCopia = new BackupBar(panel);
     panCopia->claimDataFolder = [] { return Startup::claimDataFolder(Startup::Notice::Silent); };
-    panCopia->restored = [this] { handOverTo(frmPassword); }; // the password file may have changed
+    panCopia->restored = [this] { // the password file may have changed: ask for it again
+        frmPassword->txtPassword->clear();
+        handOverTo(frmPassword);
+    };
     column->addWidget(panCopia);
 
     // Footer: about, web site, exit.
