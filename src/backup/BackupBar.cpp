@@ -57,6 +57,7 @@ BackupBar::BackupBar(QWidget* parent) : QWidget(parent)
         b->setToolTip(hint);
         b->setAutoRaise(true);
         b->setCursor(Qt::PointingHandCursor);
+        b->setFocusPolicy(Qt::NoFocus); // the menu is worked with the mouse: no button stands out at start
         connect(b, &QToolButton::clicked, this, click);
         buttons->addWidget(b);
         return b;
@@ -139,7 +140,7 @@ void BackupBar::cmdRipristinaCopiaClick()
             return;
         const Backup::Restored done = waiting([&] { return Backup::restore(copy, ExeFolder::path()); });
         Desktop::information(Backup::restoredMessage(done) +
-                             u"\n\nLa password potrebbe essere cambiata con i dati: immetterla di nuovo."_s);
+                             u"\n\nImmettere di nuovo la password: potrebbe essere cambiata con i dati ripristinati."_s);
     } catch (const Failure& failure) {
         Desktop::error(failure.message());
         return;

@@ -147,13 +147,14 @@ QString refusal(const QString& zipPath, const QStringList& problems)
 
 QString madeOn(const Manifest& manifest)
 {
-    return Formats::date(manifest.created.date()) + u" alle "_s + manifest.created.toString(u"HH:mm"_s);
+    return u"in data "_s + Formats::date(manifest.created.date()) + u" alle ore "_s +
+           manifest.created.toString(u"HH:mm"_s);
 }
 
 QString wholeMessage(const Manifest& manifest)
 {
     return u"La copia di sicurezza è integra: "_s + QString::number(manifest.entries.size()) +
-           u" file, salvata il "_s + madeOn(manifest) + u'.';
+           u" file, salvata "_s + madeOn(manifest) + u'.';
 }
 
 } // namespace Backup

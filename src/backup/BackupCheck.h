@@ -35,9 +35,9 @@ Manifest verify(const QString& zipPath);
 // "La copia di sicurezza X non può essere usata: …", the first problems listed.
 QString refusal(const QString& zipPath, const QStringList& problems);
 
-// "La copia di sicurezza è integra: N file, salvata il 15/03/2024 alle 09:30."
+// "La copia di sicurezza è integra: N file, salvata in data 15/03/2024 alle ore 09:30."
 QString wholeMessage(const Manifest& manifest);
-// "15/03/2024 alle 09:30"
+// "in data 15/03/2024 alle ore 09:30" (no article: "il 15" but "l'11")
 QString madeOn(const Manifest& manifest);
 
 } // namespace Backup

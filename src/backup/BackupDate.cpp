@@ -2,9 +2,11 @@
 
 #include "DataFiles.h"
 #include "platform/Formats.h"
+#include "platform/Failure.h"
 #include "platform/ProfileFile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 using namespace Qt::StringLiterals;
@@ -15,8 +17,11 @@ namespace {
 
 QString settingsFile(const QString& folder)
 {
-    return QDir(folder).filePath(u"Affitti.ini"_s);
+    return QDir(folder).filePath(settingsName());
 }
+
+const QString kSection = u"Copia"_s;
+const QString kKey = u"Data"_s;
 
 bool archivesHoldData(const QString& folder)
 {
@@ -30,14 +35,29 @@ bool archivesHoldData(const QString& folder)
 
 } // namespace
 
+const QString& settingsName()
+{
+    static const QString name = u"Affitti.ini"_s;
+    return name;
+}
+
 void recordDate(const QString& folder, const QDate& day)
 {
-    ProfileFile::write(settingsFile(folder), u"Copia"_s, u"Data"_s, Formats::date(day));
+    ProfileFile::write(settingsFile(folder), kSection, kKey, Formats::date(day));
+}
+
+QByteArray settingsWithDate(const QString& folder, const QDate& day)
+{
+    QFile file(settingsFile(folder));
+    QByteArray bytes;
+    if (file.exists() && (!file.open(QIODevice::ReadOnly) || (bytes = file.readAll(), file.error() != QFile::NoError)))
+        throw Failure(u"Impossibile leggere il file "_s + file.fileName() + u" per la copia di sicurezza."_s);
+    return ProfileFile::written(bytes, kSection, kKey, Formats::date(day));
 }
 
 std::optional<QDate> lastDate(const QString& folder)
 {
-    const QDate day = Formats::parseDate(ProfileFile::read(settingsFile(folder), u"Copia"_s, u"Data"_s));
+    const QDate day = Formats::parseDate(ProfileFile::read(settingsFile(folder), kSection, kKey));
     return day.isValid() ? std::optional<QDate>(day) : std::nullopt;
 }
 
@@ -50,7 +70,7 @@ Reminder reminder(const QString& folder, const QDate& today)
         return {u"Non è mai stata salvata una copia di sicurezza dei dati: è consigliabile salvarne una."_s, true};
     }
     if (last->daysTo(today) > kReminderDays)
-        return {u"L'ultima copia di sicurezza dei dati risale al "_s + Formats::date(*last) +
+        return {u"L'ultima copia di sicurezza dei dati è stata salvata in data "_s + Formats::date(*last) +
                     u": è consigliabile salvarne una nuova."_s,
                 true};
     return {u"Ultima copia di sicurezza dei dati: "_s + Formats::date(*last) + u'.', false};

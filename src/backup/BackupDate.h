@@ -9,6 +9,10 @@
 namespace Backup {
 
 void recordDate(const QString& folder, const QDate& day); // throws Failure
+// Affitti.ini as recordDate() leaves it. A copy holds it so, with its own day: the folder after
+// a successful copy and the folder restored from it are the same, byte for byte.
+QByteArray settingsWithDate(const QString& folder, const QDate& day);
+const QString& settingsName(); // "Affitti.ini"
 std::optional<QDate> lastDate(const QString& folder);
 
 // Days after which a copy is due again.

@@ -157,7 +157,7 @@ Restored restore(const QString& zipPath, const QString& folder)
 
 QString confirmation(const Manifest& manifest)
 {
-    return u"Ripristinare la copia di sicurezza salvata il "_s + madeOn(manifest) + u", che contiene "_s +
+    return u"Ripristinare la copia di sicurezza salvata "_s + madeOn(manifest) + u", che contiene "_s +
            QString::number(manifest.entries.size()) +
            u" file?\n\nI dati attuali saranno spostati in una cartella Dati_prima_del_ripristino_... accanto al "
            u"programma: nulla viene cancellato."_s;
@@ -166,7 +166,7 @@ QString confirmation(const Manifest& manifest)
 QString restoredMessage(const Restored& restored)
 {
     QString text = u"Ripristino completato: "_s + QString::number(restored.manifest.entries.size()) +
-                   u" file dalla copia del "_s + madeOn(restored.manifest) + u'.';
+                   u" file dalla copia salvata "_s + madeOn(restored.manifest) + u'.';
     if (!restored.keptFolder.isEmpty())
         text += u" I dati di prima sono nella cartella "_s + restored.keptFolder + u'.';
     return text;

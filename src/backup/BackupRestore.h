@@ -21,9 +21,9 @@ struct Restored {
 // Italian message.
 Restored restore(const QString& zipPath, const QString& folder);
 
-// "Ripristinare la copia di sicurezza salvata il …, che contiene N file? …"
+// "Ripristinare la copia di sicurezza salvata in data …, che contiene N file? …"
 QString confirmation(const Manifest& manifest);
-// "Ripristino completato: N file dalla copia del …."
+// "Ripristino completato: N file dalla copia salvata in data …."
 QString restoredMessage(const Restored& restored);
 
 // A seam for tests: the chosen move (1 for the first) fails as the disk would.

@@ -28,7 +28,8 @@ namespace {
 
 struct Member {
     DataFiles::DataFile file;
-    QByteArray bytes; // an archive, as read under its lock
+    bool held = false; // the bytes are here (the settings, an archive read under its lock)
+    QByteArray bytes;
     QDateTime modified;
 };
 
@@ -38,28 +39,32 @@ struct Member {
 }
 
 // Reads what goes into the copy and lists it in the manifest: an archive whole, under its
-// lock; any other file is hashed here and read again by the ZIP writer, and the check of the
-// finished file catches a change in between.
-Member readMember(const QDir& root, const DataFiles::DataFile& file, ManifestEntry& entry)
+// lock; the settings with the day of this copy; any other file is hashed here and read again
+// by the ZIP writer, and the check of the finished file catches a change in between.
+Member readMember(const QDir& root, const DataFiles::DataFile& file, const QDate& day, ManifestEntry& entry)
 {
     const QString path = root.filePath(file.path);
-    Member member{file, {}, QFileInfo(path).lastModified()};
     entry.path = file.path;
-    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (file.recordSize == 0 && file.path != settingsName()) {
+        QFile source(path);
+        QCryptographicHash hash(QCryptographicHash::Sha256);
+        if (!source.open(QIODevice::ReadOnly) || !hash.addData(&source))
+            unreadable(path);
+        entry.size = source.size();
+        entry.sha256 = hash.result();
+        return {file, false, {}, {}};
+    }
+    Member member{file, true, {}, QFileInfo(path).lastModified()};
     if (file.recordSize > 0) {
         ArchiveFile archive(path, file.recordSize);
         archive.openOrCreate();
         member.bytes = archive.wholeFile();
         archive.close();
-        hash.addData(member.bytes);
-        entry.size = member.bytes.size();
     } else {
-        QFile source(path);
-        if (!source.open(QIODevice::ReadOnly) || !hash.addData(&source))
-            unreadable(path);
-        entry.size = source.size();
+        member.bytes = settingsWithDate(root.path(), day);
     }
-    entry.sha256 = hash.result();
+    entry.size = member.bytes.size();
+    entry.sha256 = QCryptographicHash::hash(member.bytes, QCryptographicHash::Sha256);
     return member;
 }
 
@@ -82,9 +87,14 @@ Saved save(const QString& folder, const QString& zipPath)
     const QDir root(folder);
 
     Manifest manifest{Product::fullName(), Clock::now(), {}};
+    QList<DataFiles::DataFile> files = DataFiles::collect(folder);
+    if (std::none_of(files.cbegin(), files.cend(), [](const auto& f) { return f.path == settingsName(); })) {
+        files.append({settingsName(), 0}); // made by recordDate() below
+        std::sort(files.begin(), files.end(), [](const auto& a, const auto& b) { return a.path < b.path; });
+    }
     QList<Member> members;
-    for (const DataFiles::DataFile& file : DataFiles::collect(folder))
-        members.append(readMember(root, file, manifest.entries.emplace_back()));
+    for (const DataFiles::DataFile& file : std::as_const(files))
+        members.append(readMember(root, file, manifest.created.date(), manifest.entries.emplace_back()));
 
     // Beside the target, so the final rename stays on one disk; hidden while it is made.
     QTemporaryFile temporary(QFileInfo(target).absolutePath() + u"/.Tarvento_copia-XXXXXX"_s);
@@ -95,8 +105,8 @@ Saved save(const QString& folder, const QString& zipPath)
         ZipWriter zip(temporary.fileName());
         zip.addBytes(Manifest::fileName, manifest.text(), manifest.created);
         for (const Member& m : std::as_const(members)) {
-            if (m.file.recordSize > 0)
-                zip.addBytes(m.file.path, m.bytes, m.modified);
+            if (m.held)
+                zip.addBytes(m.file.path, m.bytes, m.modified.isValid() ? m.modified : manifest.created);
             else
                 zip.addFile(m.file.path, root.filePath(m.file.path));
         }

@@ -95,14 +95,18 @@ void TestBackup::roundTrip()
 {
     QTemporaryDir data, out;
     fillDataFolder(data.path());
-    const QMap<QString, QByteArray> before = dataState(data.path());
     const QString zip = out.filePath(u"Tarvento_copia_2024-03-15.zip"_s);
 
     const Backup::Saved saved = Backup::save(data.path(), zip);
     QCOMPARE(saved.files, dataFileNames().size());
     QCOMPARE(saved.bytes, QFileInfo(zip).size());
     QCOMPARE(Backup::savedMessage(saved), u"Copia di sicurezza completata: 23 file, 9,5 MB."_s);
+    // The day of the copy is in the settings, and in the copy's own settings too: a folder
+    // restored from it knows when its copy was made.
     QCOMPARE(ProfileFile::read(data.filePath(u"Affitti.ini"_s), u"Copia"_s, u"Data"_s), u"15/03/2024"_s);
+    QCOMPARE(readFile(data.filePath(u"Affitti.ini"_s)),
+             QByteArray("[Numerazione Ricevute]\r\nInizio=100\r\n[Copia]\r\nData=15/03/2024\r\n"));
+    const QMap<QString, QByteArray> before = dataState(data.path());
     QCOMPARE(QDir(out.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList{QFileInfo(zip).fileName()}); // no temporary file left beside it
 
@@ -126,7 +130,7 @@ void TestBackup::roundTrip()
     const Backup::Restored restored = Backup::restore(zip, data.path());
     QCOMPARE(restored.keptFolder, u"Dati_prima_del_ripristino_2024-03-15_093012"_s);
     QCOMPARE(Backup::restoredMessage(restored),
-             u"Ripristino completato: 23 file dalla copia del 15/03/2024 alle 09:30. I dati di prima sono nella "
+             u"Ripristino completato: 23 file dalla copia salvata in data 15/03/2024 alle ore 09:30. I dati di prima sono nella "
              u"cartella Dati_prima_del_ripristino_2024-03-15_093012."_s);
     QMap<QString, QByteArray> after = folderState(data.path());
     // The copy's files in place, byte for byte; the program and its other files untouched.
@@ -345,7 +349,7 @@ void TestBackup::reminder_data()
     QTest::newRow("30 days ago") << u"14/02/2024"_s << true << u"Ultima copia di sicurezza dei dati: 14/02/2024."_s
                                  << false;
     QTest::newRow("31 days ago") << u"13/02/2024"_s << true
-                                 << u"L'ultima copia di sicurezza dei dati risale al 13/02/2024: è consigliabile salvarne "
+                                 << u"L'ultima copia di sicurezza dei dati è stata salvata in data 13/02/2024: è consigliabile salvarne "
                                     u"una nuova."_s
                                  << true;
     QTest::newRow("today") << u"15/03/2024"_s << false << u"Ultima copia di sicurezza dei dati: 15/03/2024."_s << false;
@@ -382,7 +386,7 @@ void TestBackup::commandLine()
 
     const CommandResult whole = runTarvento(data.path(), {u"--verifica"_s, zip}, withoutDisplay());
     QCOMPARE(whole.exitCode, 0);
-    QVERIFY2(whole.out.startsWith(u"La copia di sicurezza è integra: 23 file, salvata il "_s), qPrintable(whole.out));
+    QVERIFY2(whole.out.startsWith(u"La copia di sicurezza è integra: 23 file, salvata in data "_s), qPrintable(whole.out));
     QCOMPARE(whole.out.count(u'\n'), 1);
 
     const QString bad = out.filePath(u"rovinata.zip"_s);
@@ -408,7 +412,7 @@ void TestBackup::commandLine()
     writeFile(data.filePath(u"Immobili.pro"_s), "rovinato");
     const CommandResult restored = runTarvento(data.path(), {u"--ripristina"_s, zip}, withoutDisplay());
     QCOMPARE(restored.exitCode, 0);
-    QVERIFY2(restored.out.startsWith(u"Ripristino completato: 23 file dalla copia del "_s), qPrintable(restored.out));
+    QVERIFY2(restored.out.startsWith(u"Ripristino completato: 23 file dalla copia salvata in data "_s), qPrintable(restored.out));
     QCOMPARE(restored.out.count(u'\n'), 1);
     QCOMPARE(readFile(data.filePath(u"Immobili.pro"_s)), memberOf(zip, u"Immobili.pro"_s));
 }

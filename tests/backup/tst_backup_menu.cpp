@@ -91,8 +91,8 @@ void TestBackupMenu::saveACopy()
     f.desktop.saveFileNames.enqueue(zip);
     click(button("cmdCopia"));
     QCOMPARE(f.desktop.messages,
-             (QList<Message>{{Desktop::Kind::Information, u"Copia di sicurezza completata: 2 file, 0,1 MB."_s}}));
-    QCOMPARE(Backup::verify(zip).entries.size(), 2);
+             (QList<Message>{{Desktop::Kind::Information, u"Copia di sicurezza completata: 3 file, 0,1 MB."_s}}));
+    QCOMPARE(Backup::verify(zip).entries.size(), 3); // with Affitti.ini, made for the day
     QCOMPARE(ProfileFile::read(f.folder.filePath(u"Affitti.ini"_s), u"Copia"_s, u"Data"_s), u"15/03/2024"_s);
     QCOMPARE(reminderLine()->text(), u"Ultima copia di sicurezza dei dati: 15/03/2024."_s);
 
@@ -123,7 +123,7 @@ void TestBackupMenu::checkACopy()
     click(button("cmdVerificaCopia"));
     QCOMPARE(f.desktop.messages,
              (QList<Message>{{Desktop::Kind::Information,
-                              u"La copia di sicurezza è integra: 2 file, salvata il 15/03/2024 alle 09:30."_s},
+                              u"La copia di sicurezza è integra: 3 file, salvata in data 15/03/2024 alle ore 09:30."_s},
                              {Desktop::Kind::Error, u"La copia di sicurezza rovinata.zip non può essere usata: il file "
                                                     u"«unins000.dll» è danneggiato."_s}}));
 }
@@ -142,7 +142,7 @@ void TestBackupMenu::restoreACopy()
     logIn();
 
     const QString question =
-        u"Ripristinare la copia di sicurezza salvata il 15/03/2024 alle 09:30, che contiene 2 file?\n\nI dati "
+        u"Ripristinare la copia di sicurezza salvata in data 15/03/2024 alle ore 09:30, che contiene 3 file?\n\nI dati "
         u"attuali saranno spostati in una cartella Dati_prima_del_ripristino_... accanto al programma: nulla "
         u"viene cancellato."_s;
     f.desktop.fileNames.enqueue(zip);
@@ -158,9 +158,9 @@ void TestBackupMenu::restoreACopy()
     QCOMPARE(f.desktop.messages,
              (QList<Message>{{Desktop::Kind::Confirmation, question},
                              {Desktop::Kind::Information,
-                              u"Ripristino completato: 2 file dalla copia del 15/03/2024 alle 09:30. I dati di prima "
-                              u"sono nella cartella Dati_prima_del_ripristino_2024-03-15_093000.\n\nLa password "
-                              u"potrebbe essere cambiata con i dati: immetterla di nuovo."_s}}));
+                              u"Ripristino completato: 3 file dalla copia salvata in data 15/03/2024 alle ore 09:30. I dati di prima "
+                              u"sono nella cartella Dati_prima_del_ripristino_2024-03-15_093000.\n\nImmettere di nuovo "
+                              u"la password: potrebbe essere cambiata con i dati ripristinati."_s}}));
     QCOMPARE(readFile(f.folder.filePath(u"Immobili.pro"_s)), noise(6653, 7));
     QCOMPARE(readFile(f.folder.filePath(u"Dati_prima_del_ripristino_2024-03-15_093000/Immobili.pro"_s)),
              QByteArray("cambiato dopo la copia"));
@@ -168,6 +168,8 @@ void TestBackupMenu::restoreACopy()
     QVERIFY(frmPassword->isVisible());
     QVERIFY(!frmAvvio->isVisible());
     QCOMPARE(frmPassword->txtPassword->text(), QString());
+    logIn(); // the restored settings know the day of their copy
+    QCOMPARE(reminderLine()->text(), u"Ultima copia di sicurezza dei dati: 15/03/2024."_s);
 }
 
 void TestBackupMenu::damagedCopyIsNeverOffered()
@@ -235,7 +237,7 @@ void TestBackupMenu::reminderAtLogIn_data()
                                               u"consigliabile salvarne una."_s
                            << true;
     QTest::newRow("31 days ago") << QByteArray("[Copia]\r\nData=13/02/2024\r\n")
-                                 << u"L'ultima copia di sicurezza dei dati risale al 13/02/2024: è consigliabile "
+                                 << u"L'ultima copia di sicurezza dei dati è stata salvata in data 13/02/2024: è consigliabile "
                                     u"salvarne una nuova."_s
                                  << true;
     QTest::newRow("last week") << QByteArray("[Copia]\r\nData=08/03/2024\r\n")
