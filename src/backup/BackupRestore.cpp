@@ -31,32 +31,34 @@ std::optional<int>& failingMove()
                   u": verificare che sia accessibile e che il disco non sia pieno. I dati non sono stati toccati."_s);
 }
 
-// Writes the members of the copy, as they are read and checked, below a folder of its own.
+// Writes the members of the copy, as they are read and checked, below a folder of its own
+// (`root`) inside the data folder.
 class Extraction final : public MemberSink {
 public:
-    explicit Extraction(QString root) : m_root(std::move(root)) {}
+    Extraction(QString root, QString dataFolder) : m_root(std::move(root)), m_dataFolder(std::move(dataFolder)) {}
 
     void begin(const QString& path) override
     {
         m_file.setFileName(m_root + u'/' + path);
         if (!QDir().mkpath(QFileInfo(m_file).absolutePath()) || !m_file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            cannotPrepare(m_root);
+            cannotPrepare(m_dataFolder);
     }
     void write(QByteArrayView bytes) override
     {
         if (!SafeWrite::writeAll(m_file, bytes.toByteArray()))
-            cannotPrepare(m_root);
+            cannotPrepare(m_dataFolder);
     }
     void end() override
     {
         const bool written = m_file.flush() && SafeWrite::synced(m_file.handle());
         m_file.close();
         if (!written)
-            cannotPrepare(m_root);
+            cannotPrepare(m_dataFolder);
     }
 
 private:
     QString m_root;
+    QString m_dataFolder;
     QFile m_file;
 };
 
@@ -122,7 +124,7 @@ Restored restore(const QString& zipPath, const QString& folder)
     QTemporaryDir staging(root.filePath(u".Tarvento_ripristino-XXXXXX"_s));
     if (!staging.isValid())
         cannotPrepare(root.path());
-    Extraction extraction(staging.path());
+    Extraction extraction(staging.path(), root.path());
     Checked checked = check(zipPath, &extraction);
     if (!checked.problems.isEmpty())
         throw Failure(refusal(zipPath, checked.problems));

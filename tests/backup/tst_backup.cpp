@@ -82,6 +82,7 @@ private Q_SLOTS:
     void damagedCopiesTouchNothing();
     void failedRestorePutsEverythingBack_data();
     void failedRestorePutsEverythingBack();
+    void fullDiskDuringRestoreTouchesNothing();
     void copyWhileAnotherProcessAppends();
     void journalsStayWithTheirArchives();
     void failedSaveLeavesNoFile();
@@ -261,6 +262,23 @@ void TestBackup::failedRestorePutsEverythingBack()
     Backup::failRestoreMoveForTests(std::nullopt); // the same restore, undisturbed, goes through
     Backup::restore(zip, data.path());
     QCOMPARE(readFile(data.filePath(u"Immobili.pro"_s)), memberOf(zip, u"Immobili.pro"_s));
+}
+
+void TestBackup::fullDiskDuringRestoreTouchesNothing()
+{
+    QTemporaryDir around, out;
+    const QString data = around.filePath(u"Tarvento"_s);
+    fillDataFolder(data);
+    const QString zip = out.filePath(u"copia.zip"_s);
+    Backup::save(data, zip);
+    writeFile(data + u"/Immobili.pro"_s, "modificato dopo la copia");
+    const QMap<QString, QByteArray> before = folderState(around.path());
+
+    SafeWrite::failWritesForTests(true); // the disk fills up while the copy is taken out
+    QCOMPARE(failureOf([&] { Backup::restore(zip, data); }),
+             u"Impossibile preparare il ripristino nella cartella "_s + data +
+                 u": verificare che sia accessibile e che il disco non sia pieno. I dati non sono stati toccati."_s);
+    QCOMPARE(folderState(around.path()), before);
 }
 
 void TestBackup::copyWhileAnotherProcessAppends()
