@@ -134,11 +134,11 @@ Restored restore(const QString& zipPath, const QString& folder)
     Restored restored{checked.manifest, {}};
     const QStringList current = DataFiles::topLevelData(folder);
     const QStringList incoming = QDir(staging.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    if (!current.isEmpty())
+        restored.keptFolder = newKeptFolder(root);
+    const QDir kept(root.filePath(restored.keptFolder));
     Moves moves;
     try {
-        if (!current.isEmpty())
-            restored.keptFolder = newKeptFolder(root);
-        const QDir kept(root.filePath(restored.keptFolder));
         for (const QString& name : current)
             moves.move(root.filePath(name), kept.filePath(name));
         for (const QString& name : incoming)

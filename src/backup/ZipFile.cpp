@@ -3,6 +3,7 @@
 #include "platform/Failure.h"
 
 #include <QFile>
+#include <QScopeGuard>
 #include <sys/stat.h>
 #include <zip.h>
 

@@ -44,6 +44,17 @@ void addData(const ScreenFixture& f)
     writeFile(f.folder.filePath(u"Immobili.pro"_s), noise(6653, 7));
 }
 
+// A copy of the fixture's folder, "buona.zip", and one damaged as `mode` says, "rovinata.zip".
+std::pair<QString, QString> goodAndDamaged(const ScreenFixture& f, const QTemporaryDir& out, const QString& mode,
+                                           const QString& name)
+{
+    const QString good = out.filePath(u"buona.zip"_s);
+    const QString bad = out.filePath(u"rovinata.zip"_s);
+    Backup::save(f.folder.path(), good);
+    alterCopy(good, bad, mode, name);
+    return {good, bad};
+}
+
 } // namespace
 
 class TestBackupMenu : public QObject {
@@ -111,10 +122,7 @@ void TestBackupMenu::checkACopy()
     ScreenFixture f;
     addData(f);
     QTemporaryDir out;
-    const QString good = out.filePath(u"buona.zip"_s);
-    const QString bad = out.filePath(u"rovinata.zip"_s);
-    Backup::save(f.folder.path(), good);
-    alterCopy(good, bad, u"flip"_s, u"unins000.dll"_s);
+    const auto [good, bad] = goodAndDamaged(f, out, u"flip"_s, u"unins000.dll"_s);
     logIn();
 
     f.desktop.fileNames.enqueue(good);
@@ -177,10 +185,7 @@ void TestBackupMenu::damagedCopyIsNeverOffered()
     ScreenFixture f;
     addData(f);
     QTemporaryDir out;
-    const QString good = out.filePath(u"buona.zip"_s);
-    const QString bad = out.filePath(u"rovinata.zip"_s);
-    Backup::save(f.folder.path(), good);
-    alterCopy(good, bad, u"drop"_s, u"Immobili.pro"_s);
+    const QString bad = goodAndDamaged(f, out, u"drop"_s, u"Immobili.pro"_s).second;
     const QMap<QString, QByteArray> before = folderState(f.folder.path());
     logIn();
 
