@@ -63,15 +63,6 @@ Record receiptNumbered(const QString& archive, const QString& number)
 
 } // namespace
 
-CommandLine::Command command()
-{
-    return {u"--ricevuta-pdf"_s, u"ANNO NUMERO FILE.pdf ["_s + kCopies + u']',
-            u"Scrive in FILE.pdf la ricevuta con quel numero dell'archivio ANNO.ric, come il pulsante PDF "
-            u"della ricevuta; con "_s +
-                kCopies + u" le due ricevute piccole su un foglio."_s,
-            &run};
-}
-
 int run(const QStringList& arguments)
 {
     QStringList words = arguments;

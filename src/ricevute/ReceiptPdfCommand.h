@@ -6,6 +6,5 @@
 // year's archive beside the executable, written to FILE.pdf exactly as the PDF button writes it
 // after the receipt is loaded on screen. Reads only: no lock, no password.
 namespace ReceiptPdfCommand {
-CommandLine::Command command();
 int run(const QStringList& arguments);
 } // namespace ReceiptPdfCommand

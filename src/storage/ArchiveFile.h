@@ -53,6 +53,9 @@ public:
     // meanwhile the next opening does it. A partial last record, which nothing counts, is not
     // kept. The current record is then the end of the archive.
     void appendAll(const QList<QByteArray>& records);
+    // Every byte of the open file, a partial last record included: what a copy of the
+    // archive holds, read under the lock so no save is caught halfway.
+    QByteArray wholeFile();
     qint64 currentIndex() const { return m_index; }
     bool atEnd() const { return m_index >= count(); }
     void close();
