@@ -41,12 +41,7 @@ void F24OutputScreen::build(const QString& title, const QString& instructions, c
     notice->addWidget(lblAttendere);
     layout->addLayout(notice);
     btnStampa->setText(mainButton);
-    auto* buttons = new QHBoxLayout;
-    buttons->setContentsMargins(14, 0, 14, 0);
-    buttons->addWidget(btnAnnulla);
-    buttons->addStretch();
-    buttons->addWidget(btnStampa);
-    layout->addLayout(buttons);
+    layout->addLayout(Controls::buttonRow(btnAnnulla, btnStampa));
 }
 
 void F24OutputScreen::btnStampaMouseDown()

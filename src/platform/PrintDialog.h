@@ -19,7 +19,7 @@ using PdfInstead = std::function<void()>;
 bool ask(QPrinter& printer, int pageCount, const PdfInstead& pdfInstead = {});
 void setHandlerForTests(Handler handler); // an empty handler restores the real dialog
 
-// Whether the system has any printer configured.
+// Whether the system has any printer configured; while a test answers the print dialog, yes.
 bool printerConfigured();
 // A seam for tests: the answer of printerConfigured(); nothing asks the system again.
 void setPrinterConfiguredForTests(std::optional<bool> configured);

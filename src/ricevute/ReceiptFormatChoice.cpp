@@ -6,17 +6,18 @@
 
 using namespace Qt::StringLiterals;
 
-ReceiptFormatChoice::ReceiptFormatChoice(QWidget* parent) : QWidget(parent)
+ReceiptFormatChoice::ReceiptFormatChoice(QWidget* parent, const QString& large, const QString& copies)
+    : QWidget(parent)
 {
     auto* panel = new QWidget(this);
-    panel->setObjectName(u"panFormato"_s);
+    panel->setObjectName(u"panOpzioni"_s);
     panel->setStyleSheet(
-        u"#panFormato { background: white; border: 1px solid #7FA3CC; border-radius: 6px; }"_s);
+        u"#panOpzioni { background: white; border: 1px solid #7FA3CC; border-radius: 6px; }"_s);
     auto* options = new QVBoxLayout(panel);
     options->setContentsMargins(14, 12, 14, 12);
-    optUno = new QRadioButton(u"Una ricevuta grande su foglio A4."_s, panel);
+    optUno = new QRadioButton(large, panel);
     optUno->setObjectName(u"optUno"_s);
-    optDue = new QRadioButton(u"Due ricevute piccole su foglio A4."_s, panel);
+    optDue = new QRadioButton(copies, panel);
     optDue->setObjectName(u"optDue"_s);
     for (QRadioButton* option : {optUno, optDue}) {
         option->setFont(QFont(u"Verdana"_s, 12));

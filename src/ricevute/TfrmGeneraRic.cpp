@@ -91,12 +91,7 @@ TfrmGeneraRic::TfrmGeneraRic(QWidget* owner) : DialogScreen(u" Genera ricevute d
 
     btnAnnulla = Controls::button(u"Annulla"_s, u"btnAnnulla"_s, this, QSize(0, 32));
     btnGenera = Controls::button(u"Genera ricevute"_s, u"btnGenera"_s, this, QSize(0, 32));
-    auto* buttons = new QHBoxLayout;
-    buttons->setContentsMargins(14, 0, 14, 0);
-    buttons->addWidget(btnAnnulla);
-    buttons->addStretch();
-    buttons->addWidget(btnGenera);
-    layout->addLayout(buttons);
+    layout->addLayout(Controls::buttonRow(btnAnnulla, btnGenera));
 
     connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
     connect(btnGenera, &QPushButton::clicked, this, &TfrmGeneraRic::btnGeneraClick);
@@ -159,12 +154,16 @@ void TfrmGeneraRic::refresh()
     const QString amount = YearReceipts::amount(*m_card);
     int number = m_firstNumber;
     for (const auto& [instalment, why] : rows) {
-        const QString reason = YearReceipts::reason(frequency, instalment);
-        auto* item = why.isEmpty() ? new QTreeWidgetItem(lstRecords, {QString::number(number++),
-                                                                      Formats::date(instalment.due), reason, amount})
-                                   : new QTreeWidgetItem(lstRecords, {QString(), Formats::date(instalment.due),
-                                                                      reason + u" - esclusa: "_s + why, QString()});
+        const QString date = Formats::date(instalment.due);
+        auto* item =
+            why.isEmpty()
+                ? new QTreeWidgetItem(lstRecords, {QString::number(number++), date,
+                                                   YearReceipts::reason(frequency, instalment), amount})
+                : new QTreeWidgetItem(lstRecords, {u"esclusa"_s, date,
+                                                   YearReceipts::periodWords(frequency, instalment) + u": "_s + why,
+                                                   QString()});
         item->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
+        item->setToolTip(2, item->text(2));
         if (!why.isEmpty()) {
             for (int column = 0; column < 4; ++column)
                 item->setForeground(column, QColor(0x80, 0x80, 0x80));

@@ -4,7 +4,6 @@
 #include "platform/Controls.h"
 #include "platform/Formats.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -33,12 +32,7 @@ void ReceiptFileScreen::build(const QString& title, const QString& instructions,
     layout->addWidget(formato);
     layout->addStretch();
     btnStampa->setText(mainButton);
-    auto* buttons = new QHBoxLayout;
-    buttons->setContentsMargins(14, 0, 14, 0);
-    buttons->addWidget(btnAnnulla);
-    buttons->addStretch();
-    buttons->addWidget(btnStampa);
-    layout->addLayout(buttons);
+    layout->addLayout(Controls::buttonRow(btnAnnulla, btnStampa));
 }
 
 void ReceiptFileScreen::btnStampaClick()

@@ -10,7 +10,6 @@
 #include "platform/Text.h"
 #include "report/ReportOutput.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -101,35 +100,15 @@ TfrmStampaRic::TfrmStampaRic(QWidget* owner)
                      u"inseriti nei campi. Premere \"Stampa\" per stampare oppure \"Annulla\" per "
                      u"annullare l'operazione."_s));
 
-    auto* panel = new QWidget(this);
-    panel->setObjectName(u"panOpzioni"_s);
-    panel->setStyleSheet(
-        u"#panOpzioni { background: white; border: 1px solid #7FA3CC; border-radius: 6px; }"_s);
-    auto* options = new QVBoxLayout(panel);
-    options->setContentsMargins(14, 12, 14, 12);
-    optUno = new QRadioButton(u"Stampa una ricevuta grande su foglio A4."_s, panel);
-    optUno->setObjectName(u"optUno"_s);
-    optDue = new QRadioButton(u"Stampa due ricevute piccole su foglio A4."_s, panel);
-    optDue->setObjectName(u"optDue"_s);
-    for (QRadioButton* option : {optUno, optDue}) {
-        option->setFont(QFont(u"Verdana"_s, 12));
-        option->setStyleSheet(u"border: none;"_s);
-        options->addWidget(option);
-    }
-    optUno->setChecked(true);
-    auto* middle = new QHBoxLayout;
-    middle->setContentsMargins(14, 0, 14, 0);
-    middle->addWidget(panel);
-    layout->addLayout(middle);
+    auto* formato = new ReceiptFormatChoice(this, u"Stampa una ricevuta grande su foglio A4."_s,
+                                            u"Stampa due ricevute piccole su foglio A4."_s);
+    optUno = formato->optUno;
+    optDue = formato->optDue;
+    layout->addWidget(formato);
     layout->addStretch();
 
     btnStampa->setText(u"Stampa"_s);
-    auto* buttons = new QHBoxLayout;
-    buttons->setContentsMargins(14, 0, 14, 0);
-    buttons->addWidget(btnAnnulla);
-    buttons->addStretch();
-    buttons->addWidget(btnStampa);
-    layout->addLayout(buttons);
+    layout->addLayout(Controls::buttonRow(btnAnnulla, btnStampa));
 
     lblMemory = new QLabel(u"uno"_s, this);
     lblMemory->setObjectName(u"lblMemory"_s);
@@ -182,12 +161,7 @@ TfrmAnteprimaRic::TfrmAnteprimaRic(QWidget* owner)
     layout->addWidget(formato);
     layout->addStretch();
     btnStampa->setText(u"Mostra anteprima"_s);
-    auto* buttons = new QHBoxLayout;
-    buttons->setContentsMargins(14, 0, 14, 0);
-    buttons->addWidget(btnAnnulla);
-    buttons->addStretch();
-    buttons->addWidget(btnStampa);
-    layout->addLayout(buttons);
+    layout->addLayout(Controls::buttonRow(btnAnnulla, btnStampa));
     connect(btnStampa, &QPushButton::clicked, this, &TfrmAnteprimaRic::btnStampaClick);
 }
 

@@ -288,7 +288,7 @@ void TestGeneraRic::yearMadeInOneConfirmation_data()
     QTest::addColumn<QString>("periodicita");
     QTest::addColumn<QStringList>("rows"); // the preview: made and left out
     QTest::addColumn<QStringList>("dates");
-    const QString february = u" - esclusa: già coperta dalla ricevuta n. 100 del 03/02/2024 | "_s;
+    const QString covered = u": già coperta dalla ricevuta n. 100 del 03/02/2024 | "_s;
     QStringList monthly;
     QStringList monthlyDates;
     const QStringList months{u"gennaio"_s, u"febbraio"_s, u"marzo"_s,     u"aprile"_s,  u"maggio"_s,   u"giugno"_s,
@@ -298,7 +298,7 @@ void TestGeneraRic::yearMadeInOneConfirmation_data()
         const QString date = u"05/"_s + QString::number(m).rightJustified(2, u'0') + u"/2024"_s;
         const QString reason = u"Canone di locazione "_s + months[m - 1] + u" 2024"_s;
         if (m == 2) {
-            monthly << u" | "_s + date + u" | "_s + reason + february;
+            monthly << u"esclusa | "_s + date + u" | febbraio 2024"_s + covered;
             continue;
         }
         monthly << QString::number(number++) + u" | "_s + date + u" | "_s + reason + u" | 650,00"_s;
@@ -306,13 +306,13 @@ void TestGeneraRic::yearMadeInOneConfirmation_data()
     }
     QTest::newRow("monthly") << u"Rata canone di locazione mensile"_s << monthly << monthlyDates;
     QTest::newRow("quarterly") << u"Rata canone di locazione trimestrale"_s
-                               << QStringList{u" | 05/01/2024 | Canone di locazione primo trimestre 2024"_s + february,
+                               << QStringList{u"esclusa | 05/01/2024 | primo trimestre 2024"_s + covered,
                                               u"102 | 05/04/2024 | Canone di locazione secondo trimestre 2024 | 650,00"_s,
                                               u"103 | 05/07/2024 | Canone di locazione terzo trimestre 2024 | 650,00"_s,
                                               u"104 | 05/10/2024 | Canone di locazione quarto trimestre 2024 | 650,00"_s}
                                << QStringList{u"05/04/2024"_s, u"05/07/2024"_s, u"05/10/2024"_s};
     QTest::newRow("half-yearly") << u"Rata canone di locazione semestrale"_s
-                                 << QStringList{u" | 05/01/2024 | Canone di locazione primo semestre 2024"_s + february,
+                                 << QStringList{u"esclusa | 05/01/2024 | primo semestre 2024"_s + covered,
                                                 u"102 | 05/07/2024 | Canone di locazione secondo semestre 2024 | 650,00"_s}
                                  << QStringList{u"05/07/2024"_s};
 }

@@ -1,3 +1,4 @@
+#include "f24/TfrmStampaElide.h"
 #include "immobili/SchedaImmobile.h"
 #include "immobili/TfrmImmobili.h"
 #include "immobili/TfrmTrovaImmobili.h"
@@ -30,7 +31,6 @@ using namespace Qt::StringLiterals;
 class TestInvioRic : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void init();
     void cleanup();
     void pdfIsThePrintedPage_data();
     void pdfIsThePrintedPage();
@@ -44,6 +44,7 @@ private Q_SLOTS:
     void noPrinterOffersThePdf_data();
     void noPrinterOffersThePdf();
     void noPrinterWithoutPdfSaysSo();
+    void thePrintServerIsAPrinter();
     void previewShowsBothFormats();
     void commandWritesTheButtonsPdf_data();
     void commandWritesTheButtonsPdf();
@@ -165,11 +166,6 @@ QString sendByMail()
 }
 
 } // namespace
-
-void TestInvioRic::init()
-{
-    PrintDialog::setPrinterConfiguredForTests(true);
-}
 
 void TestInvioRic::cleanup()
 {
@@ -383,6 +379,7 @@ void TestInvioRic::noPrinterOffersThePdf_data()
     QTest::newRow("receipt preview, two copies")
         << u"anteprima due"_s << u"Ricevute_PDF/Ricevuta_12_2024.pdf"_s << u"842 x 595"_s;
     QTest::newRow("property card") << u"scheda"_s << u"Immobile.pdf"_s << u"595 x 842"_s;
+    QTest::newRow("F24 form") << u"f24"_s << u"Modello_F24_ELIDE.pdf"_s << u"595 x 842"_s;
 }
 
 // Without a printer, Stampa says so instead of failing on a printer with no name, and offers
@@ -397,7 +394,11 @@ void TestInvioRic::noPrinterOffersThePdf()
     bool dialogShown = false;
     PrintDialog::setHandlerForTests([&dialogShown](QPrinter&, int) { return dialogShown = true, false; });
     f.desktop.answers << Desktop::Answer::Yes << Desktop::Answer::No; // the PDF, yes; open it, no
-    if (screen == u"scheda"_s) {
+    if (screen == u"f24"_s) {
+        TfrmStampaElide print;
+        print.setForm({{u"CognomeCont"_s, u"ROSSI"_s}});
+        click(print.btnStampa);
+    } else if (screen == u"scheda"_s) {
         openCard();
         FieldBehaviour::setTextOf(frmImmobili->findChild<QWidget*>(u"txtImmobile"_s), u"Bilocale"_s);
         click(control<QAbstractButton>(frmImmobili, "cmdStampa"));
@@ -448,6 +449,14 @@ void TestInvioRic::noPrinterWithoutPdfSaysSo()
     QCOMPARE(f.desktop.messages,
              (QList<ScriptedDesktop::Message>{{Desktop::Kind::Warning, PrintDialog::noPrinterMessage(false)}}));
     QVERIFY(PrintDialog::noPrinterMessage(false).startsWith(u"Non è configurata alcuna stampante. "_s));
+}
+
+// The check asks the system: the test command's print server counts as a printer.
+void TestInvioRic::thePrintServerIsAPrinter()
+{
+    if (qEnvironmentVariableIsEmpty("TARVENTO_PRINT_OUTPUT"))
+        QSKIP("no print server: run through the test command");
+    QVERIFY(PrintDialog::printerConfigured());
 }
 
 void TestInvioRic::previewShowsBothFormats()
