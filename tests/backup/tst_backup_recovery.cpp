@@ -144,6 +144,7 @@ void TestBackupRecovery::initTestCase()
 void TestBackupRecovery::cleanup()
 {
     ExeFolder::setForTests({});
+    qputenv("HOME", QFile::encodeName(m_home));
 }
 
 QString TestBackupRecovery::freshFolder()
@@ -347,7 +348,6 @@ void TestBackupRecovery::leftoversOfARunningCopyStay()
     other.waitForFinished();
 
     QVERIFY(Startup::tidyDataFolder());
-    qputenv("HOME", QFile::encodeName(m_home));
     QVERIFY(!QFile::exists(running));
     QCOMPARE(entries(out.path()), QStringList{u"copia.zip"_s});
 }
