@@ -227,9 +227,14 @@ bool undoMoves(const QString& folder, const RestoreJournal& journal)
     const QDir root(folder);
     const QList<RestoreJournal::Move> moves = journal.moves();
     bool all = true;
+    int undone = 0;
     for (auto move = moves.crbegin(); move != moves.crend(); ++move) {
         const State made = state(root, *move);
-        if (made == State::Unknown || (made == State::Made && !renamed(root.filePath(move->to), root.filePath(move->from))))
+        if (made == State::NotMade)
+            continue;
+        if (made == State::Made)
+            passRestorePoint(RestorePoint::BeforeUndo, ++undone);
+        if (made == State::Unknown || !renamed(root.filePath(move->to), root.filePath(move->from)))
             all = false;
     }
     return all;

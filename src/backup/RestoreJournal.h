@@ -67,7 +67,8 @@ QString recoveredMessage(const Recovered& recovered);
 // "Nulla è stato cancellato: i dati di prima sono nella cartella …."
 QString nothingDeleted(const QString& kept);
 
-// A seam for tests: called at each point of a restore where a kill could land, in order.
+// A seam for tests: called at each point of a restore, or of its undoing, where a kill could
+// land, in order.
 enum class RestorePoint {
     Extracted,          // the copy taken out and checked, no journal yet
     JournalHalfWritten, // half of the journal's bytes written
@@ -75,6 +76,7 @@ enum class RestorePoint {
     BeforeMove,         // before move number `move` (1 for the first)
     MovesDone,          // every move made and synced, the journal still there
     JournalRemoved,     // the journal removed, the extraction folder not yet
+    BeforeUndo,         // undoing: before the `move`-th move made is undone
 };
 void setRestoreSeamForTests(std::function<void(RestorePoint point, int move)> seam);
 void passRestorePoint(RestorePoint point, int move = 0);

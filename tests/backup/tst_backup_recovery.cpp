@@ -94,6 +94,8 @@ private Q_SLOTS:
     void cleanup();
     void killedRestoreEndsWhole_data();
     void killedRestoreEndsWhole();
+    void killedUndoEndsWhole_data();
+    void killedUndoEndsWhole();
     void commandLineFinishesAKilledRestore();
     void damagedJournalStopsTheProgram_data();
     void damagedJournalStopsTheProgram();
@@ -139,6 +141,10 @@ void TestBackupRecovery::initTestCase()
     m_restored = folderState(reference);
     QCOMPARE(dataState(reference), m_copied);
     QVERIFY(m_restored.contains(kKept + u"/2025.ric"_s));
+
+    const QString undone = killedRestore(20);
+    QCOMPARE(runRunner({u"finish"_s, undone, u"0"_s}).out, QByteArray("17\n")); // the table of undo points
+    QCOMPARE(folderState(undone), m_before);
 }
 
 void TestBackupRecovery::cleanup()
@@ -206,6 +212,32 @@ void TestBackupRecovery::killedRestoreEndsWhole()
     desktop.messages.clear(); // told once
     QVERIFY(Startup::tidyDataFolder());
     QVERIFY(desktop.messages.isEmpty());
+}
+
+void TestBackupRecovery::killedUndoEndsWhole_data()
+{
+    QTest::addColumn<int>("point");
+    QTest::addColumn<QString>("notice");
+    // Killed before move 17 of the restore: 16 moves to undo, then the journal goes.
+    QTest::newRow("before the first undo") << 1 << kUndone;
+    QTest::newRow("halfway through the undo") << 9 << kUndone;
+    QTest::newRow("before the last undo") << 16 << kUndone;
+    QTest::newRow("journal removed, extraction folder left") << 17 << QString();
+}
+
+void TestBackupRecovery::killedUndoEndsWhole()
+{
+    QFETCH(int, point);
+    QFETCH(QString, notice);
+    const QString data = killedRestore(20);
+    const Run undoing = runRunner({u"finish"_s, data, QString::number(point)});
+    QCOMPARE(undoing.status, QProcess::CrashExit);
+
+    ExeFolder::setForTests(data);
+    ScriptedDesktop desktop;
+    QVERIFY(Startup::tidyDataFolder());
+    QCOMPARE(folderState(data), m_before);
+    QCOMPARE(desktop.lastMessage().text, notice);
 }
 
 void TestBackupRecovery::commandLineFinishesAKilledRestore()
