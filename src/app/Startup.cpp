@@ -68,7 +68,7 @@ bool tidyDataFolder()
     try {
         const QString notice = Backup::recoveredMessage(Backup::finishInterruptedRestore(folder));
         if (!notice.isEmpty())
-            Desktop::information(notice);
+            Desktop::plain(notice);
         return true;
     } catch (const Failure& failure) {
         Desktop::error(failure.message());

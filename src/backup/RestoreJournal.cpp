@@ -128,8 +128,8 @@ QString journalPath(const QString& folder)
 {
     throw Failure(u"Un ripristino di una copia di sicurezza si è interrotto prima della fine e non si può sapere quali "
                   u"file aveva già sostituito: "_s + reason +
-                  u". Nulla è stato cancellato: i dati di prima sono nella cartella Dati_prima_del_ripristino_... più "
-                  u"recente. Rimettere a posto i file a mano, poi cancellare il file "_s + RestoreJournal::fileName() +
+                  u". Nulla è stato cancellato: i dati di prima che non sono più al loro posto si trovano nella più "
+                  u"recente delle cartelle che iniziano con Dati_prima_del_ripristino_. Rimettere a posto i file a mano, poi cancellare il file "_s + RestoreJournal::fileName() +
                   u" nella cartella "_s + QDir::toNativeSeparators(QDir::cleanPath(folder)) + u'.');
 }
 

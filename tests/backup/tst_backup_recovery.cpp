@@ -205,7 +205,7 @@ void TestBackupRecovery::killedRestoreEndsWhole()
     QVERIFY(Startup::tidyDataFolder());
     QList<ScriptedDesktop::Message> told;
     if (!notice.isEmpty())
-        told.append({Desktop::Kind::Information, notice});
+        told.append({Desktop::Kind::Plain, notice});
     QCOMPARE(desktop.messages, told);
     QCOMPARE(folderState(data), restored ? m_restored : m_before);
 
@@ -318,8 +318,8 @@ void TestBackupRecovery::damagedJournalStopsTheProgram()
                  u"Un ripristino di una copia di sicurezza si è interrotto prima della fine e non si può sapere quali "
                  u"file aveva già sostituito: "_s +
                      QString(reason).replace(u"%1"_s, extraction) +
-                     u". Nulla è stato cancellato: i dati di prima sono nella cartella Dati_prima_del_ripristino_... "
-                     u"più recente. Rimettere a posto i file a mano, poi cancellare il file "
+                     u". Nulla è stato cancellato: i dati di prima che non sono più al loro posto si trovano "
+                     u"nella più recente delle cartelle che iniziano con Dati_prima_del_ripristino_. Rimettere a posto i file a mano, poi cancellare il file "
                      u"Tarvento_ripristino-journal nella cartella "_s +
                      data + u'.';
     QCOMPARE(desktop.messages, (QList<ScriptedDesktop::Message>{{Desktop::Kind::Error, told}}));
