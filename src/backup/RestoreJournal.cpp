@@ -85,7 +85,8 @@ bool allMade(const QDir& root, const RestoreJournal& journal)
     for (auto move = moves.crbegin(); move != moves.crend(); ++move) {
         const State to = presence(root.filePath(move->to));
         const State from = presence(root.filePath(move->from));
-        if (to != State::Made || from == State::Unknown || (from == State::Made && !refilled.contains(move->from)))
+        if (to != State::Made || from == State::Unknown ||
+            (from == State::Made && !refilled.contains(move->from)))
             return false;
         refilled.insert(move->to);
     }
@@ -126,11 +127,15 @@ QString journalPath(const QString& folder)
 // The folder cannot be trusted and nothing here can tell which files are whose.
 [[noreturn]] void stateUnknown(const QString& folder, const QString& reason)
 {
-    throw Failure(u"Un ripristino di una copia di sicurezza si è interrotto prima della fine e non si può sapere quali "
-                  u"file aveva già sostituito: "_s + reason +
-                  u". Nulla è stato cancellato: i dati di prima che non sono più al loro posto si trovano nella più "
-                  u"recente delle cartelle che iniziano con Dati_prima_del_ripristino_. Rimettere a posto i file a mano, poi cancellare il file "_s + RestoreJournal::fileName() +
-                  u" nella cartella "_s + QDir::toNativeSeparators(QDir::cleanPath(folder)) + u'.');
+    throw Failure(
+        u"Un ripristino di una copia di sicurezza si è interrotto prima della fine e non si può sapere quali "
+        u"file aveva già sostituito: "_s +
+        reason +
+        u". Nulla è stato cancellato: i dati di prima che non sono più al loro posto si trovano nella più "
+        u"recente delle cartelle che iniziano con Dati_prima_del_ripristino_. Rimettere a posto i file a "
+        u"mano, poi cancellare il file "_s +
+        RestoreJournal::fileName() + u" nella cartella "_s +
+        QDir::toNativeSeparators(QDir::cleanPath(folder)) + u'.');
 }
 
 } // namespace
@@ -169,7 +174,8 @@ RestoreJournal RestoreJournal::parse(const QByteArray& text)
         unreadable();
     QList<QByteArray> lines = text.first(hashAt).split('\n');
     lines.removeLast(); // after the last line end
-    if (lines.size() < 3 || lines[0] != kHeader || !lines[1].startsWith(kExtraction) || !lines[2].startsWith(kKept))
+    if (lines.size() < 3 || lines[0] != kHeader || !lines[1].startsWith(kExtraction) ||
+        !lines[2].startsWith(kKept))
         unreadable();
     RestoreJournal journal;
     journal.extraction = singleName(lines[1].sliced(kExtraction.size()), false);
@@ -214,8 +220,8 @@ void makeMoves(const QString& folder, const RestoreJournal& journal)
     for (const RestoreJournal::Move& move : journal.moves()) {
         passRestorePoint(RestorePoint::BeforeMove, ++number);
         if (!renamed(root.filePath(move.from), root.filePath(move.to)))
-            throw Failure(u"Impossibile spostare "_s + root.filePath(move.from) + u" in "_s + root.filePath(move.to) +
-                          u'.');
+            throw Failure(u"Impossibile spostare "_s + root.filePath(move.from) + u" in "_s +
+                          root.filePath(move.to) + u'.');
     }
     if (!foldersSynced(root, journal))
         throw Failure(u"La cartella dei dati non si è potuta scrivere su disco."_s);
@@ -249,14 +255,16 @@ void closeJournal(const QString& folder, const RestoreJournal& journal)
     if (!journal.kept.isEmpty())
         root.rmdir(journal.kept); // only when empty: nothing of the data is in it
     if (!QFile::remove(path) || !SafeWrite::folderSynced(path))
-        throw Failure(u"Impossibile cancellare il file "_s + path + u": verificare che la cartella sia accessibile."_s);
+        throw Failure(u"Impossibile cancellare il file "_s + path +
+                      u": verificare che la cartella sia accessibile."_s);
     passRestorePoint(RestorePoint::JournalRemoved);
     Leftovers::removeExtractions(folder);
 }
 
 bool interruptedRestoreFound(const QString& folder)
 {
-    return presence(journalPath(folder)) != State::NotMade;
+    // A folder that cannot even be looked into says so where the data are read.
+    return presence(journalPath(folder)) == State::Made;
 }
 
 Recovered finishInterruptedRestore(const QString& folder)
@@ -274,14 +282,16 @@ Recovered finishInterruptedRestore(const QString& folder)
             stateUnknown(folder, failure.message());
         }
         if (!QFileInfo(root.filePath(journal.extraction)).isDir())
-            stateUnknown(folder, u"manca la cartella "_s + journal.extraction + u", che conteneva i file della copia"_s);
+            stateUnknown(folder, u"manca la cartella "_s + journal.extraction +
+                                     u", che conteneva i file della copia"_s);
         const bool completed = allMade(root, journal);
         if (!completed && !undoMoves(folder, journal))
-            throw Failure(u"Un ripristino di una copia di sicurezza si è interrotto prima della fine e non si è potuto "
-                          u"annullare: verificare che la cartella "_s +
-                          QDir::toNativeSeparators(QDir::cleanPath(folder)) +
-                          u" sia accessibile e che il disco non sia pieno, poi avviare di nuovo il programma. "_s +
-                          nothingDeleted(journal.kept));
+            throw Failure(
+                u"Un ripristino di una copia di sicurezza si è interrotto prima della fine e non si è potuto "
+                u"annullare: verificare che la cartella "_s +
+                QDir::toNativeSeparators(QDir::cleanPath(folder)) +
+                u" sia accessibile e che il disco non sia pieno, poi avviare di nuovo il programma. "_s +
+                nothingDeleted(journal.kept));
         closeJournal(folder, journal);
         recovered = {completed ? Recovered::Outcome::Completed : Recovered::Outcome::Undone, journal.kept};
     }
@@ -297,19 +307,23 @@ QString nothingDeleted(const QString& kept)
 
 QString recoveredMessage(const Recovered& recovered)
 {
-    const QString interrupted = u"Un ripristino di una copia di sicurezza si era interrotto (il programma si è chiuso "
-                                u"all'improvviso o il computer si è spento) "_s;
+    const QString interrupted =
+        u"Un ripristino di una copia di sicurezza si era interrotto (il programma si è chiuso "
+        u"all'improvviso o il computer si è spento) "_s;
     switch (recovered.outcome) {
     case Recovered::Outcome::Nothing:
         return {};
     case Recovered::Outcome::Undone:
-        return interrupted + u"prima della fine: è stato annullato e i dati sono quelli di prima del ripristino. Per "
-                             u"rimettere i dati della copia, ripetere il ripristino."_s;
+        return interrupted +
+               u"prima della fine: è stato annullato e i dati sono quelli di prima del ripristino. Per "
+               u"rimettere i dati della copia, ripetere il ripristino."_s;
     case Recovered::Outcome::Completed:
-        return interrupted + u"quando tutti i file della copia erano già al loro posto: il ripristino è stato "
-                             u"completato."_s +
-               (recovered.kept.isEmpty() ? QString()
-                                         : u" I dati di prima sono nella cartella "_s + recovered.kept + u'.');
+        return interrupted +
+               u"quando tutti i file della copia erano già al loro posto: il ripristino è stato "
+               u"completato."_s +
+               (recovered.kept.isEmpty()
+                    ? QString()
+                    : u" I dati di prima sono nella cartella "_s + recovered.kept + u'.');
     }
     return {};
 }

@@ -35,27 +35,31 @@ Run runRunner(const QStringList& arguments)
 
 QStringList entries(const QString& folder)
 {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                                  QDir::Name);
 }
 
 const QString kJournal = u"Tarvento_ripristino-journal"_s;
 const QString kKept = u"Dati_prima_del_ripristino_2024-03-15_093012"_s;
-const QString kUndone = u"Un ripristino di una copia di sicurezza si era interrotto (il programma si è chiuso "
-                        u"all'improvviso o il computer si è spento) prima della fine: è stato annullato e i dati "
-                        u"sono quelli di prima del ripristino. Per rimettere i dati della copia, ripetere il ripristino."_s;
-const QString kCompleted = u"Un ripristino di una copia di sicurezza si era interrotto (il programma si è chiuso "
-                           u"all'improvviso o il computer si è spento) quando tutti i file della copia erano già al "
-                           u"loro posto: il ripristino è stato completato. I dati di prima sono nella cartella "
-                           u"Dati_prima_del_ripristino_2024-03-15_093012."_s;
+const QString kUndone =
+    u"Un ripristino di una copia di sicurezza si era interrotto (il programma si è chiuso "
+    u"all'improvviso o il computer si è spento) prima della fine: è stato annullato e i dati "
+    u"sono quelli di prima del ripristino. Per rimettere i dati della copia, ripetere il ripristino."_s;
+const QString kCompleted =
+    u"Un ripristino di una copia di sicurezza si era interrotto (il programma si è chiuso "
+    u"all'improvviso o il computer si è spento) quando tutti i file della copia erano già al "
+    u"loro posto: il ripristino è stato completato. I dati di prima sono nella cartella "
+    u"Dati_prima_del_ripristino_2024-03-15_093012."_s;
 
 // Names close to our temporary names that are not ours, each holding something that must stay.
 const QStringList& lookAlikes()
 {
     static const QStringList names{
-        u".Tarvento_copia-ABCDE"_s,         u".Tarvento_copia-ABCDEF.zip"_s, u"Tarvento_copia-ABCDEF"_s,
-        u".Tarvento_copia-ABCDEF.abcdefg"_s, u".Tarvento_copia-GHIJKL"_s,     u".Tarvento_copia-MNOPQR"_s,
-        u".Tarvento_ripristino-ABCDEFG"_s,  u".Tarvento_ripristino-HIJKLM"_s, u".Tarvento_ripristino-NOPQRS"_s,
-        u"Tarvento_ripristino-ABCDEF"_s,
+        u".Tarvento_copia-ABCDE"_s,        u".Tarvento_copia-ABCDEF.zip"_s,
+        u"Tarvento_copia-ABCDEF"_s,        u".Tarvento_copia-ABCDEF.abcdefg"_s,
+        u".Tarvento_copia-GHIJKL"_s,       u".Tarvento_copia-MNOPQR"_s,
+        u".Tarvento_ripristino-ABCDEFG"_s, u".Tarvento_ripristino-HIJKLM"_s,
+        u".Tarvento_ripristino-NOPQRS"_s,  u"Tarvento_ripristino-ABCDEF"_s,
     };
     return names;
 }
@@ -125,7 +129,8 @@ void TestBackupRecovery::initTestCase()
 
     m_model = m_work.filePath(u"modello"_s);
     fillDataFolder(m_model);
-    writeFile(m_model + u"/Documenti_Allegati/scansione grande.pdf"_s, noise(5000, 99)); // small: many restores here
+    writeFile(m_model + u"/Documenti_Allegati/scansione grande.pdf"_s,
+              noise(5000, 99)); // small: many restores here
     m_zip = m_work.filePath(u"copia.zip"_s);
     Backup::save(m_model, m_zip);
     m_copied = dataState(m_model);
@@ -242,7 +247,7 @@ void TestBackupRecovery::killedUndoEndsWhole()
 
 void TestBackupRecovery::commandLineFinishesAKilledRestore()
 {
-    const QString data = killedRestore(20); // the copy's files halfway in
+    const QString data = killedRestore(20);        // the copy's files halfway in
     QVERIFY(QFile::remove(data + u"/tarvento"_s)); // the real program goes there
     QVERIFY(QFile::exists(data + u'/' + kJournal));
     const QMap<QString, QByteArray> killed = folderState(data);
@@ -257,8 +262,9 @@ void TestBackupRecovery::commandLineFinishesAKilledRestore()
     program.kill();
     program.waitForFinished();
     QCOMPARE(refused.exitCode, 1);
-    QCOMPARE(refused.err, u"Il programma aperto su questi dati sta ripristinando una copia di sicurezza: riprovare "
-                          u"quando il ripristino è finito.\n"_s);
+    QCOMPARE(refused.err,
+             u"Il programma aperto su questi dati sta ripristinando una copia di sicurezza: riprovare "
+             u"quando il ripristino è finito.\n"_s);
     QVERIFY(!QFile::exists(night));
     QMap<QString, QByteArray> after = folderState(data);
     after.remove(u"tarvento"_s);
@@ -286,8 +292,8 @@ void TestBackupRecovery::damagedJournalStopsTheProgram_data()
     QTest::newRow("cut short") << u"cut"_s << unreadable;
     QTest::newRow("not a journal") << u"other"_s << unreadable;
     QTest::newRow("a name leading out, hash right") << u"outside"_s << unreadable;
-    QTest::newRow("the extraction folder gone") << u"noextraction"_s
-                                                << u"manca la cartella %1, che conteneva i file della copia"_s;
+    QTest::newRow("the extraction folder gone")
+        << u"noextraction"_s << u"manca la cartella %1, che conteneva i file della copia"_s;
 }
 
 void TestBackupRecovery::damagedJournalStopsTheProgram()
@@ -315,13 +321,14 @@ void TestBackupRecovery::damagedJournalStopsTheProgram()
     ScriptedDesktop desktop;
     QVERIFY(!Startup::tidyDataFolder()); // the program ends: nothing works on a folder that may hold a mix
     const QString told =
-                 u"Un ripristino di una copia di sicurezza si è interrotto prima della fine e non si può sapere quali "
-                 u"file aveva già sostituito: "_s +
-                     QString(reason).replace(u"%1"_s, extraction) +
-                     u". Nulla è stato cancellato: i dati di prima che non sono più al loro posto si trovano "
-                     u"nella più recente delle cartelle che iniziano con Dati_prima_del_ripristino_. Rimettere a posto i file a mano, poi cancellare il file "
-                     u"Tarvento_ripristino-journal nella cartella "_s +
-                     data + u'.';
+        u"Un ripristino di una copia di sicurezza si è interrotto prima della fine e non si può sapere quali "
+        u"file aveva già sostituito: "_s +
+        QString(reason).replace(u"%1"_s, extraction) +
+        u". Nulla è stato cancellato: i dati di prima che non sono più al loro posto si trovano "
+        u"nella più recente delle cartelle che iniziano con Dati_prima_del_ripristino_. Rimettere a posto i "
+        u"file a mano, poi cancellare il file "
+        u"Tarvento_ripristino-journal nella cartella "_s +
+        data + u'.';
     QCOMPARE(desktop.messages, (QList<ScriptedDesktop::Message>{{Desktop::Kind::Error, told}}));
     QCOMPARE(folderState(data), before);
 }
@@ -342,7 +349,8 @@ void TestBackupRecovery::killedCopyIsTidiedByTheNextCopy()
         QVERIFY(left.removeOne(name));
     // Ours and libzip's, killed while libzip wrote the ZIP.
     QCOMPARE(left.size(), 2);
-    QVERIFY2(left[1].startsWith(left[0] + u'.') && left[0].startsWith(u".Tarvento_copia-"_s), qPrintable(left.join(u' ')));
+    QVERIFY2(left[1].startsWith(left[0] + u'.') && left[0].startsWith(u".Tarvento_copia-"_s),
+             qPrintable(left.join(u' ')));
     QCOMPARE(readFile(zip), QByteArray("la copia della settimana scorsa"));
 
     Backup::save(data.path(), zip);
@@ -369,7 +377,8 @@ void TestBackupRecovery::leftoversOfARunningCopyStay()
 
     // Another copy writing into the same folder: it holds the folder's shared lock.
     QProcess other;
-    other.start(u"sh"_s, {u"-c"_s, u"exec 9<\"$0\" && flock -s -n 9 && echo preso && exec sleep 60"_s, out.path()});
+    other.start(u"sh"_s,
+                {u"-c"_s, u"exec 9<\"$0\" && flock -s -n 9 && echo preso && exec sleep 60"_s, out.path()});
     QVERIFY(other.waitForReadyRead(10000));
     Backup::save(data.path(), out.filePath(u"copia.zip"_s));
     ExeFolder::setForTests(data.path());
