@@ -220,8 +220,13 @@ QList<ManualText::Heading> ManualText::headings() const
 void ManualText::keepWithNext()
 {
     // A heading or a picture whose next block starts on a later page moves on to that page.
+    // Lines are placed within their block (the layout pushes a line that would cross the foot
+    // of a page down to the next one), so pages are those of the lines, not of the blocks.
     auto* layout = m_document->documentLayout();
-    for (int round = 0; round < 50; ++round) {
+    const auto lineTop = [&](const QTextBlock& block, int line) {
+        return layout->blockBoundingRect(block).top() + block.layout()->lineAt(line).y();
+    };
+    for (int round = 0; round < 200; ++round) {
         bool moved = false;
         for (QTextBlock block = m_document->begin(); block.isValid() && !moved; block = block.next()) {
             if (block.blockFormat().headingLevel() == 0 && !isPictureBlock(block))
@@ -229,11 +234,12 @@ void ManualText::keepWithNext()
             if (block.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)
                 continue;
             const QTextBlock next = block.next();
-            if (!next.isValid())
+            if (!next.isValid() || block.layout()->lineCount() == 0 || next.layout()->lineCount() == 0)
                 continue;
-            const QRectF here = layout->blockBoundingRect(block);
-            const QRectF there = layout->blockBoundingRect(next);
-            if (pageOf(there.top() + 1) > pageOf(here.top() + 1)) {
+            const int last = block.layout()->lineCount() - 1;
+            const double hereBottom = lineTop(block, last) + block.layout()->lineAt(last).height();
+            const double thereBottom = lineTop(next, 0) + next.layout()->lineAt(0).height();
+            if (pageOf(thereBottom - 1) > pageOf(hereBottom - 1)) {
                 QTextBlockFormat format = block.blockFormat();
                 format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
                 QTextCursor(block).setBlockFormat(format);
@@ -241,6 +247,6 @@ void ManualText::keepWithNext()
             }
         }
         if (!moved)
-            return;
+            break;
     }
 }

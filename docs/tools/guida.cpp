@@ -1,6 +1,8 @@
-// guida_pdf GUIDA.pdf CARTELLA_FIGURE CAPITOLO.md...: sets the manual's chapters (Markdown, in
-// the order given) and the pictures of the screens on A4 pages, as GUIDA.pdf. Every picture
-// the text names must be one that guida_schermate made (listed in schermate.txt).
+// guida_pdf GUIDA.pdf CARTELLA_FIGURE PROGRAMMA CAPITOLO.md...: sets the manual's chapters
+// (Markdown, in the order given) and the pictures of the screens on A4 pages, as GUIDA.pdf.
+// Every picture the text names must be one that guida_schermate made (listed in
+// schermate.txt). A line "{{tarvento ARGOMENTI}}" becomes what PROGRAMMA ARGOMENTI prints, so
+// the manual quotes the program's own words (its options, for one).
 
 #include "ManualPdf.h"
 
@@ -10,6 +12,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QRegularExpression>
 #include <cstdio>
 
@@ -36,12 +39,28 @@ void checkPicturesWereMade(const QString& markdown, const QString& folder)
     }
 }
 
+QString withProgramOutput(const QString& markdown, const QString& program)
+{
+    static const QRegularExpression call(uR"(^\{\{tarvento( [^}]*)?\}\}$)"_s, QRegularExpression::MultilineOption);
+    QString text = markdown;
+    for (QRegularExpressionMatch match = call.match(text); match.hasMatch(); match = call.match(text)) {
+        QProcess process;
+        process.start(program, match.captured(1).split(u' ', Qt::SkipEmptyParts));
+        if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit ||
+            process.exitCode() != 0)
+            throw Failure(u"il programma non ha risposto a "_s + match.captured(0));
+        const QString output = QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+        text.replace(match.capturedStart(), match.capturedLength(), u"```\n"_s + output + u"\n```"_s);
+    }
+    return text;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc < 4) {
-        std::fprintf(stderr, "uso: guida_pdf GUIDA.pdf CARTELLA_FIGURE CAPITOLO.md...\n");
+    if (argc < 5) {
+        std::fprintf(stderr, "uso: guida_pdf GUIDA.pdf CARTELLA_FIGURE PROGRAMMA CAPITOLO.md...\n");
         return 2;
     }
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
@@ -50,11 +69,12 @@ int main(int argc, char** argv)
     Application::prepareEnvironment();
     const QString output = QString::fromLocal8Bit(argv[1]);
     const QString pictures = QString::fromLocal8Bit(argv[2]);
+    const QString program = QString::fromLocal8Bit(argv[3]);
     try {
         QStringList chapters;
-        for (int i = 3; i < argc; ++i)
+        for (int i = 4; i < argc; ++i)
             chapters.append(readText(QString::fromLocal8Bit(argv[i])));
-        const QString markdown = chapters.join(u"\n\n"_s);
+        const QString markdown = withProgramOutput(chapters.join(u"\n\n"_s), program);
         checkPicturesWereMade(markdown, pictures);
         const ManualPdf::Cover cover{u"Guida all'utilizzo"_s,
                                      u"Archivio immobili, ricevute d'affitto e modelli F24 ELIDE"_s,
