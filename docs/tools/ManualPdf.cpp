@@ -170,7 +170,7 @@ QByteArray ManualPdf::write(const Cover& cover, const QString& markdown, const Q
     QPdfWriter writer(&buffer);
     writer.setResolution(kDpi);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
-    writer.setTitle(cover.title);
+    writer.setTitle(Product::fullName() + u" – "_s + cover.title);
     writer.setCreator(Product::fullName());
 
     ManualText body(markdown, picturesFolder, &writer, kText.width(), kText.height());

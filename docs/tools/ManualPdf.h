@@ -10,7 +10,7 @@
 namespace ManualPdf {
 
 struct Cover {
-    QString title;    // also the PDF's title
+    QString title;    // also the PDF's title, after the program's name
     QString subtitle;
     QString picture;  // a picture file of the pictures folder, or empty
 };
