@@ -14,11 +14,13 @@ public:
     Picture *imgImmobili, *btnImmobili, *infImmobili;
     Picture *imgRicevute, *btnRicevute, *infRicevute;
     Picture *imgModelloF24, *btnModelloF24, *infModelloF24;
+    Picture *imgScadenze, *btnScadenze, *infScadenze;
     Picture *imgInfo, *imgGuida, *imgCopyright, *imgSito, *imgEsci, *imgLogo;
 
     void imgImmobiliClick();
     void imgRicevuteClick();
     void imgModelloF24Click();
+    void imgScadenzeClick();
     void imgInfoClick();
     void imgGuidaClick();
     void imgCopyrightClick();

@@ -2,6 +2,9 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QLinearGradient>
+#include <QPalette>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
@@ -177,4 +180,26 @@ QPushButton* addTitleBand(QWidget* screen, const QString& title)
     row->addWidget(exit);
     layout->insertWidget(0, band);
     return exit;
+}
+
+void paintCardBackground(QWidget* screen)
+{
+    screen->setAutoFillBackground(true);
+    QLinearGradient gradient(0, 0, 0, 1);
+    gradient.setCoordinateMode(QGradient::ObjectMode);
+    gradient.setColorAt(0, QColor(0x9C, 0xBC, 0xE3));
+    gradient.setColorAt(1, Qt::white);
+    QPalette palette;
+    palette.setBrush(QPalette::Window, gradient);
+    screen->setPalette(palette);
+}
+
+QLabel* cardInfoBar(QWidget* screen, const QString& text)
+{
+    auto* bar = new QLabel(text, screen);
+    bar->setObjectName(QStringLiteral("panInfo"));
+    bar->setStyleSheet(
+        QStringLiteral("background: #6A5ACD; color: white; font: 12pt 'Tahoma'; padding: 4px 10px;"));
+    bar->setMinimumHeight(30);
+    return bar;
 }

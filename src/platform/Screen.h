@@ -104,3 +104,10 @@ void fitAndCentre(QWidget* window);
 // The band across the top of a screen with its title and an exit button (objectName
 // cmdEsci) that closes the screen.
 QPushButton* addTitleBand(QWidget* screen, const QString& title);
+
+class QLabel;
+
+// The look of the card screens: the blue gradient down to white behind the whole screen.
+void paintCardBackground(QWidget* screen);
+// The information bar along the bottom of a card screen (objectName panInfo), with its text.
+QLabel* cardInfoBar(QWidget* screen, const QString& text);
