@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QImage>
 #include <QLinearGradient>
+#include <QListView>
 #include <QPainter>
 #include <QTest>
 #include <QTimer>
@@ -95,6 +96,20 @@ QWidget* controlOf(QWidget* screen, const char* name)
     if (found == nullptr)
         giveUp(u"manca il controllo "_s + QString::fromLatin1(name) + u" in "_s + screen->objectName());
     return found;
+}
+
+void clickLine(QListView* list, const QString& text)
+{
+    settle();
+    for (int row = 0; row < list->model()->rowCount(); ++row) {
+        const QModelIndex index = list->model()->index(row, 0);
+        if (!index.data().toString().contains(text))
+            continue;
+        list->scrollTo(index);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(20, list->visualRect(index).center().y()));
+        return;
+    }
+    giveUp(u"nessuna riga con "_s + text);
 }
 
 void settle()

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <functional>
 
+class QListView;
 class QWidget;
 
 // Pictures of the real screens for the manual. Each picture is named after the objectName of
@@ -29,6 +30,9 @@ void clickOn(QWidget* widget);
 // The control `name` of `screen`; the program ends when there is none (a renamed control
 // must not leave the manual with a picture of the wrong thing).
 QWidget* controlOf(QWidget* screen, const char* name);
+// A person's click on the first line of `list` that contains `text`; the program ends when
+// there is none.
+void clickLine(QListView* list, const QString& text);
 // Lets pending layouts and paints happen.
 void settle();
 // Runs `inside` on the modal dialog that `open` shows, then closes it. The program ends when

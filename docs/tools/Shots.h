@@ -9,4 +9,5 @@ void start(Shooter& shooter);     // password, change of password, main menu, he
 void immobili(Shooter& shooter);  // property card, attachments, search, export, checks, print
 void ricevute(Shooter& shooter);  // receipts menu, receipt screen, settings, print, lists, charts
 void f24(Shooter& shooter);       // F24 ELIDE form, tax codes, print, search, export
+void scadenze(Shooter& shooter);  // the deadlines, a registration tax and its prepared F24 form
 } // namespace Shots

@@ -83,6 +83,7 @@ int main(int argc, char** argv)
     Shots::immobili(shooter);
     Shots::ricevute(shooter);
     Shots::f24(shooter);
+    Shots::scadenze(shooter);
     shooter.finish();
 
     // A failure reported while the pictures were made means a picture may show it.
