@@ -1,6 +1,8 @@
 // tarvento_icona IMMAGINE.svg IMMAGINE.png LATO: the program's icon drawn at LATO × LATO pixels,
 // for the desktops that want a picture of dots beside the SVG.
 
+#include "QuietPlatform.h"
+
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -13,6 +15,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "uso: tarvento_icona IMMAGINE.svg IMMAGINE.png LATO\n");
         return 2;
     }
+    QuietPlatform::install();
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);

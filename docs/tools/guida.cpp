@@ -5,6 +5,7 @@
 // the manual quotes the program's own words (its options, for one).
 
 #include "ManualPdf.h"
+#include "QuietPlatform.h"
 
 #include "platform/Application.h"
 #include "platform/Failure.h"
@@ -63,6 +64,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "uso: guida_pdf GUIDA.pdf CARTELLA_FIGURE PROGRAMMA CAPITOLO.md...\n");
         return 2;
     }
+    QuietPlatform::install();
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     Application app(argc, argv);

@@ -3,6 +3,7 @@
 // on a screen of 1366 × 768 with its title bar.
 
 #include "DemoData.h"
+#include "QuietPlatform.h"
 #include "Shooter.h"
 #include "Shots.h"
 
@@ -33,16 +34,6 @@ QByteArray offscreenPlatform(const QTemporaryDir& scratch)
     return "offscreen:configfile=" + QFile::encodeName(config);
 }
 
-// The offscreen platform's notes on what it cannot do are of no use here.
-QtMessageHandler standard = nullptr;
-
-void quietPlatform(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (type == QtWarningMsg && (message.contains(u"propagateSizeHints"_s) || message.contains(u"XDG_RUNTIME_DIR"_s)))
-        return;
-    standard(type, context, message);
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -52,7 +43,7 @@ int main(int argc, char** argv)
         return 2;
     }
     const QString output = QString::fromLocal8Bit(argv[1]);
-    standard = qInstallMessageHandler(quietPlatform);
+    QuietPlatform::install();
     QTemporaryDir scratch;
     qputenv("QT_QPA_PLATFORM", offscreenPlatform(scratch));
     Application app(argc, argv);
