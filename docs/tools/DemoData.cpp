@@ -21,10 +21,10 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QPushButton>
 #include <QImage>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPushButton>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <initializer_list>
@@ -330,9 +330,9 @@ void writeCards()
 
 void writeSettings()
 {
-    ReceiptSettings::saveReasons({u"Rata canone di locazione mensile"_s, u"Rata canone di locazione trimestrale"_s,
-                                  u"Spese condominiali"_s, u"Conguaglio spese di riscaldamento"_s,
-                                  u"Deposito cauzionale"_s});
+    ReceiptSettings::saveReasons({u"Rata canone di locazione mensile"_s,
+                                  u"Rata canone di locazione trimestrale"_s, u"Spese condominiali"_s,
+                                  u"Conguaglio spese di riscaldamento"_s, u"Deposito cauzionale"_s});
     ReceiptLogo::save(landlordLogo());
     QTemporaryDir scratch;
     for (const auto& attached : kAttached) {

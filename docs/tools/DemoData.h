@@ -14,10 +14,10 @@ namespace DemoData {
 QDateTime today();
 inline constexpr int kYear = 2025;
 
-void writeSettings();  // payment reasons, logo, an attached document
-void writeCards();     // Immobili.pro
+void writeSettings();   // payment reasons, logo, an attached document
+void writeCards();      // Immobili.pro
 Record card(int index); // 0 to 2, as written
-void enterReceipts();  // kYear.ric, through the receipt screen
-void enterF24Forms();  // F24_ELIDE.pro, through the F24 screen
+void enterReceipts();   // kYear.ric, through the receipt screen
+void enterF24Forms();   // F24_ELIDE.pro, through the F24 screen
 
 } // namespace DemoData

@@ -123,7 +123,8 @@ QList<ContentsLine> layOutContents(const QList<ManualText::Heading>& headings, Q
     double y = kText.top() + QFontMetricsF(ManualStyle::headingFont(1), device).height() * 2;
     int page = 0;
     for (const ManualText::Heading& h : headings) {
-        const double step = QFontMetricsF(ManualStyle::bodyFont(), device).height() * (h.level == 1 ? 1.9 : 1.35);
+        const double step =
+            QFontMetricsF(ManualStyle::bodyFont(), device).height() * (h.level == 1 ? 1.9 : 1.35);
         if (y + step > kText.bottom()) {
             ++page;
             y = kText.top();
@@ -146,8 +147,7 @@ void drawContentsLine(QPainter& painter, const ContentsLine& line, int printedPa
     const QString number = QString::number(printedPage);
     const double numberAt = kText.right() - metrics.horizontalAdvance(number);
     painter.drawText(QPointF(kText.left() + indent, line.y), line.heading.number);
-    const QString title =
-        metrics.elidedText(line.heading.title, Qt::ElideRight, numberAt - titleAt - mm(10));
+    const QString title = metrics.elidedText(line.heading.title, Qt::ElideRight, numberAt - titleAt - mm(10));
     painter.drawText(QPointF(titleAt, line.y), title);
     painter.drawText(QPointF(numberAt, line.y), number);
     const double dotsFrom = titleAt + metrics.horizontalAdvance(title) + mm(2);
@@ -190,8 +190,9 @@ QByteArray ManualPdf::write(const Cover& cover, const QString& markdown, const Q
         if (page == 0) {
             painter.setFont(ManualStyle::headingFont(1));
             painter.setPen(ManualStyle::headingColour());
-            painter.drawText(QPointF(kText.left(), kText.top() + QFontMetricsF(painter.font(), &writer).ascent()),
-                             u"Indice"_s);
+            painter.drawText(
+                QPointF(kText.left(), kText.top() + QFontMetricsF(painter.font(), &writer).ascent()),
+                u"Indice"_s);
         }
         for (const ContentsLine& line : contents)
             if (line.page == page)

@@ -10,9 +10,9 @@
 namespace ManualPdf {
 
 struct Cover {
-    QString title;    // also the PDF's title, after the program's name
+    QString title; // also the PDF's title, after the program's name
     QString subtitle;
-    QString picture;  // a picture file of the pictures folder, or empty
+    QString picture; // a picture file of the pictures folder, or empty
 };
 
 QByteArray write(const Cover& cover, const QString& markdown, const QString& picturesFolder);

@@ -176,8 +176,8 @@ void ManualText::placePictures(const QString& folder)
             if (image.isNull())
                 throw Failure(u"manca la figura "_s + file);
             m_document->addResource(QTextDocument::ImageResource, QUrl(file), image);
-            const double width = std::min(cssWidth, image.width() * scale *
-                                                        (image.width() < kScreenWidth ? kSmallPictureGain : 1.0));
+            const double width = std::min(
+                cssWidth, image.width() * scale * (image.width() < kScreenWidth ? kSmallPictureGain : 1.0));
             format.setWidth(width);
             format.setHeight(width * image.height() / image.width());
             QTextCursor cursor(m_document.get());
@@ -212,7 +212,8 @@ QList<ManualText::Heading> ManualText::headings() const
             continue;
         const QString text = block.text();
         const int gap = text.indexOf(u"  "_s);
-        list.append({level, text.left(gap), text.mid(gap + 2), pageOf(layout->blockBoundingRect(block).top())});
+        list.append(
+            {level, text.left(gap), text.mid(gap + 2), pageOf(layout->blockBoundingRect(block).top())});
     }
     return list;
 }

@@ -28,8 +28,8 @@ public:
 
     // `markdown` is every chapter in order; pictures are read from `picturesFolder`. Throws
     // Failure (with the reason) for a picture that is missing or does not decode.
-    ManualText(const QString& markdown, const QString& picturesFolder, QPaintDevice* device,
-               double pageWidth, double pageHeight);
+    ManualText(const QString& markdown, const QString& picturesFolder, QPaintDevice* device, double pageWidth,
+               double pageHeight);
     ~ManualText();
 
     QTextDocument& document() { return *m_document; }

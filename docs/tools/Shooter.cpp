@@ -81,13 +81,19 @@ void Shooter::shoot(QWidget* window, const QString& variant)
 
 void Shooter::finish()
 {
-    SafeWrite::replaceFile(QDir(m_folder).filePath(u"schermate.txt"_s), m_written.join(u'\n').toUtf8() + '\n');
+    SafeWrite::replaceFile(QDir(m_folder).filePath(u"schermate.txt"_s),
+                           m_written.join(u'\n').toUtf8() + '\n');
 }
 
 void clickOn(QWidget* widget)
 {
     settle();
     QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+}
+
+void clickOn(QWidget* screen, const char* name)
+{
+    clickOn(controlOf(screen, name));
 }
 
 QWidget* controlOf(QWidget* screen, const char* name)
@@ -106,7 +112,8 @@ void clickLine(QListView* list, const QString& text)
         if (!index.data().toString().contains(text))
             continue;
         list->scrollTo(index);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(20, list->visualRect(index).center().y()));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          QPoint(20, list->visualRect(index).center().y()));
         return;
     }
     giveUp(u"nessuna riga con "_s + text);

@@ -25,8 +25,9 @@ private:
     QStringList m_written;
 };
 
-// A person's click in the middle of a control.
+// A person's click in the middle of a control, or of the control `name` of `screen`.
 void clickOn(QWidget* widget);
+void clickOn(QWidget* screen, const char* name);
 // The control `name` of `screen`; the program ends when there is none (a renamed control
 // must not leave the manual with a picture of the wrong thing).
 QWidget* controlOf(QWidget* screen, const char* name);

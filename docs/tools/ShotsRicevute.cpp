@@ -19,15 +19,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-void press(const char* name)
-{
-    clickOn(controlOf(frmRicevute, name));
-}
-
 // A summary opened from the receipt screen, shown for the chosen period.
 void summary(Shooter& shooter, const char* button, int period)
 {
-    onModal([button] { press(button); },
+    onModal([button] { clickOn(frmRicevute, button); },
             [&](QWidget* dialog) {
                 auto* screen = static_cast<RiepilogoScreen*>(dialog);
                 if (period >= 0) {
@@ -49,30 +44,21 @@ void Shots::ricevute(Shooter& shooter)
     shooter.shoot(frmMenuRicevute);
     clickOn(frmMenuRicevute->btnApriFatture);
 
-    press("cmdUltimo"); // December's receipt of the flat in via dei Mille: ISTAT, two lines, unpaid
+    clickOn(frmRicevute,
+            "cmdUltimo"); // December's receipt of the flat in via dei Mille: ISTAT, two lines, unpaid
     shooter.shoot(frmRicevute);
-    onModal([] { press("impMag02"); }, [&](QWidget* reasons) { shooter.shoot(reasons); });
-    onModal([] { press("btnLogo"); }, [&](QWidget* logo) { shooter.shoot(logo); });
-    onModal([] { press("cmdNumerazione"); }, [&](QWidget* numbering) { shooter.shoot(numbering); });
-    onModal([] { press("cmdStampa"); }, [&](QWidget* print) { shooter.shoot(print); });
-    onModal([] { press("cmdAnteprima"); },
-            [&](QWidget* format) {
-                onModal([format] { clickOn(controlOf(format, "btnStampa")); },
-                        [&](QWidget* preview) { shooter.shoot(preview, u"ricevuta"_s); });
-            });
+    Shots::dialog(shooter, frmRicevute, "impMag02");
+    Shots::dialog(shooter, frmRicevute, "btnLogo");
+    Shots::dialog(shooter, frmRicevute, "cmdNumerazione");
+    Shots::dialog(shooter, frmRicevute, "cmdStampa");
+    Shots::preview(shooter, frmRicevute, u"ricevuta"_s);
 
-    onModal([] { press("cmdTrova"); },
-            [&](QWidget* search) {
-                static_cast<QLineEdit*>(controlOf(search, "txtCognomeCon01"))->setText(u"Ferrari"_s);
-                shooter.shoot(search, u"criteri"_s);
-                clickOn(static_cast<ListScreen*>(search)->btnCerca);
-                shooter.shoot(search, u"risultati"_s);
-            });
-    onModal([] { press("cmdSospese"); }, [&](QWidget* unpaid) { shooter.shoot(unpaid); });
+    Shots::search(shooter, frmRicevute, "cmdTrova", "txtCognomeCon01", u"Ferrari"_s);
+    Shots::dialog(shooter, frmRicevute, "cmdSospese");
     summary(shooter, "cmdRiepMensile", 10);
     summary(shooter, "cmdRiepTrimestrale", 3);
     summary(shooter, "cmdRiepAnnuale", -1);
-    onModal([] { press("cmdEsporta"); }, [&](QWidget* exporter) { shooter.shoot(exporter); });
+    Shots::dialog(shooter, frmRicevute, "cmdEsporta");
     frmRicevute->close();
 
     frmAvvio->present();

@@ -6,6 +6,7 @@
 #include "app/TfrmCambiaPassword.h"
 #include "app/TfrmPassword.h"
 #include "platform/Picture.h"
+#include "report/ListScreen.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -29,6 +30,33 @@ void Shots::start(Shooter& shooter)
     clickOn(frmPassword->cmdOK);
     shooter.shoot(frmAvvio);
 
-    onModal([] { clickOn(frmAvvio->imgGuida); }, [&](QWidget* help) { shooter.shoot(help); });
-    onModal([] { clickOn(frmAvvio->imgInfo); }, [&](QWidget* info) { shooter.shoot(info); });
+    Shots::dialog(shooter, frmAvvio, "imgGuida");
+    Shots::dialog(shooter, frmAvvio, "imgInfo");
+}
+
+void Shots::search(Shooter& shooter, QWidget* screen, const char* button, const char* criterion,
+                   const QString& text)
+{
+    onModal([&] { clickOn(screen, button); },
+            [&](QWidget* search) {
+                static_cast<QLineEdit*>(controlOf(search, criterion))->setText(text);
+                shooter.shoot(search, u"criteri"_s);
+                clickOn(static_cast<ListScreen*>(search)->btnCerca);
+                shooter.shoot(search, u"risultati"_s);
+            });
+}
+
+void Shots::dialog(Shooter& shooter, QWidget* screen, const char* button, const QString& variant)
+{
+    onModal([&] { clickOn(screen, button); }, [&](QWidget* dialog) { shooter.shoot(dialog, variant); });
+}
+
+void Shots::preview(Shooter& shooter, QWidget* screen, const QString& variant)
+{
+    onModal([&] { clickOn(screen, "cmdAnteprima"); },
+            [&](QWidget* dialog) {
+                shooter.shoot(dialog);
+                onModal([&] { clickOn(dialog, "btnStampa"); },
+                        [&](QWidget* preview) { shooter.shoot(preview, variant); });
+            });
 }

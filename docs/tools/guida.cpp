@@ -42,7 +42,8 @@ void checkPicturesWereMade(const QString& markdown, const QString& folder)
 
 QString withProgramOutput(const QString& markdown, const QString& program)
 {
-    static const QRegularExpression call(uR"(^\{\{tarvento( [^}]*)?\}\}$)"_s, QRegularExpression::MultilineOption);
+    static const QRegularExpression call(uR"(^\{\{tarvento( [^}]*)?\}\}$)"_s,
+                                         QRegularExpression::MultilineOption);
     QString text = markdown;
     for (QRegularExpressionMatch match = call.match(text); match.hasMatch(); match = call.match(text)) {
         QProcess process;

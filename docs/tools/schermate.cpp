@@ -29,7 +29,8 @@ QByteArray offscreenPlatform(const QTemporaryDir& scratch)
     QFile file(config);
     if (!file.open(QIODevice::WriteOnly) ||
         file.write(R"({"windowFrameMargins": false, "screens": [{"name": "guida", "x": 0, "y": 0,
-                       "width": 1366, "height": 737, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})") < 0)
+                       "width": 1366, "height": 737, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})") <
+            0)
         giveUp(u"non posso scrivere "_s + config);
     return "offscreen:configfile=" + QFile::encodeName(config);
 }
@@ -59,7 +60,8 @@ int main(int argc, char** argv)
     else if (!QDir().mkpath(data) || !QDir(data).isEmpty())
         giveUp(data + u" deve essere una cartella vuota"_s);
     ExeFolder::setForTests(data);
-    if (!QFile::copy(QStringLiteral(SOURCE_DIR "/resources/unins000.dll"), QDir(data).filePath(u"unins000.dll"_s)))
+    if (!QFile::copy(QStringLiteral(SOURCE_DIR "/resources/unins000.dll"),
+                     QDir(data).filePath(u"unins000.dll"_s)))
         giveUp(u"manca il file della password iniziale"_s);
     Clock::setFixedForTests(DemoData::today());
     ScreenRegistry::start();

@@ -91,8 +91,11 @@ void TestGuida::manualIsA4WithTitleAndEmbeddedFonts()
     const int pages = PdfTools::field(info, u"Pages"_s).toInt();
     QVERIFY2(pages >= 20, qPrintable(info));
     // Every page, not only the first, is A4.
-    const QString sizes = PdfTools::run(u"pdfinfo"_s, {u"-f"_s, u"1"_s, u"-l"_s, QString::number(pages), kManual});
-    QCOMPARE(sizes.count(QRegularExpression(uR"(Page +\d+ size: +595(\.\d+)? x 84[12](\.\d+)? pts \(A4\))"_s)), pages);
+    const QString sizes =
+        PdfTools::run(u"pdfinfo"_s, {u"-f"_s, u"1"_s, u"-l"_s, QString::number(pages), kManual});
+    QCOMPARE(
+        sizes.count(QRegularExpression(uR"(Page +\d+ size: +595(\.\d+)? x 84[12](\.\d+)? pts \(A4\))"_s)),
+        pages);
 
     const QStringList fonts = PdfTools::run(u"pdffonts"_s, {kManual}).split(u'\n', Qt::SkipEmptyParts).mid(2);
     QVERIFY(!fonts.isEmpty());
@@ -118,7 +121,8 @@ void TestGuida::everyPictureOfTheTextIsInTheManual()
         ++wanted[QString::number(image.width()) + u'x' + QString::number(image.height())];
     }
     QMap<QString, int> found;
-    const QStringList list = PdfTools::run(u"pdfimages"_s, {u"-list"_s, kManual}).split(u'\n', Qt::SkipEmptyParts);
+    const QStringList list =
+        PdfTools::run(u"pdfimages"_s, {u"-list"_s, kManual}).split(u'\n', Qt::SkipEmptyParts);
     for (const QString& line : list.mid(2)) {
         const QStringList columns = line.simplified().split(u' ');
         if (columns.size() > 4 && columns[2] == u"image"_s)
@@ -145,7 +149,8 @@ void TestGuida::picturesWereTakenByThisBuild()
         // Named after a window of the program: its objectName, then an optional variant.
         const QString window = file.section(u'-', 0, 0).section(u'.', 0, 0);
         bool named = false;
-        for (QDirIterator it(sources, {u"*.cpp"_s}, QDir::Files, QDirIterator::Subdirectories); it.hasNext() && !named;)
+        for (QDirIterator it(sources, {u"*.cpp"_s}, QDir::Files, QDirIterator::Subdirectories);
+             it.hasNext() && !named;)
             named = readFile(it.next()).contains(QByteArray("setObjectName(u\"" + window.toUtf8() + "\"_s)"));
         QVERIFY2(named, qPrintable(file + u" names no window of the program"_s));
     }
@@ -168,8 +173,8 @@ void TestGuida::desktopEntryAndDescriptionAreValid()
     const QString entryPath = QDir(kInstalled).filePath(kId + u".desktop"_s);
     const Run entry = run(u"desktop-file-validate"_s, {entryPath});
     QVERIFY2(entry.exitCode == 0 && entry.output.isEmpty(), qPrintable(entry.output));
-    const Run description =
-        run(u"appstreamcli"_s, {u"validate"_s, u"--no-net"_s, QDir(kInstalled).filePath(kId + u".metainfo.xml"_s)});
+    const Run description = run(u"appstreamcli"_s, {u"validate"_s, u"--no-net"_s,
+                                                    QDir(kInstalled).filePath(kId + u".metainfo.xml"_s)});
     QVERIFY2(description.exitCode == 0, qPrintable(description.output));
 
     // The entry starts this installation's executable, in its folder, with the program's icon.
@@ -198,7 +203,8 @@ void TestGuida::registrationPutsTarventoInTheMenu()
     const QString entry = data.filePath(u"applications/"_s + kId + u".desktop"_s);
     QCOMPARE(readFile(entry), readFile(QDir(kInstalled).filePath(kId + u".desktop"_s)));
     QCOMPARE(run(u"desktop-file-validate"_s, {entry}).exitCode, 0);
-    QCOMPARE(QImage(data.filePath(u"icons/hicolor/256x256/apps/"_s + kId + u".png"_s)).size(), QSize(256, 256));
+    QCOMPARE(QImage(data.filePath(u"icons/hicolor/256x256/apps/"_s + kId + u".png"_s)).size(),
+             QSize(256, 256));
     QVERIFY(QFileInfo::exists(data.filePath(u"icons/hicolor/scalable/apps/"_s + kId + u".svg"_s)));
     QVERIFY(QFileInfo::exists(data.filePath(u"metainfo/"_s + kId + u".metainfo.xml"_s)));
 }
