@@ -95,9 +95,17 @@ void ManualText::style()
         // Code spans and blocks (commands, file names) in the program's fixed-width font.
         const bool code = format.hasProperty(QTextFormat::BlockCodeFence);
         if (code) {
+            // Each line of a command or of the program's output is a block: one band of
+            // lines, wrapped at the margin rather than cut off.
+            const auto isCode = [](const QTextBlock& b) {
+                return b.isValid() && b.blockFormat().hasProperty(QTextFormat::BlockCodeFence);
+            };
             format.setBackground(ManualStyle::tableHeaderBackground());
             format.setLeftMargin(format.leftMargin() + 6 * pt);
             format.setLineHeight(100, QTextBlockFormat::ProportionalHeight);
+            format.setNonBreakableLines(false);
+            format.setTopMargin(isCode(block.previous()) ? 0 : 2 * pt);
+            format.setBottomMargin(isCode(block.next()) ? 0 : 6 * pt);
             cursor.setBlockFormat(format);
         }
         for (auto it = block.begin(); !it.atEnd(); ++it) {
@@ -109,6 +117,8 @@ void ManualText::style()
             span.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
             QTextCharFormat fixed;
             fixed.setFontFamilies({ManualStyle::fixedFamily()});
+            if (code)
+                fixed.setFontPointSize(ManualStyle::bodyFont().pointSizeF() - 1);
             span.mergeCharFormat(fixed);
         }
     }
