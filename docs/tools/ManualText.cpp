@@ -50,9 +50,12 @@ ManualText::ManualText(const QString& markdown, const QString& picturesFolder, Q
         const auto match = it.next();
         m_pictures.append({match.captured(2), match.captured(1)});
     }
+    QTextCursor edits(m_document.get());
+    edits.beginEditBlock(); // one layout after all the changes, not one per change
     style();
     numberHeadings();
     placePictures(picturesFolder);
+    edits.endEditBlock();
     keepWithNext();
 }
 
@@ -237,27 +240,22 @@ void ManualText::keepWithNext()
     const auto lineTop = [&](const QTextBlock& block, int line) {
         return layout->blockBoundingRect(block).top() + block.layout()->lineAt(line).y();
     };
-    for (int round = 0; round < 200; ++round) {
-        bool moved = false;
-        for (QTextBlock block = m_document->begin(); block.isValid() && !moved; block = block.next()) {
-            if (block.blockFormat().headingLevel() == 0 && !isPictureBlock(block))
-                continue;
-            if (block.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)
-                continue;
-            const QTextBlock next = block.next();
-            if (!next.isValid() || block.layout()->lineCount() == 0 || next.layout()->lineCount() == 0)
-                continue;
-            const int last = block.layout()->lineCount() - 1;
-            const double hereBottom = lineTop(block, last) + block.layout()->lineAt(last).height();
-            const double thereBottom = lineTop(next, 0) + next.layout()->lineAt(0).height();
-            if (pageOf(thereBottom - 1) > pageOf(hereBottom - 1)) {
-                QTextBlockFormat format = block.blockFormat();
-                format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-                QTextCursor(block).setBlockFormat(format);
-                moved = true;
-            }
+    // One pass: moving a block changes only what follows it, so the blocks before stay settled.
+    for (QTextBlock block = m_document->begin(); block.isValid(); block = block.next()) {
+        if (block.blockFormat().headingLevel() == 0 && !isPictureBlock(block))
+            continue;
+        if (block.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)
+            continue;
+        const QTextBlock next = block.next();
+        if (!next.isValid() || block.layout()->lineCount() == 0 || next.layout()->lineCount() == 0)
+            continue;
+        const int last = block.layout()->lineCount() - 1;
+        const double hereBottom = lineTop(block, last) + block.layout()->lineAt(last).height();
+        const double thereBottom = lineTop(next, 0) + next.layout()->lineAt(0).height();
+        if (pageOf(thereBottom - 1) > pageOf(hereBottom - 1)) {
+            QTextBlockFormat format = block.blockFormat();
+            format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+            QTextCursor(block).setBlockFormat(format);
         }
-        if (!moved)
-            break;
     }
 }
