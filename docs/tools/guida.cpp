@@ -80,7 +80,7 @@ int main(int argc, char** argv)
         const QString markdown = withProgramOutput(chapters.join(u"\n\n"_s), program);
         checkPicturesWereMade(markdown, pictures);
         const ManualPdf::Cover cover{u"Guida all'utilizzo"_s,
-                                     u"Archivio immobili, ricevute d'affitto e modelli F24 ELIDE"_s,
+                                     u"Immobili, ricevute d'affitto, modelli F24 ELIDE e scadenze"_s,
                                      u"frmAvvio.png"_s};
         SafeWrite::replaceFile(output, ManualPdf::write(cover, markdown, pictures));
     } catch (const std::exception& failure) {
