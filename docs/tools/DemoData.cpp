@@ -3,6 +3,7 @@
 #include "Shooter.h"
 #include "app/Screens.h"
 #include "app/TfrmAvvio.h"
+#include "backup/BackupSave.h"
 #include "card/FieldBehaviour.h"
 #include "checks/IdentityCodes.h"
 #include "f24/F24Screens.h"
@@ -407,6 +408,12 @@ void enterF24Forms()
         clickOn(controlOf(frmModello_F24_Elide, "cmdSalva"));
     }
     frmModello_F24_Elide->close();
+}
+
+void saveBackup()
+{
+    QTemporaryDir elsewhere;
+    Backup::save(ExeFolder::path(), elsewhere.filePath(Backup::proposedName(today().date())));
 }
 
 } // namespace DemoData

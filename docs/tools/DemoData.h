@@ -19,5 +19,6 @@ void writeCards();      // Immobili.pro
 Record card(int index); // 0 to 2, as written
 void enterReceipts();   // kYear.ric, through the receipt screen
 void enterF24Forms();   // F24_ELIDE.pro, through the F24 screen
+void saveBackup();      // a backup copy of the day, so the main menu shows its date
 
 } // namespace DemoData

@@ -15,6 +15,7 @@ using namespace Qt::StringLiterals;
 
 void Shots::start(Shooter& shooter)
 {
+    frmAvvio->hide(); // as at start: the password window alone, the menu shown after log-in
     frmPassword->present();
     frmPassword->txtPassword->setText(u"chiavepartenza"_s);
     shooter.shoot(frmPassword);

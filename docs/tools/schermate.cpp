@@ -70,6 +70,7 @@ int main(int argc, char** argv)
     DemoData::writeCards();
     DemoData::enterReceipts();
     DemoData::enterF24Forms();
+    DemoData::saveBackup();
 
     Shooter shooter(output);
     Shots::start(shooter);
