@@ -215,7 +215,9 @@ QByteArray ManualPdf::write(const Cover& cover, const QString& markdown, const Q
         painter.save();
         painter.translate(kText.left(), kText.top() - page * kText.height());
         QAbstractTextDocumentLayout::PaintContext context;
-        context.clip = QRectF(0, page * kText.height(), kText.width(), kText.height());
+        // A line pushed to the top of the next page starts exactly at this page's foot: the
+        // clip stops a hair before, or that line (a picture) would be drawn here too, unseen.
+        context.clip = QRectF(0, page * kText.height(), kText.width(), kText.height() - 1);
         context.palette.setColor(QPalette::Text, Qt::black);
         painter.setClipRect(context.clip);
         layout->draw(&painter, context);
