@@ -2,12 +2,16 @@
 
 #include "Screens.h"
 #include "TfrmPassword.h"
+#include "backup/Leftovers.h"
+#include "backup/RestoreJournal.h"
 #include "platform/Application.h"
 #include "platform/Desktop.h"
 #include "platform/ExeFolder.h"
+#include "platform/Failure.h"
 #include "platform/FolderLock.h"
 #include "platform/QtDesktop.h"
 
+#include <QDir>
 #include <QIcon>
 #include <memory>
 
@@ -55,12 +59,29 @@ void releaseDataFolder()
     dataFolderLock().reset();
 }
 
+bool tidyDataFolder()
+{
+    const QString folder = ExeFolder::path();
+    // The data folder and the home folder, where a copy is proposed.
+    Leftovers::removeCopyTemporaries(folder);
+    Leftovers::removeCopyTemporaries(QDir::homePath());
+    try {
+        const QString notice = Backup::recoveredMessage(Backup::finishInterruptedRestore(folder));
+        if (!notice.isEmpty())
+            Desktop::plain(notice);
+        return true;
+    } catch (const Failure& failure) {
+        Desktop::error(failure.message());
+        return false;
+    }
+}
+
 bool prepare(Application& app)
 {
     static QtDesktop desktop;
     Desktop::setBackend(&desktop);
     Application::prepareEnvironment();
-    if (!claimDataFolder())
+    if (!claimDataFolder() || !tidyDataFolder())
         return false;
     app.setWindowIcon(QIcon(u":/pictures/app_icon.svg"_s));
     // Screens hand over to one another by hiding; the program ends only when it is told to.

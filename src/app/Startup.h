@@ -19,4 +19,9 @@ enum class Notice { Shown, Silent };
 bool claimDataFolder(Notice notice = Notice::Shown);
 void releaseDataFolder();
 QString alreadyOpenMessage();
+
+// Before anything reads the data: a restore a kill or a power cut interrupted is finished (the
+// user is told so once) and the temporary files of killed copies are removed. False when the
+// data cannot be used, the user having been told why. The data folder is claimed already.
+bool tidyDataFolder();
 } // namespace Startup

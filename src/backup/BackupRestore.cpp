@@ -2,6 +2,8 @@
 
 #include "BackupCheck.h"
 #include "DataFiles.h"
+#include "Leftovers.h"
+#include "RestoreJournal.h"
 #include "platform/Clock.h"
 #include "platform/Failure.h"
 #include "platform/SafeWrite.h"
@@ -11,19 +13,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <cstdio>
 
 using namespace Qt::StringLiterals;
 
 namespace Backup {
 
 namespace {
-
-std::optional<int>& failingMove()
-{
-    static std::optional<int> move;
-    return move;
-}
 
 [[noreturn]] void cannotPrepare(const QString& folder)
 {
@@ -62,33 +57,6 @@ private:
     QFile m_file;
 };
 
-// Renames that can be undone, newest first.
-class Moves {
-public:
-    void move(const QString& from, const QString& to)
-    {
-        ++m_count;
-        if (failingMove() == m_count ||
-            std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0)
-            throw Failure(u"Impossibile spostare "_s + from + u" in "_s + to + u'.');
-        m_done.append({from, to});
-    }
-    // True when everything is back where it was.
-    bool undo()
-    {
-        bool all = true;
-        while (!m_done.isEmpty()) {
-            const auto [from, to] = m_done.takeLast();
-            all = std::rename(QFile::encodeName(to).constData(), QFile::encodeName(from).constData()) == 0 && all;
-        }
-        return all;
-    }
-
-private:
-    int m_count = 0;
-    QList<std::pair<QString, QString>> m_done;
-};
-
 // The entries of every folder below `root` on the disk, as the files themselves already are.
 bool foldersSynced(const QString& root)
 {
@@ -100,28 +68,23 @@ bool foldersSynced(const QString& root)
     return SafeWrite::folderSynced(root + u"/."_s);
 }
 
+// A name for the folder that keeps the data found in place, free in `root`.
 QString newKeptFolder(const QDir& root)
 {
     const QString base = u"Dati_prima_del_ripristino_"_s + Clock::now().toString(u"yyyy-MM-dd_HHmmss"_s);
     QString name = base;
     for (int n = 2; root.exists(name); ++n)
         name = base + u'_' + QString::number(n);
-    if (!root.mkdir(name))
-        cannotPrepare(root.path());
     return name;
 }
 
 } // namespace
 
-void failRestoreMoveForTests(std::optional<int> move)
-{
-    failingMove() = move;
-}
-
 Restored restore(const QString& zipPath, const QString& folder)
 {
+    finishInterruptedRestore(folder); // a restore killed earlier is finished before this one starts
     const QDir root(folder);
-    QTemporaryDir staging(root.filePath(u".Tarvento_ripristino-XXXXXX"_s));
+    QTemporaryDir staging(root.filePath(Leftovers::extractionTemplate()));
     if (!staging.isValid())
         cannotPrepare(root.path());
     Extraction extraction(staging.path(), root.path());
@@ -130,31 +93,41 @@ Restored restore(const QString& zipPath, const QString& folder)
         throw Failure(refusal(zipPath, checked.problems));
     if (!foldersSynced(staging.path()))
         cannotPrepare(root.path());
+    passRestorePoint(RestorePoint::Extracted);
 
-    Restored restored{checked.manifest, {}};
-    const QStringList current = DataFiles::topLevelData(folder);
-    const QStringList incoming = QDir(staging.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-    if (!current.isEmpty())
-        restored.keptFolder = newKeptFolder(root);
-    const QDir kept(root.filePath(restored.keptFolder));
-    Moves moves;
+    RestoreJournal journal;
+    journal.extraction = QFileInfo(staging.path()).fileName();
+    journal.movedAside = DataFiles::topLevelData(folder);
+    journal.movedIn = QDir(staging.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    if (!journal.movedAside.isEmpty())
+        journal.kept = newKeptFolder(root);
+    // From here the extraction folder goes only after the journal: the journal's undo puts
+    // the copy's files back into it.
+    staging.setAutoRemove(false);
     try {
-        for (const QString& name : current)
-            moves.move(root.filePath(name), kept.filePath(name));
-        for (const QString& name : incoming)
-            moves.move(QDir(staging.path()).filePath(name), root.filePath(name));
-        if (!SafeWrite::folderSynced(root.filePath(Manifest::fileName)) ||
-            !SafeWrite::folderSynced(kept.filePath(Manifest::fileName)))
-            throw Failure(u"La cartella dei dati non si è potuta scrivere su disco."_s);
+        writeJournal(folder, journal);
+    } catch (const Failure&) {
+        if (!interruptedRestoreFound(folder))
+            staging.remove();
+        cannotPrepare(root.path());
+    }
+    passRestorePoint(RestorePoint::JournalWritten);
+    try {
+        makeMoves(folder, journal);
     } catch (const Failure& failure) {
-        if (!moves.undo())
-            throw Failure(u"Il ripristino non è riuscito e non tutti i dati sono tornati al loro posto: quelli che "
-                          u"mancano si trovano nella cartella "_s + restored.keptFolder + u". "_s + failure.message());
-        if (!restored.keptFolder.isEmpty())
-            root.rmdir(restored.keptFolder);
+        if (!undoMoves(folder, journal))
+            throw Failure(u"Il ripristino non è riuscito e non tutti i dati sono tornati al loro posto; il programma "
+                          u"riproverà a rimetterli al prossimo avvio. "_s +
+                          nothingDeleted(journal.kept) + u' ' + failure.message());
+        try {
+            closeJournal(folder, journal);
+        } catch (const Failure&) {
+            // The data are back; the journal left behind is closed at the next start.
+        }
         throw Failure(u"Il ripristino non è riuscito; i dati sono rimasti quelli di prima. "_s + failure.message());
     }
-    return restored;
+    closeJournal(folder, journal);
+    return {checked.manifest, journal.kept};
 }
 
 QString confirmation(const Manifest& manifest)

@@ -3,7 +3,6 @@
 #include "Manifest.h"
 
 #include <QString>
-#include <optional>
 
 // Putting a copy back in place of the data: all of it or nothing.
 namespace Backup {
@@ -25,8 +24,5 @@ Restored restore(const QString& zipPath, const QString& folder);
 QString confirmation(const Manifest& manifest);
 // "Ripristino completato: N file dalla copia salvata in data …."
 QString restoredMessage(const Restored& restored);
-
-// A seam for tests: the chosen move (1 for the first) fails as the disk would.
-void failRestoreMoveForTests(std::optional<int> move);
 
 } // namespace Backup

@@ -3,6 +3,7 @@
 #include "BackupCheck.h"
 #include "BackupDate.h"
 #include "DataFiles.h"
+#include "Leftovers.h"
 #include "ZipFile.h"
 #include "platform/Clock.h"
 #include "platform/Failure.h"
@@ -97,7 +98,9 @@ Saved save(const QString& folder, const QString& zipPath)
         members.append(readMember(root, file, manifest.created.date(), manifest.entries.emplace_back()));
 
     // Beside the target, so the final rename stays on one disk; hidden while it is made.
-    QTemporaryFile temporary(QFileInfo(target).absolutePath() + u"/.Tarvento_copia-XXXXXX"_s);
+    const QString targetFolder = QFileInfo(target).absolutePath();
+    const Leftovers::CopyFolder writing(targetFolder);
+    QTemporaryFile temporary(targetFolder + u'/' + Leftovers::copyTemplate());
     if (!temporary.open())
         SafeWrite::cannotWrite(target);
     temporary.close();

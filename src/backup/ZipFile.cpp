@@ -142,8 +142,25 @@ void ZipWriter::addFile(const QString& name, const QString& file)
     added(index, name);
 }
 
+namespace {
+std::function<void(double)>& closingWatch()
+{
+    static std::function<void(double)> watch;
+    return watch;
+}
+} // namespace
+
+void ZipWriter::watchClosingForTests(std::function<void(double done)> watch)
+{
+    closingWatch() = std::move(watch);
+}
+
 ZipWriter::Closed ZipWriter::close()
 {
+    if (closingWatch()) {
+        zip_register_progress_callback_with_state(
+            m_zip, 0.01, [](zip_t*, double done, void*) { closingWatch()(done); }, nullptr, nullptr);
+    }
     if (zip_close(m_zip) == 0) {
         m_zip = nullptr;
         return Closed::Written;

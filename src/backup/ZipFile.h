@@ -49,6 +49,10 @@ public:
     enum class Closed { Written, SourceUnreadable, DiskRefused };
     Closed close();
 
+    // A seam for tests: told how far close() has come (0 to 1) while it writes, as a kill
+    // halfway through would find it.
+    static void watchClosingForTests(std::function<void(double done)> watch);
+
 private:
     void added(qint64 index, const QString& name);
 

@@ -3,6 +3,7 @@
 #include "backup/BackupDate.h"
 #include "backup/BackupRestore.h"
 #include "backup/BackupSave.h"
+#include "backup/RestoreJournal.h"
 #include "backup/ZipFile.h"
 #include "platform/Clock.h"
 #include "platform/Failure.h"
@@ -74,7 +75,7 @@ private Q_SLOTS:
     {
         Clock::setFixedForTests({});
         SafeWrite::failWritesForTests(false);
-        Backup::failRestoreMoveForTests(std::nullopt);
+        Backup::setRestoreSeamForTests({});
     }
     void roundTrip();
     void manifestOfHostileNames();
@@ -253,13 +254,16 @@ void TestBackup::failedRestorePutsEverythingBack()
     writeFile(data.filePath(u"F24_ELIDE.pro-journal"_s), "giornale rimasto da un'interruzione");
     const QMap<QString, QByteArray> before = folderState(data.path());
 
-    Backup::failRestoreMoveForTests(failingMove);
+    Backup::setRestoreSeamForTests([failingMove](Backup::RestorePoint point, int move) {
+        if (point == Backup::RestorePoint::BeforeMove && move == failingMove)
+            throw Failure(u"Impossibile spostare il file (errore simulato)."_s);
+    });
     const QString message = failureOf([&] { Backup::restore(zip, data.path()); });
     QVERIFY2(message.startsWith(u"Il ripristino non è riuscito; i dati sono rimasti quelli di prima."_s),
              qPrintable(message));
     QCOMPARE(folderState(data.path()), before);
 
-    Backup::failRestoreMoveForTests(std::nullopt); // the same restore, undisturbed, goes through
+    Backup::setRestoreSeamForTests({}); // the same restore, undisturbed, goes through
     Backup::restore(zip, data.path());
     QCOMPARE(readFile(data.filePath(u"Immobili.pro"_s)), memberOf(zip, u"Immobili.pro"_s));
 }
