@@ -1,5 +1,6 @@
 #include "FieldBehaviour.h"
 
+#include "TypedText.h"
 #include "platform/Text.h"
 
 #include <QAbstractButton>
@@ -10,6 +11,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <functional>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -60,8 +63,18 @@ void rewrite(QWidget* field, const std::function<QString(const QString&)>& chang
 {
     const QString before = FieldBehaviour::textOf(field);
     const QString after = change(before);
-    if (after != before)
-        FieldBehaviour::setTextOf(field, after); // the caret ends after the text
+    if (after == before)
+        return;
+    // The caret stays where it was, less the blanks trimmed before it: typing in the middle
+    // of a text goes on there.
+    QLineEdit* edit = lineEditOf(field);
+    const int caret = edit ? edit->cursorPosition() : int(before.size());
+    int trimmedBefore = 0;
+    while (trimmedBefore < caret && before.at(trimmedBefore) <= u' ')
+        ++trimmedBefore;
+    FieldBehaviour::setTextOf(field, after);
+    if (edit)
+        edit->setCursorPosition(std::min(caret - trimmedBefore, int(after.size())));
 }
 
 QString capitalsTrimmed(const QString& text)
@@ -69,27 +82,176 @@ QString capitalsTrimmed(const QString& text)
     return Text::trimmed(Text::capitals(text));
 }
 
-// The key rule of the filtered fields: Enter moves the focus to the successor (if any);
-// Backspace, Delete, Left and Right pass; any other key passes only when its one character is
-// accepted. True when the key is swallowed.
-bool swallowsKey(const QKeyEvent* key, QWidget* successor, const std::function<bool(QChar)>& accepts)
+// A key that types a character; every other key (arrows, Home, End, Backspace, Delete, Tab,
+// Escape, shortcuts with Ctrl, Alt or Meta) edits or moves as in any field.
+bool typesText(const QKeyEvent* key)
+{
+    const QString text = key->text();
+    return !text.isEmpty() && text.front().isPrint() &&
+           !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+}
+
+void moveToCents(QWidget* cents, const QString& text)
+{
+    cents->setFocus(Qt::OtherFocusReason);
+    if (QLineEdit* edit = lineEditOf(cents)) {
+        edit->selectAll(); // what follows the separator replaces the cents
+        if (!text.isEmpty())
+            edit->insert(text);
+    }
+}
+
+// The key rule of the filtered fields: Enter moves the focus to the successor (if any); a
+// typed character goes through the typing rule. True when the key is swallowed.
+bool filterKey(QWidget* field, const QKeyEvent* key, QWidget* successor, const TypedText::Rule& rule,
+               QWidget* cents)
 {
     if (isEnter(key)) {
         if (successor)
             successor->setFocus(Qt::OtherFocusReason);
         return true;
     }
-    switch (key->key()) {
-    case Qt::Key_Backspace:
-    case Qt::Key_Delete:
-    case Qt::Key_Left:
-    case Qt::Key_Right:
+    if (!typesText(key))
         return false;
-    default:
-        break;
+    const TypedText::Typed typed = TypedText::filter(key->text(), rule);
+    if (typed.movesOn && cents) {
+        moveToCents(cents, typed.next);
+        return true;
     }
-    const QString text = key->text();
-    return !(text.size() == 1 && accepts && accepts(text.front()));
+    if (typed.here == key->text())
+        return false;
+    if (QLineEdit* edit = lineEditOf(field); edit && !typed.here.isEmpty())
+        edit->insert(typed.here); // the keypad's decimal dot as the comma
+    return true;
+}
+
+// Every change that no filtered key made (a paste by keys, menu or middle button, a drop, an
+// undo) goes through the typing rule too: what it inserted is filtered as if typed.
+class InsertionFilter final : public QObject {
+public:
+    InsertionFilter(QLineEdit* edit, TypedText::Rule rule, QWidget* cents)
+        : QObject(edit), m_edit(edit), m_rule(std::move(rule)), m_cents(cents), m_before(edit->text())
+    {
+        connect(edit, &QLineEdit::textEdited, this, &InsertionFilter::filter);
+        // The text as it stands, not the signal's: a filtered edit has already replaced it.
+        connect(edit, &QLineEdit::textChanged, this, [this] { m_before = m_edit->text(); });
+    }
+
+private:
+    void filter(const QString& now)
+    {
+        if (m_busy)
+            return;
+        qsizetype prefix = 0;
+        while (prefix < now.size() && prefix < m_before.size() && now[prefix] == m_before[prefix])
+            ++prefix;
+        qsizetype suffix = 0;
+        while (suffix < now.size() - prefix && suffix < m_before.size() - prefix &&
+               now[now.size() - 1 - suffix] == m_before[m_before.size() - 1 - suffix])
+            ++suffix;
+        const QString inserted = now.mid(prefix, now.size() - prefix - suffix);
+        const TypedText::Typed typed = TypedText::filter(inserted, m_rule);
+        if (typed.here != inserted || typed.movesOn) {
+            m_busy = true;
+            m_edit->setText(now.left(prefix) + typed.here + now.right(suffix));
+            m_edit->setCursorPosition(int(prefix + typed.here.size()));
+            m_busy = false;
+            if (typed.movesOn && m_cents)
+                moveToCents(m_cents, typed.next);
+        }
+    }
+
+    QLineEdit* m_edit;
+    TypedText::Rule m_rule;
+    QWidget* m_cents;
+    QString m_before;
+    bool m_busy = false;
+};
+
+void filterInsertions(QWidget* field, const TypedText::Rule& rule, QWidget* cents)
+{
+    if (QLineEdit* edit = lineEditOf(field))
+        new InsertionFilter(edit, rule, cents);
+}
+
+bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+const char* const kInvalidAmount = "invalidAmount";
+
+// An amount field's rule, name and information bar, kept with the field for the checks.
+class AmountFilter final : public QObject {
+public:
+    AmountFilter(QWidget* field, const FieldBehaviour::AmountRule& rule, const QString& name, QLabel* infoBar)
+        : QObject(field), rule(rule), name(name), infoBar(infoBar)
+    {
+    }
+    const FieldBehaviour::AmountRule rule;
+    const QString name;
+    QLabel* const infoBar;
+};
+
+AmountFilter* amountFilterOf(const QWidget* field)
+{
+    for (QObject* child : field->children()) {
+        if (auto* amount = dynamic_cast<AmountFilter*>(child))
+            return amount;
+    }
+    return nullptr;
+}
+
+int maxLengthOf(const QWidget* field)
+{
+    auto* edit = qobject_cast<const QLineEdit*>(field);
+    return edit ? edit->maxLength() : 32767;
+}
+
+FieldBehaviour::AmountProblem problemOf(const QWidget* field, const FieldBehaviour::AmountRule& rule,
+                                        QString* tidy = nullptr)
+{
+    using Problem = FieldBehaviour::AmountProblem;
+    const QString text = FieldBehaviour::textOf(field);
+    const std::optional<QString> tidied = rule.tidy ? rule.tidy(text) : std::optional<QString>(text);
+    if (!tidied)
+        return Problem::NotAnAmount;
+    if (tidied->size() > maxLengthOf(field))
+        return Problem::TooLarge; // stored it would lose its decimals or more
+    if (tidy)
+        *tidy = *tidied;
+    return Problem::None;
+}
+
+// Whole digits a field holds in the tidy form (a comma and two decimals).
+QString wholeDigits(const QWidget* field)
+{
+    return QString::number(std::max(1, maxLengthOf(field) - 3));
+}
+
+void setMarkedInvalid(QWidget* field, bool on)
+{
+    if (field->property(kInvalidAmount).toBool() == on)
+        return;
+    field->setProperty(kInvalidAmount, on);
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Text,
+                     on ? QColor(0xC0, 0x00, 0x00) : field->style()->standardPalette().color(QPalette::Text));
+    field->setPalette(palette);
+}
+
+void markInvalid(QWidget* field, const AmountFilter& amount, FieldBehaviour::AmountProblem problem)
+{
+    setMarkedInvalid(field, true);
+    if (amount.infoBar == nullptr)
+        return;
+    if (problem == FieldBehaviour::AmountProblem::TooLarge)
+        amount.infoBar->setText(u"\""_s + amount.name + u"\": importo troppo grande, al massimo "_s +
+                                wholeDigits(field) + u" cifre prima della virgola."_s);
+    else
+        amount.infoBar->setText(u"\""_s + amount.name +
+                                u"\": importo non valido. Scrivere solo le cifre e la virgola dei decimali, "
+                                u"ad esempio 650,50."_s);
 }
 
 } // namespace
@@ -154,24 +316,26 @@ void enterPresses(QWidget* field, QAbstractButton* button)
     });
 }
 
-void digitsOnly(QWidget* field, QWidget* successor)
+void digitsOnly(QWidget* field, QWidget* successor, QWidget* cents)
 {
-    new Filter(field, [successor](QEvent* event) {
-        if (event->type() != QEvent::KeyPress)
-            return false;
-        return swallowsKey(static_cast<QKeyEvent*>(event), successor,
-                           [](QChar c) { return c >= u'0' && c <= u'9'; });
+    const TypedText::Rule rule{isDigit, cents != nullptr};
+    new Filter(field, [field, successor, rule, cents](QEvent* event) {
+        return event->type() == QEvent::KeyPress &&
+               filterKey(field, static_cast<QKeyEvent*>(event), successor, rule, cents);
     });
+    filterInsertions(field, rule, cents);
 }
 
-void amountField(QWidget* field, QWidget* successor, const AmountRule& rule,
-                 const std::function<void(int key)>& beforeKey)
+void amountField(QWidget* field, QWidget* successor, const AmountRule& rule, const QString& name,
+                 QLabel* infoBar, const std::function<void(int key)>& beforeKey)
 {
-    new Filter(field, [field, successor, rule, beforeKey](QEvent* event) {
+    auto* amount = new AmountFilter(field, rule, name, infoBar);
+    const TypedText::Rule typing{rule.accepts};
+    new Filter(field, [field, successor, typing, beforeKey, amount](QEvent* event) {
         if (event->type() == QEvent::FocusOut) {
             const auto reason = static_cast<QFocusEvent*>(event)->reason();
-            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && rule.tidy)
-                rewrite(field, rule.tidy);
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+                checkAmount(field);
             return false;
         }
         if (event->type() != QEvent::KeyPress)
@@ -181,8 +345,49 @@ void amountField(QWidget* field, QWidget* successor, const AmountRule& rule,
             return false; // moving on with Tab is the window's, not a key typed into the field
         if (beforeKey)
             beforeKey(key->key());
-        return swallowsKey(key, successor, rule.accepts);
+        return filterKey(field, key, successor, typing, nullptr);
     });
+    filterInsertions(field, typing, nullptr);
+    // The red mark goes as soon as the text is an amount again (typed, loaded or cleared).
+    if (QLineEdit* edit = lineEditOf(field))
+        QObject::connect(edit, &QLineEdit::textChanged, amount, [field, amount] {
+            if (isMarkedInvalid(field) && problemOf(field, amount->rule) == AmountProblem::None)
+                setMarkedInvalid(field, false);
+        });
+}
+
+AmountProblem checkAmount(QWidget* field)
+{
+    const AmountFilter* amount = amountFilterOf(field);
+    if (amount == nullptr)
+        return AmountProblem::None;
+    QString tidy;
+    const AmountProblem problem = problemOf(field, amount->rule, &tidy);
+    if (problem != AmountProblem::None) {
+        markInvalid(field, *amount, problem);
+        return problem;
+    }
+    rewrite(field, [&tidy](const QString&) { return tidy; });
+    setMarkedInvalid(field, false);
+    return AmountProblem::None;
+}
+
+bool isMarkedInvalid(const QWidget* field)
+{
+    return field->property(kInvalidAmount).toBool();
+}
+
+QString amountWarning(const QWidget* field)
+{
+    const AmountFilter* amount = amountFilterOf(field);
+    const QString name = amount ? amount->name : field->objectName();
+    if (amount && problemOf(field, amount->rule) == AmountProblem::TooLarge)
+        return u"Attenzione: l'importo indicato nel campo \""_s + name +
+               u"\" è troppo grande: l'archivio ne conserva al massimo "_s + wholeDigits(field) +
+               u" cifre prima della virgola.\n\r\n\rCorreggere l'importo e ripetere l'operazione."_s;
+    return u"Attenzione: il campo \""_s + name + u"\" non contiene un importo valido (\""_s + textOf(field) +
+           u"\").\n\r\n\rScrivere l'importo con le sole cifre e la virgola dei decimali, ad esempio 650,50, "
+           u"e ripetere l'operazione."_s;
 }
 
 void capitalsOnKeyRelease(QWidget* field)

@@ -218,6 +218,8 @@ void TfrmVoci::btnEliminaClick()
         return;
     }
     delete selected.front();
+    // Nothing stays selected: a second press, or an import, must not act on a neighbour.
+    lstRecords->selectionModel()->clear();
 }
 
 void TfrmVoci::btnImportaClick()

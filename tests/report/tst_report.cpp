@@ -29,6 +29,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <QXmlStreamReader>
 
 using namespace Qt::StringLiterals;
 
@@ -93,6 +94,35 @@ QStringList csvFields(const QString& line)
         }
     }
     return fields;
+}
+
+// A cell of a flat OpenDocument sheet: its value type, its value and the text it shows.
+struct SheetCell {
+    QString type;
+    QString value;
+    QString shown;
+};
+
+QList<QList<SheetCell>> sheetCells(const QString& path)
+{
+    QFile file(path);
+    QList<QList<SheetCell>> rows;
+    if (!file.open(QIODevice::ReadOnly))
+        return rows;
+    QXmlStreamReader xml(&file);
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.qualifiedName() == u"table:table-row"_s) {
+            rows.append(QList<SheetCell>());
+        } else if (xml.qualifiedName() == u"table:table-cell"_s && !rows.isEmpty()) {
+            rows.last().append({xml.attributes().value(u"office:value-type"_s).toString(),
+                                xml.attributes().value(u"office:value"_s).toString(), QString()});
+        } else if (xml.qualifiedName() == u"text:p"_s && !rows.isEmpty() && !rows.last().isEmpty()) {
+            rows.last().last().shown += xml.readElementText(QXmlStreamReader::IncludeChildElements);
+        }
+    }
+    return rows;
 }
 } // namespace
 
@@ -279,7 +309,8 @@ void TestReport::pdfExport()
 void TestReport::spreadsheetCellsInCalc()
 {
     // The real client opens the exported file: every text cell must read back exactly as its
-    // text (no formula, no lost zero, no date), and the amounts must become numbers.
+    // text (no formula, no lost zero, no date), and the amounts must become numbers that show
+    // two decimals the Italian way (650,00, worth 650).
     const QString soffice = QStandardPaths::findExecutable(u"soffice"_s);
     QVERIFY2(!soffice.isEmpty(), "LibreOffice is missing: scripts/setup --test installs it");
     const QStringList texts = {u"=HYPERLINK(\"http://example.invalid\";\"clic\")"_s,
@@ -300,10 +331,13 @@ void TestReport::spreadsheetCellsInCalc()
     const QStringList amounts = {u"650,00"_s, u"1250,5"_s, u"0,99"_s, u"12"_s,   u"7,10"_s,
                                  u"100"_s,    u"2,00"_s,   u"3"_s,    u"4,25"_s, u"5"_s,
                                  u"6"_s,      u"8"_s,      u"9"_s,    u"10"_s,   u"11"_s};
-    // A number is written as its value, with a point: a text would keep its comma and zeros.
+    // What the sheet holds (a value) and what it shows.
     const QStringList numbers = {u"650"_s, u"1250.5"_s, u"0.99"_s, u"12"_s,   u"7.1"_s,
                                  u"100"_s, u"2"_s,      u"3"_s,    u"4.25"_s, u"5"_s,
                                  u"6"_s,   u"8"_s,      u"9"_s,    u"10"_s,   u"11"_s};
+    const QStringList shown = {u"650,00"_s, u"1250,50"_s, u"0,99"_s,  u"12,00"_s, u"7,10"_s,
+                               u"100,00"_s, u"2,00"_s,    u"3,00"_s,  u"4,25"_s,  u"5,00"_s,
+                               u"6,00"_s,   u"8,00"_s,    u"9,00"_s,  u"10,00"_s, u"11,00"_s};
     QList<QStringList> rows;
     for (qsizetype i = 0; i < texts.size(); ++i)
         rows.append({texts[i], amounts[i]});
@@ -327,7 +361,28 @@ void TestReport::spreadsheetCellsInCalc()
     QCOMPARE(lines.size(), texts.size() + 1);
     QCOMPARE(csvFields(lines[0]), (QStringList{u"Descrizione"_s, u"Importo"_s}));
     for (qsizetype i = 0; i < texts.size(); ++i)
-        QCOMPARE(csvFields(lines[i + 1]), (QStringList{texts[i], numbers[i]}));
+        QCOMPARE(csvFields(lines[i + 1]).value(0), texts[i]);
+
+    // The sheet itself, as an Italian user's Calc holds it: each amount a number with its value
+    // and the text it shows.
+    QProcess sheet;
+    sheet.setProcessChannelMode(QProcess::MergedChannels);
+    QStringList environment = QProcess::systemEnvironment();
+    environment << u"LANG=it_IT.UTF-8"_s << u"LC_ALL=it_IT.UTF-8"_s;
+    sheet.setEnvironment(environment);
+    sheet.start(soffice, {u"-env:UserInstallation=file://"_s + dir.filePath(u"profilo"_s), u"--headless"_s,
+                          u"--infilter=calc_HTML_WebQuery:1040 0"_s, u"--convert-to"_s, u"fods"_s,
+                          u"--outdir"_s, dir.path(), path});
+    QVERIFY(sheet.waitForFinished(180000));
+    const QList<QList<SheetCell>> cells = sheetCells(dir.filePath(u"Prova.fods"_s));
+    QVERIFY2(cells.size() == texts.size() + 1, sheet.readAll().constData());
+    for (qsizetype i = 0; i < amounts.size(); ++i) {
+        QCOMPARE(cells[i + 1].size(), 2);
+        QCOMPARE(cells[i + 1][0].type, u"string"_s);
+        QCOMPARE(cells[i + 1][1].type, u"float"_s);
+        QCOMPARE(cells[i + 1][1].value, numbers[i]);
+        QCOMPARE(cells[i + 1][1].shown, shown[i]);
+    }
 }
 
 void TestReport::previewFitsTheScreen()
