@@ -97,9 +97,12 @@ QByteArray CardProtocol::cardBytes() const
 {
     Record record(*m_card.layout);
     m_card.fillRecord(record);
-    for (const QString& field : m_card.computedFields)
-        record.setText(field, QString());
-    return record.bytes();
+    QByteArray& bytes = record.bytes();
+    for (const QString& field : m_card.computedFields) { // left out whole, stale bytes included
+        const auto start = bytes.begin() + m_card.layout->offset(field);
+        std::fill(start, start + m_card.layout->field(field).size(), '\0');
+    }
+    return bytes;
 }
 
 bool CardProtocol::isChanged() const

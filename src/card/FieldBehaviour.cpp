@@ -4,6 +4,11 @@
 #include "platform/Text.h"
 
 #include <QAbstractButton>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QPointer>
 #include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
@@ -11,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <functional>
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -101,14 +107,51 @@ void moveToCents(QWidget* cents, const QString& text)
     }
 }
 
-// The key rule of the filtered fields: Enter moves the focus to the successor (if any); a
-// typed character goes through the typing rule. True when the key is swallowed.
-bool filterKey(QWidget* field, const QKeyEvent* key, QWidget* successor, const TypedText::Rule& rule,
-               QWidget* cents)
+// The clipboard's text through the typing rule, whole: the field's maximum length cuts only
+// what the rule keeps, never the text first.
+void pasteFiltered(QLineEdit* edit, const TypedText::Rule& rule, QWidget* cents)
 {
+    if (edit->isReadOnly())
+        return;
+    const TypedText::Typed typed = TypedText::filter(QGuiApplication::clipboard()->text(), rule);
+    edit->insert(typed.here);
+    if (typed.movesOn && cents)
+        moveToCents(cents, typed.next);
+}
+
+// The field's own menu. While it is open the field takes a paste whole, so the typing rule sees
+// all of it before the field's maximum length cuts what the rule keeps.
+void showMenu(QLineEdit* edit, const QPoint& at)
+{
+    const std::unique_ptr<QMenu> menu(edit->createStandardContextMenu());
+    const QPointer<QLineEdit> field(edit);
+    const int maxLength = edit->maxLength();
+    edit->setMaxLength(32767);
+    menu->exec(at);
+    if (field)
+        field->setMaxLength(maxLength);
+}
+
+// The typing rule of the filtered fields, on the events that bring text: keys (Enter moves the
+// focus to the successor, if any; a typed character goes through the rule), the paste keys and
+// the field's menu. True when the event is swallowed.
+bool filterTyping(QWidget* field, QEvent* event, QWidget* successor, const TypedText::Rule& rule, QWidget* cents)
+{
+    QLineEdit* edit = lineEditOf(field);
+    if (event->type() == QEvent::ContextMenu && edit) {
+        showMenu(edit, static_cast<QContextMenuEvent*>(event)->globalPos());
+        return true;
+    }
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
     if (isEnter(key)) {
         if (successor)
             successor->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    if (key->matches(QKeySequence::Paste) && edit) {
+        pasteFiltered(edit, rule, cents);
         return true;
     }
     if (!typesText(key))
@@ -120,7 +163,7 @@ bool filterKey(QWidget* field, const QKeyEvent* key, QWidget* successor, const T
     }
     if (typed.here == key->text())
         return false;
-    if (QLineEdit* edit = lineEditOf(field); edit && !typed.here.isEmpty())
+    if (edit && !typed.here.isEmpty())
         edit->insert(typed.here); // the keypad's decimal dot as the comma
     return true;
 }
@@ -320,8 +363,7 @@ void digitsOnly(QWidget* field, QWidget* successor, QWidget* cents)
 {
     const TypedText::Rule rule{isDigit, cents != nullptr};
     new Filter(field, [field, successor, rule, cents](QEvent* event) {
-        return event->type() == QEvent::KeyPress &&
-               filterKey(field, static_cast<QKeyEvent*>(event), successor, rule, cents);
+        return filterTyping(field, event, successor, rule, cents);
     });
     filterInsertions(field, rule, cents);
 }
@@ -338,14 +380,14 @@ void amountField(QWidget* field, QWidget* successor, const AmountRule& rule, con
                 checkAmount(field);
             return false;
         }
-        if (event->type() != QEvent::KeyPress)
-            return false;
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
-            return false; // moving on with Tab is the window's, not a key typed into the field
-        if (beforeKey)
-            beforeKey(key->key());
-        return filterKey(field, key, successor, typing, nullptr);
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Tab || key == Qt::Key_Backtab)
+                return false; // moving on with Tab is the window's, not a key typed into the field
+            if (beforeKey)
+                beforeKey(key);
+        }
+        return filterTyping(field, event, successor, typing, nullptr);
     });
     filterInsertions(field, typing, nullptr);
     // The red mark goes as soon as the text is an amount again (typed, loaded or cleared).

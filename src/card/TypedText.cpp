@@ -17,8 +17,13 @@ bool isSeparator(QChar c)
 // 0, then groups of exactly three.
 QString withoutThousandsDots(const QString& text)
 {
-    static const QRegularExpression grouped(u"^\\s*-?[1-9]\\d{0,2}(\\.\\d{3})+(,\\d*)?\\s*$"_s);
-    if (!grouped.match(text).hasMatch())
+    static const QRegularExpression grouped(u"^-?[1-9]\\d{0,2}(\\.\\d{3})+(,\\d*)?$"_s);
+    QString number; // what may make up a number, whatever stands around it ("€ 1.250,50")
+    for (const QChar c : text) {
+        if ((c >= u'0' && c <= u'9') || isSeparator(c) || c == u'-')
+            number += c;
+    }
+    if (!grouped.match(number).hasMatch())
         return text;
     QString plain = text;
     plain.remove(u'.');
