@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 using namespace Qt::StringLiterals;
@@ -84,10 +85,12 @@ std::optional<QString> QtDesktop::inputBox(const QString& title, const QString& 
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);
     dialog.setTextValue(initial);
-    // Wide enough for its whole title in the window's title bar, with the bar's buttons.
+    // Wide enough for its whole title in the window's title bar, with the bar's buttons: the
+    // box takes its width from its field.
     QFont bold = dialog.font();
     bold.setBold(true);
-    dialog.setMinimumWidth(QFontMetrics(bold).horizontalAdvance(title) + 160);
+    if (auto* field = dialog.findChild<QLineEdit*>())
+        field->setMinimumWidth(QFontMetrics(bold).horizontalAdvance(title) + 140);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.textValue();

@@ -9,14 +9,23 @@
 #include "report/RecordCells.h"
 #include "report/ReportTemplate.h"
 #include "report/Spreadsheet.h"
+#include "f24/F24Export.h"
+#include "f24/TfrmExpF24.h"
+#include "immobili/ImmobiliExport.h"
+#include "immobili/TfrmExpImmobili.h"
+#include "ricevute/RicevuteExport.h"
+#include "ricevute/TfrmExpRicevute.h"
 #include "support/Files.h"
 #include "support/PdfTools.h"
+#include "support/ScreenFixture.h"
 #include "support/TestMain.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QHeaderView>
+#include <QTableView>
 #include <QLineEdit>
 #include <QListView>
 #include <QPrinter>
@@ -64,6 +73,8 @@ private Q_SLOTS:
     void linesAreCutAtTheBoxEdge();
     void pdfExport();
     void spreadsheetCellsInCalc();
+    void exportGridsShowWholeHeadersAndKeepTheirEditableColumns_data();
+    void exportGridsShowWholeHeadersAndKeepTheirEditableColumns();
     void recordRowsMatchTextRows();
     void listLinesMadeWhenShown();
     void everyLineShownWhole();
@@ -382,6 +393,55 @@ void TestReport::spreadsheetCellsInCalc()
         QCOMPARE(cells[i + 1][1].type, u"float"_s);
         QCOMPARE(cells[i + 1][1].value, numbers[i]);
         QCOMPARE(cells[i + 1][1].shown, shown[i]);
+    }
+}
+
+void TestReport::exportGridsShowWholeHeadersAndKeepTheirEditableColumns_data()
+{
+    QTest::addColumn<QString>("archive");
+    QTest::newRow("properties") << u"Immobili"_s;
+    QTest::newRow("receipts") << u"Ricevute"_s;
+    QTest::newRow("F24") << u"Versamenti"_s;
+}
+
+void TestReport::exportGridsShowWholeHeadersAndKeepTheirEditableColumns()
+{
+    QFETCH(QString, archive);
+    ScreenFixture f;
+    std::unique_ptr<ExportScreen> exporter;
+    QList<Spreadsheet::GridColumn> columns;
+    if (archive == u"Immobili"_s) {
+        exporter = std::make_unique<TfrmExpImmobili>();
+        columns = ImmobiliExport::columns();
+    } else if (archive == u"Ricevute"_s) {
+        auto receipts = std::make_unique<TfrmExpRicevute>();
+        receipts->setArchive(f.folder.filePath(u"2024.ric"_s));
+        exporter = std::move(receipts);
+        columns = RicevuteExport::columns();
+    } else {
+        exporter = std::make_unique<TfrmExpF24>();
+        columns = F24Export::columns();
+    }
+    exporter->show();
+    QVERIFY(QTest::qWaitForWindowActive(exporter.get()));
+    QTableView* grid = exporter->grdRecords;
+    QCOMPARE(grid->model()->rowCount(), 10); // an empty archive's rows
+    const QFontMetrics header(grid->horizontalHeader()->font());
+    for (int c = 0; c <= columns.size(); ++c) {
+        const QString caption = grid->model()->headerData(c, Qt::Horizontal).toString();
+        QVERIFY2(grid->columnWidth(c) >= header.horizontalAdvance(caption) + 8, qPrintable(caption));
+        // Typing into the cell, as a person does: only the editable columns take it.
+        const bool editable = c > 0 && columns[c - 1].editable;
+        grid->scrollTo(grid->model()->index(0, c));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                          grid->visualRect(grid->model()->index(0, c)).center());
+        QTest::keyClicks(grid, u"7"_s);
+        if (auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget())) {
+            QTest::keyClick(editor, Qt::Key_Return);
+            QCoreApplication::processEvents(); // the grid takes what was typed right after the key
+        }
+        QVERIFY2(grid->model()->index(0, c).data().toString() == (editable ? u"7"_s : QString()),
+                 qPrintable(caption));
     }
 }
 
