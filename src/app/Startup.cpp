@@ -35,7 +35,10 @@ bool claimDataFolder(Notice notice)
     // locks keep each write whole, but not a card loaded in one copy and saved in the other.
     // A folder where no lock can be made (read-only) lets no copy write; the program still
     // starts, and what cannot be saved says so when it is tried.
-    auto lock = std::make_unique<FolderLock>(ExeFolder::file(u"Tarvento.lock"_s));
+    const QString path = ExeFolder::file(u"Tarvento.lock"_s);
+    if (dataFolderLock() && dataFolderLock()->path() == path)
+        return true; // held already by this copy
+    auto lock = std::make_unique<FolderLock>(path);
     const FolderLock::Result result = lock->tryLock();
     if (result == FolderLock::Result::HeldElsewhere) {
         if (notice == Notice::Shown)

@@ -1,6 +1,9 @@
 #include "TfrmAvvio.h"
 
 #include "Screens.h"
+#include "Startup.h"
+#include "TfrmPassword.h"
+#include "backup/BackupBar.h"
 #include "TfrmInfo.h"
 #include "TfrmSplash.h"
 #include "platform/Desktop.h"
@@ -8,9 +11,11 @@
 #include "platform/Picture.h"
 #include "platform/Product.h"
 #include "platform/TfrmGuida.h"
+#include "scadenze/TfrmScadenze.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QVBoxLayout>
@@ -18,6 +23,10 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// Four tiles side by side in the menu's width, drawn in the proportions of the pictures.
+constexpr int kTileWidth = 220;
+constexpr QSize kTilePicture(kTileWidth, 182);
 
 QWidget* whiteBand(QWidget* parent, int height)
 {
@@ -62,10 +71,10 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : ApplicationScreen(u' ' + Product::fullNa
     headerRow->addWidget(imgGuida);
     column->addWidget(header);
 
-    // The three applications.
+    // The applications.
     auto* tiles = new QHBoxLayout;
-    tiles->setContentsMargins(36, 30, 36, 30);
-    tiles->setSpacing(36);
+    tiles->setContentsMargins(24, 30, 24, 30);
+    tiles->setSpacing(20);
     tiles->addWidget(
         buildTile(u"immobili"_s, u"ARCHIVIO IMMOBILI"_s,
                   u"Dati degli immobili con locatori, conduttori, contratti e scadenze dell'imposta di "
@@ -81,8 +90,19 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : ApplicationScreen(u' ' + Product::fullNa
                   u"Modelli F24 ELIDE compilati dall'archivio immobili, totali calcolati, codici "
                   u"tributo scelti da una tabella; stampa su carta o in PDF."_s,
                   imgModelloF24, btnModelloF24, infModelloF24, &TfrmAvvio::imgModelloF24Click));
+    tiles->addWidget(buildTile(u"scadenze"_s, u"SCADENZE"_s,
+                               u"Imposta di registro, fine locazione, disdette e canoni da incassare."_s,
+                               imgScadenze, btnScadenze, infScadenze, &TfrmAvvio::imgScadenzeClick));
     column->addLayout(tiles);
     column->addStretch();
+
+    panCopia = new BackupBar(panel);
+    panCopia->claimDataFolder = [] { return Startup::claimDataFolder(Startup::Notice::Silent); };
+    panCopia->restored = [this] { // the password file may have changed: ask for it again
+        frmPassword->txtPassword->clear();
+        handOverTo(frmPassword);
+    };
+    column->addWidget(panCopia);
 
     // Footer: about, web site, exit.
     QWidget* footer = whiteBand(panel, 84);
@@ -123,13 +143,13 @@ QWidget* TfrmAvvio::buildTile(const QString& key, const QString& caption, const 
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    picture = new Picture(u"img"_s + name, u"tile_"_s + key, QSize(276, 228), tile);
-    captionBar = new Picture(u"btn"_s + name, QString(), QSize(276, 34), tile);
+    picture = new Picture(u"img"_s + name, u"tile_"_s + key, kTilePicture, tile);
+    captionBar = new Picture(u"btn"_s + name, QString(), QSize(kTileWidth, 34), tile);
     captionBar->setText(caption);
     captionBar->setStyleSheet(
         u"background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #2F5F98, stop:1 #1F3A68);"
         u"color: white; font: bold 13pt 'Verdana';"_s);
-    descriptionBox = new Picture(u"inf"_s + name, QString(), QSize(276, 116), tile);
+    descriptionBox = new Picture(u"inf"_s + name, QString(), QSize(kTileWidth, 116), tile);
     descriptionBox->setText(description);
     descriptionBox->setWordWrap(true);
     descriptionBox->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -165,6 +185,11 @@ void TfrmAvvio::imgRicevuteClick()
 void TfrmAvvio::imgModelloF24Click()
 {
     handOverTo(frmModello_F24_Elide);
+}
+
+void TfrmAvvio::imgScadenzeClick()
+{
+    handOverTo(frmScadenze);
 }
 
 void TfrmAvvio::imgInfoClick()

@@ -53,21 +53,11 @@ TfrmModello_F24_Elide::TfrmModello_F24_Elide(QWidget* parent)
 {
     setObjectName(u"frmModello_F24_Elide"_s);
     Formats::apply();
-    setAutoFillBackground(true);
-    QLinearGradient gradient(0, 0, 0, 1);
-    gradient.setCoordinateMode(QGradient::ObjectMode);
-    gradient.setColorAt(0, QColor(0x9C, 0xBC, 0xE3));
-    gradient.setColorAt(1, Qt::white);
-    QPalette palette;
-    palette.setBrush(QPalette::Window, gradient);
-    setPalette(palette);
+    paintCardBackground(this);
 
     m_form = std::make_unique<CardForm>(SchedaF24::fields(), this);
 
-    panInfo = new QLabel(u"Pronto per archiviare una nuova scheda..."_s, this);
-    panInfo->setObjectName(u"panInfo"_s);
-    panInfo->setStyleSheet(u"background: #6A5ACD; color: white; font: 12pt 'Tahoma'; padding: 4px 10px;"_s);
-    panInfo->setMinimumHeight(30);
+    panInfo = cardInfoBar(this, u"Pronto per archiviare una nuova scheda..."_s);
 
     auto* panel = new QWidget(this);
     panel->setObjectName(u"panModello"_s);
@@ -464,6 +454,15 @@ void TfrmModello_F24_Elide::importPropertyCard(const Record& card)
     const QString cents = Text::trimmed(card.text(u"CentRegistro"_s));
     if (!euros.isEmpty() && !cents.isEmpty())
         edit(u"Importo01"_s)->setText(euros + u',' + cents);
+}
+
+void TfrmModello_F24_Elide::prepareNewForm(const Record& card, const QList<std::pair<QString, QString>>& fields)
+{
+    clearForm();
+    importPropertyCard(card);
+    for (const auto& [field, value] : fields)
+        edit(field)->setText(value);
+    cmdCalcolaClick();
 }
 
 void TfrmModello_F24_Elide::impCodiceClick(int line)

@@ -44,6 +44,9 @@ public:
 
     // The import from a property card (the property search's "f24" hand-over).
     void importPropertyCard(const Record& card);
+    // A new form: the card's import, then the given field texts (a prepared payment), and the
+    // balance as "Calcola" gives it. Nothing is saved.
+    void prepareNewForm(const Record& card, const QList<std::pair<QString, QString>>& fields);
     // What is printed: the amounts and the total tidied and recomputed on screen, the dates
     // in dd/mm/yyyy, and the 27 texts keyed by field name ("Importo01").
     QHash<QString, QString> formForOutput();

@@ -38,6 +38,8 @@ public:
     void cmdExcelClick();
     void cmdAllegaClick();
     ReportDocument& repScheda() { return m_repScheda; }
+    // Shows a card another screen hands over (a deadline's double-click) at its position.
+    void showCard(const Record& card, qint64 position) { m_protocol->show(card, position); }
 
     static const HelpTopic& help(); // title and topic of the screen's help
 

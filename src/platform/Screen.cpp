@@ -3,7 +3,10 @@
 #include <QCloseEvent>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLayout>
+#include <QLinearGradient>
+#include <QPalette>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
@@ -195,10 +198,10 @@ private:
 
 } // namespace
 
-void fitAndCentre(QWidget* window)
+void fitAndCentre(QWidget* window, QSize size)
 {
     QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (screen == nullptr)
+    if (screen == nullptr || (window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
         return;
     const QRect area = screen->availableGeometry();
     const QRect inner = window->geometry();
@@ -209,10 +212,13 @@ void fitAndCentre(QWidget* window)
     const bool reserved = frame.isNull() && QGuiApplication::platformName() != u"offscreen"_s;
     if (reserved)
         frame = usualFrame();
+    // One resize to the final size: a window resized twice in a row may end at the first size
+    // once the window system has answered both.
     const QSize room = area.size().shrunkBy(frame);
-    if (window->width() > room.width() || window->height() > room.height())
-        window->resize(window->size().boundedTo(room).expandedTo(window->minimumSize()));
-    QRect framed(QPoint(0, 0), window->size().grownBy(frame));
+    const QSize wanted = (size.isValid() ? size : window->size()).boundedTo(room).expandedTo(window->minimumSize());
+    if (wanted != window->size())
+        window->resize(wanted);
+    QRect framed(QPoint(0, 0), wanted.grownBy(frame));
     framed.moveCenter(area.center());
     if (!reserved) {
         window->move(framed.topLeft()); // a framed window's position is that of its frame
@@ -254,4 +260,26 @@ QPushButton* addTitleBand(QWidget* screen, const QString& title)
     row->addWidget(exit);
     layout->insertWidget(0, band);
     return exit;
+}
+
+void paintCardBackground(QWidget* screen)
+{
+    screen->setAutoFillBackground(true);
+    QLinearGradient gradient(0, 0, 0, 1);
+    gradient.setCoordinateMode(QGradient::ObjectMode);
+    gradient.setColorAt(0, QColor(0x9C, 0xBC, 0xE3));
+    gradient.setColorAt(1, Qt::white);
+    QPalette palette;
+    palette.setBrush(QPalette::Window, gradient);
+    screen->setPalette(palette);
+}
+
+QLabel* cardInfoBar(QWidget* screen, const QString& text)
+{
+    auto* bar = new QLabel(text, screen);
+    bar->setObjectName(QStringLiteral("panInfo"));
+    bar->setStyleSheet(
+        QStringLiteral("background: #6A5ACD; color: white; font: 12pt 'Tahoma'; padding: 4px 10px;"));
+    bar->setMinimumHeight(30);
+    return bar;
 }

@@ -102,12 +102,20 @@ private:
 class QPushButton;
 
 // Every window fits the available area of its screen (a larger one is made smaller) and
-// stands centred in it, its title bar included. Before the window system has framed a window,
-// a usual frame is reserved so the title bar still ends up on the screen.
-void fitAndCentre(QWidget* window);
+// stands centred in it, its title bar included; with `size`, the window takes that size as
+// far as the screen allows. Before the window system has framed a window, a usual frame is
+// reserved so the title bar still ends up on the screen. A maximised window is left alone.
+void fitAndCentre(QWidget* window, QSize size = QSize());
 // The frame a window manager usually puts around a window: reserved before it is known.
 QMargins usualFrame();
 
 // The band across the top of a screen with its title and an exit button (objectName
 // cmdEsci) that closes the screen.
 QPushButton* addTitleBand(QWidget* screen, const QString& title);
+
+class QLabel;
+
+// The look of the card screens: the blue gradient down to white behind the whole screen.
+void paintCardBackground(QWidget* screen);
+// The information bar along the bottom of a card screen (objectName panInfo), with its text.
+QLabel* cardInfoBar(QWidget* screen, const QString& text);

@@ -272,6 +272,8 @@ void ListResults::fitWindowToLines()
     line(0); // the first lines are made, so the widest of them is known
     const QString widest = m_model->widest();
     QWidget* window = this->window();
+    if (window->isMaximized() || window->isFullScreen())
+        return;
     if (window->layout())
         window->layout()->activate();
     // The line, the item's margins, the list's frame and its vertical scroll bar.
@@ -280,6 +282,5 @@ void ListResults::fitWindowToLines()
     const int needed = listWidth + window->width() - lstRecords->width();
     if (needed <= window->width())
         return;
-    window->resize(needed, window->height());
-    fitAndCentre(window); // as much as the screen allows
+    fitAndCentre(window, QSize(needed, window->height())); // as wide as the screen allows
 }

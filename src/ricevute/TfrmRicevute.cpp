@@ -64,14 +64,7 @@ TfrmRicevute::TfrmRicevute(QWidget* parent)
 {
     setObjectName(u"frmRicevute"_s);
     Formats::apply();
-    setAutoFillBackground(true);
-    QLinearGradient gradient(0, 0, 0, 1);
-    gradient.setCoordinateMode(QGradient::ObjectMode);
-    gradient.setColorAt(0, QColor(0x9C, 0xBC, 0xE3));
-    gradient.setColorAt(1, Qt::white);
-    QPalette palette;
-    palette.setBrush(QPalette::Window, gradient);
-    setPalette(palette);
+    paintCardBackground(this);
 
     m_form = std::make_unique<CardForm>(SchedaRicevuta::fields(), this);
     txtTotRicevuta = static_cast<QLabel*>(m_form->control(u"TotRicevuta"_s));
@@ -89,10 +82,7 @@ TfrmRicevute::TfrmRicevute(QWidget* parent)
     txtTotImporti->setObjectName(u"txtTotImporti"_s);
     txtTotImporti->setText(u"0,00"_s);
 
-    panInfo = new QLabel(u"Pronto per archiviare una nuova scheda..."_s, this);
-    panInfo->setObjectName(u"panInfo"_s);
-    panInfo->setStyleSheet(u"background: #6A5ACD; color: white; font: 12pt 'Tahoma'; padding: 4px 10px;"_s);
-    panInfo->setMinimumHeight(30);
+    panInfo = cardInfoBar(this, u"Pronto per archiviare una nuova scheda..."_s);
 
     // One panel centred in the window; on a small screen it scrolls instead of being cut.
     auto* panel = new QWidget(this);

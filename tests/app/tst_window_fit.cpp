@@ -17,12 +17,14 @@
 #include "report/ReportPreview.h"
 #include "ricevute/RicevuteScreens.h"
 #include "ricevute/TfrmMenuRicevute.h"
+#include "scadenze/TfrmScadenze.h"
 #include "support/Files.h"
 #include "support/Receipts.h"
 #include "support/ScreenFixture.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QGuiApplication>
 #include <QInputDialog>
 #include <QLabel>
 #include <QListView>
@@ -33,6 +35,9 @@
 #include <QTest>
 #include <QTimer>
 #include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <xcb/xcb.h>
 #include <functional>
 
 using namespace Qt::StringLiterals;
@@ -61,25 +66,71 @@ QRect availableArea()
     return QGuiApplication::primaryScreen()->availableGeometry();
 }
 
-bool framed(const QWidget* window)
+// The window's frame as the display has it: the window manager's window around the program's
+// (its child of the root window), title bar and borders included. Nothing while the window is
+// not framed.
+std::optional<QRect> frameOnDisplay(QWidget* window)
 {
-    return window->frameGeometry() != window->geometry();
+    auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 == nullptr || !window->windowHandle())
+        return std::nullopt;
+    xcb_connection_t* connection = x11->connection();
+    xcb_window_t outer = xcb_window_t(window->winId());
+    for (;;) {
+        xcb_query_tree_reply_t* tree = xcb_query_tree_reply(connection, xcb_query_tree(connection, outer), nullptr);
+        if (tree == nullptr)
+            return std::nullopt;
+        const xcb_window_t parent = tree->parent;
+        const xcb_window_t root = tree->root;
+        std::free(tree);
+        if (parent == root || parent == XCB_WINDOW_NONE)
+            break;
+        outer = parent;
+    }
+    if (outer == xcb_window_t(window->winId()))
+        return std::nullopt;
+    xcb_get_geometry_reply_t* geometry =
+        xcb_get_geometry_reply(connection, xcb_get_geometry(connection, outer), nullptr);
+    if (geometry == nullptr)
+        return std::nullopt;
+    const int border = geometry->border_width;
+    const QRect frame(geometry->x, geometry->y, geometry->width + 2 * border, geometry->height + 2 * border);
+    std::free(geometry);
+    return frame;
 }
 
-// Waits until the window manager has framed the window and the program has placed it.
+bool framed(QWidget* window)
+{
+    return frameOnDisplay(window).has_value();
+}
+
+// Waits until the window manager has framed the window and the frame stays where it is.
 bool waitUntilPlaced(QWidget* window)
 {
     if (!QTest::qWaitForWindowExposed(window) || !QTest::qWaitFor([window] { return framed(window); }, 10000))
         return false;
-    QTest::qWait(300); // a window fitted again once framed moves once more
-    return true;
+    std::optional<QRect> before;
+    return QTest::qWaitFor(
+        [&] {
+            QTest::qWait(150);
+            const std::optional<QRect> now = frameOnDisplay(window);
+            const bool still = now && now == before;
+            before = now;
+            return still;
+        },
+        10000);
 }
 
-QString describe(const QWidget* window)
+QRect frameOf(QWidget* window)
+{
+    return frameOnDisplay(window).value_or(QRect());
+}
+
+QString describe(QWidget* window)
 {
     QString text;
-    QDebug(&text) << window->metaObject()->className() << window->windowTitle() << "frame"
-                  << window->frameGeometry() << "area" << availableArea();
+    QDebug(&text) << window->metaObject()->className() << window->windowTitle() << "frame" << frameOf(window)
+                  << "area" << availableArea();
     return text;
 }
 
@@ -118,7 +169,7 @@ QStringList clippedCaptions(const QWidget* window)
 void checkPlaced(QWidget* window)
 {
     QVERIFY2(waitUntilPlaced(window), qPrintable(describe(window)));
-    QVERIFY2(availableArea().contains(window->frameGeometry()), qPrintable(describe(window)));
+    QVERIFY2(availableArea().contains(frameOf(window)), qPrintable(describe(window)));
     const QStringList clipped = clippedCaptions(window);
     QVERIFY2(clipped.isEmpty(), qPrintable(describe(window) + u"\n"_s + clipped.join(u'\n')));
 }
@@ -236,6 +287,7 @@ void TestWindowFit::windowsFitTheScreen_data()
     QTest::newRow("receipt screen") << application([]() -> ApplicationScreen* { return frmRicevute; }, false);
     QTest::newRow("statistics") << application([]() -> ApplicationScreen* { return frmStatisticheRic; }, false);
     QTest::newRow("F24 screen") << application([]() -> ApplicationScreen* { return frmModello_F24_Elide; }, false);
+    QTest::newRow("deadlines") << application([]() -> ApplicationScreen* { return frmScadenze; }, false);
 
     QTest::newRow("help") << dialog<TfrmGuida>();
     QTest::newRow("information") << dialog<TfrmInfo>();
@@ -287,7 +339,7 @@ void TestWindowFit::restoredApplicationScreensFit_data()
 {
     QTest::addColumn<QString>("screen");
     for (const char* name : {"main menu", "property card", "receipts menu", "receipt screen", "statistics",
-                             "F24 screen"})
+                             "F24 screen", "deadlines"})
         QTest::newRow(name) << QString::fromLatin1(name);
 }
 
@@ -300,6 +352,7 @@ void TestWindowFit::restoredApplicationScreensFit()
                                 : screen == u"receipts menu"_s  ? static_cast<ApplicationScreen*>(frmMenuRicevute)
                                 : screen == u"receipt screen"_s ? static_cast<ApplicationScreen*>(frmRicevute)
                                 : screen == u"statistics"_s ? static_cast<ApplicationScreen*>(frmStatisticheRic)
+                                : screen == u"deadlines"_s  ? static_cast<ApplicationScreen*>(frmScadenze)
                                                             : static_cast<ApplicationScreen*>(frmModello_F24_Elide);
     window->present();
     QVERIFY(waitUntilPlaced(window));
@@ -345,7 +398,7 @@ void TestWindowFit::listsShowWholeLines()
     QVERIFY(waitUntilPlaced(window));
     if (search)
         click(control<QPushButton>(window, "btnCerca"));
-    QTest::qWait(300);
+    QVERIFY(waitUntilPlaced(window));
     auto* list = control<QListView>(window, "lstRecords");
     QVERIFY(list->model()->rowCount() > 0);
     QString widest;
@@ -355,12 +408,12 @@ void TestWindowFit::listsShowWholeLines()
             widest = line;
     }
     const int lineWidth = list->fontMetrics().horizontalAdvance(widest);
-    QVERIFY2(availableArea().contains(window->frameGeometry()), qPrintable(describe(window)));
+    QVERIFY2(availableArea().contains(frameOf(window)), qPrintable(describe(window)));
     if (lineWidth + 200 < availableArea().width()) // the screen allows it
         QVERIFY2(list->viewport()->width() >= lineWidth,
                  qPrintable(describe(window) + u" line "_s + QString::number(lineWidth)));
     else // as wide as the screen, less the room kept for a frame before the window is framed
-        QVERIFY2(window->frameGeometry().width() >= availableArea().width() - 24, qPrintable(describe(window)));
+        QVERIFY2(frameOf(window).width() >= availableArea().width() - 24, qPrintable(describe(window)));
 
     // Resized and maximised at will; the list grows with the window.
     QVERIFY(window->windowFlags() & Qt::WindowMaximizeButtonHint);
@@ -368,11 +421,11 @@ void TestWindowFit::listsShowWholeLines()
     window->showNormal();
     QVERIFY(QTest::qWaitFor([window] { return !window->isMaximized(); }, 5000));
     window->resize(window->minimumSizeHint());
-    QTest::qWait(300);
+    QVERIFY(waitUntilPlaced(window));
     const QSize before = list->size();
     window->showMaximized();
     QVERIFY(QTest::qWaitFor([window] { return window->isMaximized(); }, 5000));
-    QTest::qWait(300);
+    QVERIFY(waitUntilPlaced(window));
     QVERIFY2(list->width() > before.width() && list->height() > before.height(),
              qPrintable(describe(window)));
 }
@@ -393,7 +446,7 @@ void TestWindowFit::inputBoxShowsItsTitle()
         if (box == nullptr)
             return;
         placed = waitUntilPlaced(box);
-        frame = box->frameGeometry();
+        frame = frameOf(box);
         width = box->width();
         QFont bold = box->font();
         bold.setBold(true);
