@@ -1,14 +1,9 @@
 #include "FieldBehaviour.h"
 
-#include "TypedText.h"
+#include "TypingFilter.h"
 #include "platform/Text.h"
 
 #include <QAbstractButton>
-#include <QClipboard>
-#include <QContextMenuEvent>
-#include <QGuiApplication>
-#include <QMenu>
-#include <QPointer>
 #include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
@@ -16,7 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <functional>
-#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -86,135 +80,6 @@ void rewrite(QWidget* field, const std::function<QString(const QString&)>& chang
 QString capitalsTrimmed(const QString& text)
 {
     return Text::trimmed(Text::capitals(text));
-}
-
-// A key that types a character; every other key (arrows, Home, End, Backspace, Delete, Tab,
-// Escape, shortcuts with Ctrl, Alt or Meta) edits or moves as in any field.
-bool typesText(const QKeyEvent* key)
-{
-    const QString text = key->text();
-    return !text.isEmpty() && text.front().isPrint() &&
-           !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
-}
-
-void moveToCents(QWidget* cents, const QString& text)
-{
-    cents->setFocus(Qt::OtherFocusReason);
-    if (QLineEdit* edit = lineEditOf(cents)) {
-        edit->selectAll(); // what follows the separator replaces the cents
-        if (!text.isEmpty())
-            edit->insert(text);
-    }
-}
-
-// The clipboard's text through the typing rule, whole: the field's maximum length cuts only
-// what the rule keeps, never the text first.
-void pasteFiltered(QLineEdit* edit, const TypedText::Rule& rule, QWidget* cents)
-{
-    if (edit->isReadOnly())
-        return;
-    const TypedText::Typed typed = TypedText::filter(QGuiApplication::clipboard()->text(), rule);
-    edit->insert(typed.here);
-    if (typed.movesOn && cents)
-        moveToCents(cents, typed.next);
-}
-
-// The field's own menu. While it is open the field takes a paste whole, so the typing rule sees
-// all of it before the field's maximum length cuts what the rule keeps.
-void showMenu(QLineEdit* edit, const QPoint& at)
-{
-    const std::unique_ptr<QMenu> menu(edit->createStandardContextMenu());
-    const QPointer<QLineEdit> field(edit);
-    const int maxLength = edit->maxLength();
-    edit->setMaxLength(32767);
-    menu->exec(at);
-    if (field)
-        field->setMaxLength(maxLength);
-}
-
-// The typing rule of the filtered fields, on the events that bring text: keys (Enter moves the
-// focus to the successor, if any; a typed character goes through the rule), the paste keys and
-// the field's menu. True when the event is swallowed.
-bool filterTyping(QWidget* field, QEvent* event, QWidget* successor, const TypedText::Rule& rule, QWidget* cents)
-{
-    QLineEdit* edit = lineEditOf(field);
-    if (event->type() == QEvent::ContextMenu && edit) {
-        showMenu(edit, static_cast<QContextMenuEvent*>(event)->globalPos());
-        return true;
-    }
-    if (event->type() != QEvent::KeyPress)
-        return false;
-    const auto* key = static_cast<QKeyEvent*>(event);
-    if (isEnter(key)) {
-        if (successor)
-            successor->setFocus(Qt::OtherFocusReason);
-        return true;
-    }
-    if (key->matches(QKeySequence::Paste) && edit) {
-        pasteFiltered(edit, rule, cents);
-        return true;
-    }
-    if (!typesText(key))
-        return false;
-    const TypedText::Typed typed = TypedText::filter(key->text(), rule);
-    if (typed.movesOn && cents) {
-        moveToCents(cents, typed.next);
-        return true;
-    }
-    if (typed.here == key->text())
-        return false;
-    if (edit && !typed.here.isEmpty())
-        edit->insert(typed.here); // the keypad's decimal dot as the comma
-    return true;
-}
-
-// Every change that no filtered key made (a paste by keys, menu or middle button, a drop, an
-// undo) goes through the typing rule too: what it inserted is filtered as if typed.
-class InsertionFilter final : public QObject {
-public:
-    InsertionFilter(QLineEdit* edit, TypedText::Rule rule, QWidget* cents)
-        : QObject(edit), m_edit(edit), m_rule(std::move(rule)), m_cents(cents), m_before(edit->text())
-    {
-        connect(edit, &QLineEdit::textEdited, this, &InsertionFilter::filter);
-        // The text as it stands, not the signal's: a filtered edit has already replaced it.
-        connect(edit, &QLineEdit::textChanged, this, [this] { m_before = m_edit->text(); });
-    }
-
-private:
-    void filter(const QString& now)
-    {
-        if (m_busy)
-            return;
-        qsizetype prefix = 0;
-        while (prefix < now.size() && prefix < m_before.size() && now[prefix] == m_before[prefix])
-            ++prefix;
-        qsizetype suffix = 0;
-        while (suffix < now.size() - prefix && suffix < m_before.size() - prefix &&
-               now[now.size() - 1 - suffix] == m_before[m_before.size() - 1 - suffix])
-            ++suffix;
-        const QString inserted = now.mid(prefix, now.size() - prefix - suffix);
-        const TypedText::Typed typed = TypedText::filter(inserted, m_rule);
-        if (typed.here != inserted || typed.movesOn) {
-            m_busy = true;
-            m_edit->setText(now.left(prefix) + typed.here + now.right(suffix));
-            m_edit->setCursorPosition(int(prefix + typed.here.size()));
-            m_busy = false;
-            if (typed.movesOn && m_cents)
-                moveToCents(m_cents, typed.next);
-        }
-    }
-
-    QLineEdit* m_edit;
-    TypedText::Rule m_rule;
-    QWidget* m_cents;
-    QString m_before;
-    bool m_busy = false;
-};
-
-void filterInsertions(QWidget* field, const TypedText::Rule& rule, QWidget* cents)
-{
-    if (QLineEdit* edit = lineEditOf(field))
-        new InsertionFilter(edit, rule, cents);
 }
 
 bool isDigit(QChar c)
@@ -361,35 +226,22 @@ void enterPresses(QWidget* field, QAbstractButton* button)
 
 void digitsOnly(QWidget* field, QWidget* successor, QWidget* cents)
 {
-    const TypedText::Rule rule{isDigit, cents != nullptr};
-    new Filter(field, [field, successor, rule, cents](QEvent* event) {
-        return filterTyping(field, event, successor, rule, cents);
-    });
-    filterInsertions(field, rule, cents);
+    TypingFilter::install(field, successor, {isDigit, cents != nullptr}, cents);
 }
 
 void amountField(QWidget* field, QWidget* successor, const AmountRule& rule, const QString& name,
                  QLabel* infoBar, const std::function<void(int key)>& beforeKey)
 {
     auto* amount = new AmountFilter(field, rule, name, infoBar);
-    const TypedText::Rule typing{rule.accepts};
-    new Filter(field, [field, successor, typing, beforeKey, amount](QEvent* event) {
+    new Filter(field, [field](QEvent* event) {
         if (event->type() == QEvent::FocusOut) {
             const auto reason = static_cast<QFocusEvent*>(event)->reason();
             if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
                 checkAmount(field);
-            return false;
         }
-        if (event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Tab || key == Qt::Key_Backtab)
-                return false; // moving on with Tab is the window's, not a key typed into the field
-            if (beforeKey)
-                beforeKey(key);
-        }
-        return filterTyping(field, event, successor, typing, nullptr);
+        return false;
     });
-    filterInsertions(field, typing, nullptr);
+    TypingFilter::install(field, successor, {rule.accepts}, nullptr, beforeKey);
     // The red mark goes as soon as the text is an amount again (typed, loaded or cleared).
     if (QLineEdit* edit = lineEditOf(field))
         QObject::connect(edit, &QLineEdit::textChanged, amount, [field, amount] {
