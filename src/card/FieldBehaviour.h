@@ -31,11 +31,12 @@ void enterPresses(QWidget* field, QAbstractButton* button);
 void digitsOnly(QWidget* field, QWidget* successor = nullptr, QWidget* cents = nullptr);
 
 // An amount field. On every key pressed (Tab moves on as everywhere), before anything else,
-// beforeKey runs with the key (a total on screen is no longer valid). Enter moves the focus to the successor; a typed or pasted character stays
-// only if `accepts` takes it, and a dot (the numeric keypad's decimal key) is the comma; keys
-// that type nothing work as in any field. On leaving the field (not when the window loses the
-// focus) an amount is rewritten in its tidy form; a text that is not an amount, or whose tidy
-// form the field cannot hold, stays as typed, in red, and the information bar says why.
+// beforeKey runs with the key (a total on screen is no longer valid). Enter moves the focus to
+// the successor; a typed or pasted character stays only if `accepts` takes it, and a dot (the
+// numeric keypad's decimal key) is the comma; keys that type nothing work as in any field. On
+// leaving the field (not when the window loses the focus) an amount is rewritten in its tidy
+// form; a text that is not an amount, or whose tidy form the field cannot hold, stays as typed,
+// in red, and the information bar says why.
 struct AmountRule {
     std::function<bool(QChar)> accepts;
     std::function<std::optional<QString>(const QString&)> tidy; // nothing: not an amount
