@@ -34,7 +34,7 @@ public:
     QCheckBox* chkSaldata;
 
     void cmdNuovoClick();
-    void cmdSalvaClick();
+    bool cmdSalvaClick(); // true when the receipt was saved
     void cmdImportaClick();
     void cmdIstatClick();
     // The total computation; false when an amount is not a number (the total shows 0,00).
@@ -49,6 +49,8 @@ public:
 
     // The import from a property card (the property search's "ricevute" hand-over).
     void importPropertyCard(const Record& card);
+    // A receipt chosen in the receipt search or the unpaid list, shown as loaded.
+    void showChosen(const Record& receipt, qint64 position);
 
     // Beyond paper (TfrmRicevuteSending.cpp, TfrmRicevuteYear.cpp): the receipt as a PDF, sent
     // to the tenant by e-mail, and a contract's year of receipts in one step.
@@ -58,6 +60,7 @@ public:
 
 protected:
     void FormShow() override;
+    bool FormCloseQuery() override;
 
 private:
     QWidget* buildToolBar();
