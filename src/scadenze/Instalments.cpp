@@ -114,6 +114,7 @@ QList<Receipt> readReceipts(const QString& archivePath)
         receipt.date = Formats::parseLenientDate(record.text(u"Data"_s), today);
         receipt.paid = record.flag(u"Saldata"_s).value_or(false);
         receipt.position = position;
+        receipt.number = Text::trimmed(record.text(u"NumRic"_s));
         receipts.append(receipt);
     });
     return receipts;
