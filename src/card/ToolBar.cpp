@@ -5,10 +5,37 @@
 
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QToolButton>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The buttons a keyboard alone must reach, now that no tool-bar button takes the focus: the
+// chords every desktop program uses, none of which a field uses or a typing habit presses.
+QKeySequence shortcutOf(const char* name)
+{
+    static const struct {
+        const char* name;
+        QKeySequence keys;
+    } table[] = {
+        {"cmdNuovo", QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {"cmdSalva", QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {"cmdTrova", QKeySequence(Qt::CTRL | Qt::Key_F)},
+        {"cmdStampa", QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {"cmdIndietro", QKeySequence(Qt::CTRL | Qt::Key_PageUp)},
+        {"cmdAvanti", QKeySequence(Qt::CTRL | Qt::Key_PageDown)},
+        {"cmdGuida", QKeySequence(Qt::Key_F1)},
+    };
+    for (const auto& row : table)
+        if (qstrcmp(row.name, name) == 0)
+            return row.keys;
+    return {};
+}
+
+} // namespace
 
 ToolBar::ToolBar(QWidget* screen, QLabel* infoBar) : QWidget(screen), m_screen(screen), m_infoBar(infoBar)
 {
@@ -32,6 +59,7 @@ QToolButton* ToolBar::add(const Button& item)
     // A picture, as on paper: reached by the mouse, never by the keyboard's focus, so Enter
     // meant for a field can never press it.
     button->setFocusPolicy(Qt::NoFocus);
+    button->setShortcut(shortcutOf(item.name));
     button->setMinimumWidth(64);
     FieldBehaviour::hint(button, m_infoBar, item.hint);
     if (item.click)

@@ -13,7 +13,7 @@ class QToolButton;
 
 // A screen's tool bar: picture buttons with a caption under the icon, in white groups, each
 // button's hint shown in the screen's information bar while the mouse is over it. The buttons
-// take no keyboard focus. When the screen is too narrow for every button at its full size (a
+// take no keyboard focus; the common ones answer their usual chords (Ctrl+S, F1...). When the screen is too narrow for every button at its full size (a
 // long tool bar at 1366 pixels), the buttons are drawn smaller, icon and caption, instead of
 // cutting their captions.
 class ToolBar : public QWidget {

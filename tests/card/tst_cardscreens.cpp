@@ -13,6 +13,7 @@
 
 #include <QAbstractButton>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -52,6 +53,9 @@ private Q_SLOTS:
     void cardsOnlyLookedAtCloseWithoutAQuestion_data();
     void cardsOnlyLookedAtCloseWithoutAQuestion();
     void navigationAndNewAskNothing();
+    void chordsPressTheirButtons_data();
+    void chordsPressTheirButtons();
+    void ctrlSSavesFromAnAmountField();
 };
 
 namespace {
@@ -605,6 +609,60 @@ void TestCardScreens::navigationAndNewAskNothing()
     press(o, "cmdPrimo");
     QVERIFY(f.desktop.messages.isEmpty());
     QCOMPARE(o.position->text(), u"1"_s);
+}
+
+void TestCardScreens::chordsPressTheirButtons_data()
+{
+    QTest::addColumn<Card>("card");
+    QTest::addColumn<QKeyCombination>("keys");
+    QTest::addColumn<QByteArray>("button");
+    const struct {
+        QKeyCombination keys;
+        const char* button;
+    } chords[] = {{Qt::CTRL | Qt::Key_N, "cmdNuovo"},        {Qt::CTRL | Qt::Key_S, "cmdSalva"},
+                  {Qt::CTRL | Qt::Key_F, "cmdTrova"},        {Qt::CTRL | Qt::Key_P, "cmdStampa"},
+                  {Qt::CTRL | Qt::Key_PageUp, "cmdIndietro"}, {Qt::CTRL | Qt::Key_PageDown, "cmdAvanti"},
+                  {QKeyCombination(Qt::Key_F1), "cmdGuida"}};
+    const std::pair<Card, const char*> cards[] = {
+        {Card::Immobili, "property"}, {Card::Ricevute, "receipt"}, {Card::F24, "F24"}};
+    for (const auto& [card, cardName] : cards)
+        for (const auto& chord : chords)
+            QTest::addRow("%s %s", cardName, chord.button) << card << chord.keys << QByteArray(chord.button);
+}
+
+// With no tool-bar button in the focus chain, a keyboard alone reaches the common ones by their
+// usual chords, pressed while typing in a field.
+void TestCardScreens::chordsPressTheirButtons()
+{
+    QFETCH(Card, card);
+    QFETCH(QKeyCombination, keys);
+    QFETCH(QByteArray, button);
+    ScreenFixture f;
+    const Opened o = open(card, f);
+    QLineEdit* field = edit(o, o.required.front().section(u'=', 0, 0));
+    typeInto(field, u"Rossi"_s);
+    QSignalSpy pressed(control<QAbstractButton>(o.screen, button.constData()), &QAbstractButton::clicked);
+    QTimer closer; // whatever the button opens (search, print choices) is closed again
+    connect(&closer, &QTimer::timeout, [] {
+        if (QWidget* modal = QApplication::activeModalWidget())
+            modal->close();
+    });
+    closer.start(20);
+    QTest::keyClick(field, keys.key(), keys.keyboardModifiers());
+    QTRY_COMPARE(pressed.count(), 1);
+}
+
+void TestCardScreens::ctrlSSavesFromAnAmountField()
+{
+    ScreenFixture f;
+    const Opened o = open(Card::Ricevute, f);
+    fillRequired(o);
+    QLineEdit* amount = edit(o, u"Importo01"_s);
+    typeInto(amount, u"650"_s);
+    QTest::keyClick(amount, Qt::Key_S, Qt::ControlModifier);
+    QTRY_COMPARE(records(o), 1);
+    QCOMPARE(amount->text(), u"650,00"_s);
+    QCOMPARE(QApplication::focusWidget(), amount); // the typing goes on where it was
 }
 
 TARVENTO_GUI_TEST_MAIN(TestCardScreens)
