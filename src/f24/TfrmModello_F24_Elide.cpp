@@ -67,7 +67,7 @@ TfrmModello_F24_Elide::TfrmModello_F24_Elide(QWidget* parent)
     auto* column = new QVBoxLayout(panel);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(6);
-    column->addStretch(1);
+    // The tool bar at the top, as on the other card screens; the room left goes below the form.
     column->addWidget(buildToolBar());
     addFieldHelpers();
     column->addWidget(buildForm());
