@@ -25,7 +25,16 @@ void apply()
 
 QString date(const QDate& date)
 {
-    return date.toString(u"dd/MM/yyyy"_s);
+    int year = 0, month = 0, day = 0;
+    date.getDate(&year, &month, &day);
+    if (!date.isValid() || year < 1000 || year > 9999)
+        return date.toString(u"dd/MM/yyyy"_s);
+    // Written by hand: the locale's formatter was most of the time of a long list of dates.
+    const char16_t text[10] = {char16_t(u'0' + day / 10),   char16_t(u'0' + day % 10),    u'/',
+                               char16_t(u'0' + month / 10), char16_t(u'0' + month % 10),  u'/',
+                               char16_t(u'0' + year / 1000), char16_t(u'0' + year / 100 % 10),
+                               char16_t(u'0' + year / 10 % 10), char16_t(u'0' + year % 10)};
+    return QString(reinterpret_cast<const QChar*>(text), 10);
 }
 
 QDate parseDate(const QString& text)
@@ -35,10 +44,15 @@ QDate parseDate(const QString& text)
 
 QDate parseLenientDate(const QString& text, const QDate& today, TwoDigitYears years)
 {
-    const QStringList parts = Text::trimmed(text).split(u'/');
-    if (parts.size() != 3)
+    // Read in place, with no list of parts made: passes read dates by the ten thousand.
+    const QStringView trimmed = Text::trimmedView(text);
+    const qsizetype first = trimmed.indexOf(u'/');
+    const qsizetype second = first < 0 ? -1 : trimmed.indexOf(u'/', first + 1);
+    if (second < 0 || trimmed.indexOf(u'/', second + 1) >= 0)
         return {};
-    auto digits = [](const QString& part, int minimum, int maximum) {
+    const QStringView dayPart = trimmed.first(first), monthPart = trimmed.sliced(first + 1, second - first - 1),
+                      yearPart = trimmed.sliced(second + 1);
+    auto digits = [](QStringView part, int minimum, int maximum) {
         if (part.size() < minimum || part.size() > maximum)
             return -1;
         for (QChar c : part) {
@@ -47,11 +61,11 @@ QDate parseLenientDate(const QString& text, const QDate& today, TwoDigitYears ye
         }
         return part.toInt();
     };
-    const int day = digits(parts[0], 1, 2), month = digits(parts[1], 1, 2);
-    int year = parts[2].size() == 2 ? digits(parts[2], 2, 2) : digits(parts[2], 4, 4);
+    const int day = digits(dayPart, 1, 2), month = digits(monthPart, 1, 2);
+    int year = yearPart.size() == 2 ? digits(yearPart, 2, 2) : digits(yearPart, 4, 4);
     if (day < 0 || month < 0 || year < 0)
         return {};
-    if (parts[2].size() == 2) {
+    if (yearPart.size() == 2) {
         const int first = today.year() - (years == TwoDigitYears::UpToToday ? 99 : 50);
         year += first - first % 100;
         if (year < first)

@@ -13,12 +13,12 @@ using namespace Qt::StringLiterals;
 
 namespace DeadlineRules {
 
-std::optional<QDate> cardDate(const Record& card, const QString& field)
+std::optional<QDate> cardDate(const Record& card, const QString& field, const QDate& today)
 {
     const QString text = Text::trimmed(card.text(field));
     if (text.isEmpty())
         return std::nullopt;
-    return Formats::parseLenientDate(text, Clock::today());
+    return Formats::parseLenientDate(text, today);
 }
 
 QString fieldCaption(const QString& field)

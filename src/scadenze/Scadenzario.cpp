@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -28,38 +29,100 @@ struct SavedPayment {
     QString date;
 };
 
-QList<SavedPayment> readSavedPayments(const QString& path)
+// The saved lines by what a tax year looks them up by, each key to the first line in file order:
+// with a line of every form for every card, a scan of all of them per card grew with the
+// square of the archives.
+class SavedPayments {
+public:
+    void add(const SavedPayment& payment)
+    {
+        m_all.append(payment);
+        for (const Key& key : {Key{payment.code, payment.year, true, payment.tenantCode},
+                               Key{payment.code, payment.year, false, payment.contractCode}}) {
+            if (!m_first.contains(key))
+                m_first.insert(key, m_all.size() - 1);
+        }
+    }
+
+    // The first line that pays this tax year of the contract.
+    const SavedPayment* of(const TaxYear& year, const Instalments::Contract& contract) const
+    {
+        // A first registration carries no contract code yet: the tenant identifies it.
+        const bool byTenant = year.taxCode == u"1500"_s;
+        const QString& code = byTenant ? contract.tenantCode : contract.contractCode;
+        if (code.isEmpty())
+            return nullptr;
+        const auto it = m_first.constFind(Key{year.taxCode, QString::number(year.referenceYear), byTenant, code});
+        return it == m_first.cend() ? nullptr : &m_all[*it];
+    }
+
+private:
+    struct Key {
+        QString code, year;
+        bool byTenant;
+        QString identifier;
+        bool operator==(const Key&) const = default;
+        friend size_t qHash(const Key& key, size_t seed = 0)
+        {
+            return qHashMulti(seed, key.code, key.year, key.byTenant, key.identifier);
+        }
+    };
+    QList<SavedPayment> m_all;
+    QHash<Key, qsizetype> m_first;
+};
+
+SavedPayments readSavedPayments(const QString& path)
 {
-    QList<SavedPayment> payments;
+    SavedPayments payments;
     if (!QFile::exists(path))
         return payments;
-    ListSearch::forEachRecord(path, SchedaF24::layout(), [&](const Record& form, int) {
-        for (const char* line : {"01", "02"}) {
-            const QString n = QString::fromLatin1(line);
-            auto field = [&](const QString& name) { return Text::capitals(Text::trimmed(form.text(name))); };
-            payments.append({field(u"Codice"_s + n), field(u"Elementi"_s + n), field(u"CodFiscCoob"_s),
-                             field(u"AnnoRif"_s + n), Text::trimmed(form.text(u"Data"_s))});
-        }
+    const RecordLayout& layout = SchedaF24::layout();
+    const int coobligato = layout.indexOf(u"CodFiscCoob"_s), data = layout.indexOf(u"Data"_s);
+    struct Line {
+        int codice, elementi, annoRif;
+    };
+    QList<Line> lines;
+    for (const QString& n : {u"01"_s, u"02"_s})
+        lines.append({layout.indexOf(u"Codice"_s + n), layout.indexOf(u"Elementi"_s + n),
+                      layout.indexOf(u"AnnoRif"_s + n)});
+    ListSearch::forEachRecord(path, layout, [&](const Record& form, int) {
+        auto field = [&](int index) { return Text::capitals(Text::trimmed(form.textAt(index))); };
+        for (const Line& line : lines)
+            payments.add({field(line.codice), field(line.elementi), field(coobligato), field(line.annoRif),
+                          Text::trimmed(form.textAt(data))});
     });
     return payments;
 }
 
-const SavedPayment* savedPaymentOf(const QList<SavedPayment>& saved, const TaxYear& year,
-                                   const Instalments::Contract& contract)
+// The receipts of each contract, so a card's instalments look only at its own.
+using ReceiptsByContract = QHash<std::pair<QString, QString>, QList<Instalments::Receipt>>;
+
+ReceiptsByContract byContract(const QList<Instalments::Receipt>& receipts)
 {
-    for (const SavedPayment& payment : saved) {
-        if (payment.code != year.taxCode || payment.year != QString::number(year.referenceYear))
-            continue;
-        // A first registration carries no contract code yet: the tenant identifies it.
-        const bool same =
-            year.taxCode == u"1500"_s
-                ? !contract.tenantCode.isEmpty() && payment.tenantCode == contract.tenantCode
-                : !contract.contractCode.isEmpty() && payment.contractCode == contract.contractCode;
-        if (same)
-            return &payment;
-    }
-    return nullptr;
+    ReceiptsByContract grouped;
+    for (const Instalments::Receipt& receipt : receipts)
+        grouped[{receipt.contract.tenantCode, receipt.contract.contractCode}].append(receipt);
+    return grouped;
 }
+
+// What every card's deadlines are read against, read once for the whole pass.
+struct Sources {
+    QDate today;
+    DeadlineRules::NoticeMonths notice;
+    ReceiptsByContract receipts;
+    SavedPayments saved;
+    // The instalments of a year for each frequency and due day: most cards share them.
+    QHash<std::pair<int, int>, QList<Instalments::Instalment>> instalmentsOfYear[3];
+
+    const QList<Instalments::Instalment>& instalments(Instalments::Frequency frequency, int day, int year)
+    {
+        auto& ofYear = instalmentsOfYear[int(frequency)];
+        auto it = ofYear.find({day, year});
+        if (it == ofYear.end())
+            it = ofYear.insert({day, year}, Instalments::ofYear(frequency, day, year));
+        return *it;
+    }
+};
 
 QString money(const Money& amount)
 {
@@ -69,8 +132,8 @@ QString money(const Money& amount)
 // Everything one card gives, before the period is applied.
 class CardDeadlines {
 public:
-    CardDeadlines(const Record& card, qint64 position, const DeadlineRules::NoticeMonths& notice)
-        : m_card(card), m_notice(notice)
+    CardDeadlines(const Record& card, qint64 position, Sources& sources)
+        : m_card(card), m_sources(sources)
     {
         m_base.position = position;
         m_base.property = Text::trimmed(card.text(u"Immobile"_s));
@@ -89,14 +152,15 @@ public:
         }
     }
 
-    QList<Deadline> all(const QDate& from, const QDate& to, const QList<Instalments::Receipt>& receipts,
-                        const QList<SavedPayment>& saved)
+    QList<Deadline> all(const QDate& from, const QDate& to)
     {
         QList<Deadline> found;
-        registration(found, saved);
+        m_from = from;
+        m_to = to;
+        registration(found);
         leaseEnd(found);
         reminder(found);
-        instalments(found, from, to, receipts);
+        instalments(found, from, to);
         if (!m_unreadable.isEmpty() || !m_problems.isEmpty()) {
             Deadline check = m_base;
             check.kind = Kind::DaVerificare;
@@ -114,19 +178,22 @@ public:
 private:
     std::optional<QDate> readDate(const QString& field)
     {
-        const std::optional<QDate> date = DeadlineRules::cardDate(m_card, field);
+        const std::optional<QDate> date = DeadlineRules::cardDate(m_card, field, m_sources.today);
         if (date && !date->isValid())
             m_unreadable.append(DeadlineRules::fieldCaption(field));
         return date;
     }
     bool readable(const std::optional<QDate>& date) const { return date && date->isValid(); }
+    // Only dates of the period asked for (overdue days before it included) reach the list: what
+    // falls outside is not even written out.
+    bool inWindow(const QDate& date) const { return date >= m_from && date <= m_to; }
     QDate effectiveEnd() const
     {
         return m_extensionEnd && m_extensionEnd->isValid() && *m_extensionEnd > *m_end ? *m_extensionEnd
                                                                                        : *m_end;
     }
 
-    void registration(QList<Deadline>& found, const QList<SavedPayment>& saved)
+    void registration(QList<Deadline>& found)
     {
         if (!readable(m_start) || !readable(m_end) || (m_extensionEnd && !m_extensionEnd->isValid()))
             return;
@@ -136,6 +203,8 @@ private:
         const bool cedolare = DeadlineRules::cedolareSecca(m_card);
         for (const TaxYear& year :
              DeadlineRules::taxYears(*m_start, *m_end, m_signing, m_extensionEnd, rent)) {
+            if (!inWindow(year.due))
+                continue;
             Deadline d = m_base;
             d.kind = Kind::Registro;
             d.date = year.due;
@@ -174,7 +243,7 @@ private:
                         u" Nella scheda: "_s + money(*onCard) + u", diverso dall'importo calcolato."_s;
                 }
             }
-            const SavedPayment* payment = savedPaymentOf(saved, year, m_contract);
+            const SavedPayment* payment = m_sources.saved.of(year, m_contract);
             d.open = payment == nullptr;
             state.prepend(payment ? u"F24 compilato"_s +
                                         (payment->date.isEmpty() ? QString() : u" il "_s + payment->date)
@@ -190,19 +259,24 @@ private:
             return;
         const QDate end = effectiveEnd();
         const bool extended = end != *m_end;
-        Deadline last = m_base;
-        last.kind = Kind::FineLocazione;
-        last.date = end;
-        last.state = extended ? u"fine della proroga"_s : u"fine del contratto"_s;
-        last.detail = u"Fine locazione: "_s + Formats::date(end) + (extended ? u" (proroga)."_s : u"."_s);
-        found.append(last);
+        if (inWindow(end)) {
+            Deadline last = m_base;
+            last.kind = Kind::FineLocazione;
+            last.date = end;
+            last.state = extended ? u"fine della proroga"_s : u"fine del contratto"_s;
+            last.detail = u"Fine locazione: "_s + Formats::date(end) + (extended ? u" (proroga)."_s : u"."_s);
+            found.append(last);
+        }
 
         const QString use = Text::trimmed(m_card.text(u"Utilizzo"_s));
         const bool home = DeadlineRules::residential(use);
-        const int months = home ? m_notice.residential : m_notice.other;
+        const int months = home ? m_sources.notice.residential : m_sources.notice.other;
+        const QDate noticeDate = DeadlineRules::noticeDeadline(end, months);
+        if (!inWindow(noticeDate))
+            return;
         Deadline notice = m_base;
         notice.kind = Kind::Disdetta;
-        notice.date = DeadlineRules::noticeDeadline(end, months);
+        notice.date = noticeDate;
         notice.state = u"preavviso di %1 mesi (%2)"_s.arg(months).arg(
             home ? u"uso abitativo"_s : (use.isEmpty() ? u"utilizzo non indicato"_s : u"altri usi"_s));
         notice.detail =
@@ -213,7 +287,7 @@ private:
 
     void reminder(QList<Deadline>& found)
     {
-        if (!readable(m_reminder))
+        if (!readable(m_reminder) || !inWindow(*m_reminder))
             return;
         Deadline d = m_base;
         d.kind = Kind::Promemoria;
@@ -224,8 +298,7 @@ private:
         found.append(d);
     }
 
-    void instalments(QList<Deadline>& found, const QDate& from, const QDate& to,
-                     const QList<Instalments::Receipt>& receipts)
+    void instalments(QList<Deadline>& found, const QDate& from, const QDate& to)
     {
         const QString periodicita = Text::trimmed(m_card.text(u"Periodicita"_s));
         if (periodicita.isEmpty())
@@ -240,8 +313,11 @@ private:
             (m_extensionEnd && !m_extensionEnd->isValid()))
             return;
         const std::optional<Money> amount = DeadlineRules::cardAmount(m_card, u"ImpRata"_s, u"CentRata"_s);
+        static const QList<Instalments::Receipt> none;
+        const auto own = m_sources.receipts.constFind({m_contract.tenantCode, m_contract.contractCode});
+        const QList<Instalments::Receipt>& contractReceipts = own == m_sources.receipts.cend() ? none : *own;
         for (int year = from.year(); year <= to.year(); ++year) {
-            for (const Instalments::Instalment& instalment : Instalments::ofYear(*frequency, *day, year)) {
+            for (const Instalments::Instalment& instalment : m_sources.instalments(*frequency, *day, year)) {
                 if (instalment.due < from || instalment.due > to || (m_start && instalment.due < *m_start) ||
                     (m_end && instalment.due > effectiveEnd()))
                     continue;
@@ -249,7 +325,7 @@ private:
                 d.kind = Kind::Canone;
                 d.date = instalment.due;
                 d.amount = amount;
-                const Instalments::State state = Instalments::stateOf(instalment, m_contract, receipts);
+                const Instalments::State state = Instalments::stateOf(instalment, m_contract, contractReceipts);
                 d.open = state != Instalments::State::Paid;
                 d.state = state == Instalments::State::Paid     ? u"pagata"_s
                           : state == Instalments::State::Unpaid ? u"emessa, non saldata"_s
@@ -266,10 +342,11 @@ private:
     }
 
     const Record& m_card;
-    DeadlineRules::NoticeMonths m_notice;
+    Sources& m_sources;
     Deadline m_base;
     Instalments::Contract m_contract;
     std::optional<QDate> m_start, m_end, m_signing, m_reminder, m_extensionEnd;
+    QDate m_from, m_to;
     QStringList m_unreadable;
     QStringList m_problems;
 };
@@ -302,13 +379,13 @@ QList<Deadline> collect(const QString& folder, const Period& period, const QDate
     for (int year = from.year() - 1; year <= period.to.year() + 1; ++year)
         receipts +=
             Instalments::readReceipts(dir.filePath(SchedaRicevuta::archiveName(QString::number(year))));
-    const QList<SavedPayment> saved = readSavedPayments(dir.filePath(SchedaF24::archiveName()));
-    const DeadlineRules::NoticeMonths notice = DeadlineRules::noticeMonths(dir.filePath(u"Affitti.ini"_s));
+    Sources sources{today, DeadlineRules::noticeMonths(dir.filePath(u"Affitti.ini"_s)), byContract(receipts),
+                    readSavedPayments(dir.filePath(SchedaF24::archiveName())), {}};
 
     QList<Deadline> deadlines;
     ListSearch::forEachRecord(cards, SchedaImmobile::layout(), [&](const Record& card, int position) {
-        CardDeadlines of(card, position, notice);
-        for (Deadline& d : of.all(from, period.to, receipts, saved)) {
+        CardDeadlines of(card, position, sources);
+        for (Deadline& d : of.all(from, period.to)) {
             d.overdue = d.open && d.date < today;
             const bool inPeriod = d.date >= period.from && d.date <= period.to;
             const bool overdueBefore = d.overdue && d.date >= from && d.date < period.from;
