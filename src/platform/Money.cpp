@@ -201,10 +201,19 @@ QString Money::toText(int decimals) const
     QString digits = digitsOf(magnitude);
     if (digits.size() <= decimals)
         digits = QString(decimals - digits.size() + 1, u'0') + digits;
-    QString text =
-        decimals == 0 ? digits : digits.left(digits.size() - decimals) + u',' + digits.right(decimals);
+    if (decimals == 0 && r.m_units >= 0)
+        return digits;
+    // One string made once: lists write their amounts by the ten thousand.
+    const qsizetype whole = digits.size() - decimals;
+    QString text;
+    text.reserve(digits.size() + 2);
     if (r.m_units < 0)
-        text.prepend(u'-');
+        text += u'-';
+    text += QStringView(digits).first(whole);
+    if (decimals > 0) {
+        text += u',';
+        text += QStringView(digits).sliced(whole);
+    }
     return text;
 }
 

@@ -222,7 +222,10 @@ void TfrmScadenze::btnAggiornaClick()
 void TfrmScadenze::showLines()
 {
     m_shown = Scadenzario::filtered(m_all, Scadenzario::Filter(cboTipo->currentIndex()));
-    m_results->setLines(Scadenzario::lines(m_shown));
+    // The lines in view are made as they are shown: a year of a large archive has thousands.
+    m_results->setLines(int(m_shown.size()), [this](int first, int count) {
+        return Scadenzario::lines(m_shown.mid(first, count));
+    });
     int overdue = 0;
     for (const Scadenzario::Deadline& d : m_shown)
         overdue += d.overdue ? 1 : 0;
