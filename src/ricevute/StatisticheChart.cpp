@@ -1,7 +1,5 @@
 #include "StatisticheChart.h"
 
-#include "StatisticheRic.h"
-
 #include <QBarCategoryAxis>
 #include <QBarSet>
 #include <QGraphicsItem>
@@ -33,11 +31,6 @@ QFont chartFont(qreal points, bool bold = false)
     font.setPixelSize(int(std::lround(points * 96.0 / 72.0)));
     font.setBold(bold);
     return font;
-}
-
-QColor monthColour(int month)
-{
-    return QColor::fromRgb(StatisticheRic::monthColours().at(month));
 }
 
 // The pie's centre and radius in chart coordinates, as Qt Charts places it.
@@ -96,7 +89,7 @@ private:
         painter.setPen(QPen(QColor(0x40, 0x40, 0x40), 0.8));
         for (int m = 0; m < 12; ++m) {
             const QRectF f = barFront(m_chart, m);
-            const QColor colour = monthColour(m);
+            const QColor colour = m_chart->monthColour(m);
             const QPolygonF top{f.topLeft(), f.topRight(), f.topRight() + d, f.topLeft() + d};
             painter.setBrush(colour.lighter(125));
             painter.drawPolygon(top);
@@ -178,7 +171,7 @@ private:
     StatisticheChart* m_chart;
 };
 
-StatisticheChart::StatisticheChart()
+StatisticheChart::StatisticheChart(const MonthChart::Months& months) : m_months(months)
 {
     setTitle(u"Statistiche incassi annuali"_s);
     setTitleFont(chartFont(13, true));
@@ -196,7 +189,7 @@ StatisticheChart::StatisticheChart()
     titleSet->append(QList<qreal>(12, 0));
     m_bars->append(titleSet);
     for (int m = 0; m < 12; ++m) {
-        auto* set = new QBarSet(StatisticheRic::monthNames().at(m));
+        auto* set = new QBarSet(m_months.names.at(m));
         set->setColor(monthColour(m));
         set->setBorderColor(QColor(0x40, 0x40, 0x40));
         m_bars->append(set);
@@ -209,13 +202,13 @@ StatisticheChart::StatisticheChart()
     titleSlice->setBorderColor(Qt::transparent);
     titleSlice->setLabelVisible(false);
     for (int m = 0; m < 12; ++m) {
-        QPieSlice* slice = m_pieSeries->append(StatisticheRic::monthNames().at(m), 0);
+        QPieSlice* slice = m_pieSeries->append(m_months.names.at(m), 0);
         slice->setColor(monthColour(m));
         slice->setBorderColor(QColor(0x40, 0x40, 0x40));
         slice->setLabelFont(chartFont(9, true));
     }
     m_axisX = new QBarCategoryAxis(this);
-    m_axisX->append(StatisticheRic::monthNames());
+    m_axisX->append(m_months.names);
     m_axisY = new QValueAxis(this);
     m_axisY->setLabelFormat(u"%.0f"_s);
     m_axisX->setLabelsFont(chartFont(8));
@@ -278,7 +271,7 @@ void StatisticheChart::rebuild()
         // The slices' own labels are their values; the legend names the months.
         const QList<QLegendMarker*> markers = legend()->markers(m_pieSeries);
         for (int m = 0; m + 1 < markers.size() && m < 12; ++m)
-            markers[m + 1]->setLabel(StatisticheRic::monthNames().at(m));
+            markers[m + 1]->setLabel(m_months.names.at(m));
     } else {
         addSeries(m_bars);
         const qint64 top = *std::max_element(m_values.begin(), m_values.end());
@@ -303,6 +296,11 @@ void StatisticheChart::rebuild()
     m_marks->update();
 }
 
+QColor StatisticheChart::monthColour(int month) const
+{
+    return QColor::fromRgb(m_months.colours.at(month));
+}
+
 QBarSet* StatisticheChart::monthSet(int month) const
 {
     return m_bars->barSets().at(month + 1);
@@ -316,7 +314,7 @@ QPieSlice* StatisticheChart::monthSlice(int month) const
 void StatisticheChart::renderCopy(QPainter& painter, const QRectF& target, const QSizeF& size) const
 {
     QGraphicsScene scene;
-    auto* copy = new StatisticheChart;
+    auto* copy = new StatisticheChart(m_months);
     scene.addItem(copy);
     copy->setValues(m_values);
     copy->setPie(m_pie);
