@@ -8,6 +8,7 @@
 #include <QLegend>
 #include <QLegendMarker>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPieSeries>
 #include <QPieSlice>
 #include <QStackedBarSeries>
@@ -101,6 +102,10 @@ private:
         }
     }
 
+    // The rim is the pie's slices stacked one pixel lower each, `depth` times, the lowest
+    // darkest. Below the pie a pixel shows the slice whose edge is right above it, so each
+    // slice's side is its wedge one pixel down and the stretch of its edge in the lower half
+    // drawn down to the last layer: a few fills instead of one per layer and slice.
     void paintPie(QPainter& painter)
     {
         const QPieSeries* pie = m_chart->m_pieSeries;
@@ -109,16 +114,43 @@ private:
         const QRectF disc = pieRect(m_chart, pie);
         const int depth = std::max(4, int(disc.height() * 0.06));
         painter.setPen(Qt::NoPen);
-        for (int k = depth; k >= 1; --k) {
-            const QRectF layer = disc.translated(0, k);
-            for (const QPieSlice* slice : pie->slices()) {
+        const auto slices = pie->slices();
+        for (const bool lowest : {true, false}) {
+            for (const QPieSlice* slice : slices) {
                 if (slice->angleSpan() <= 0)
                     continue;
-                painter.setBrush(slice->brush().color().darker(k == depth ? 190 : 160));
-                painter.drawPie(layer, painterStart(slice->startAngle(), slice->angleSpan()),
-                                int(std::lround(slice->angleSpan() * 16)));
+                const qreal start = painterStart(slice->startAngle(), slice->angleSpan()) / 16.0;
+                const qreal span = std::lround(slice->angleSpan() * 16) / 16.0;
+                painter.setBrush(slice->brush().color().darker(lowest ? 190 : 160));
+                painter.drawPath(wedge(disc.translated(0, lowest ? depth : 1), start, span));
+                if (!lowest)
+                    painter.drawPath(side(disc, depth - 1, start, span));
             }
         }
+    }
+
+    static QPainterPath wedge(const QRectF& disc, qreal start, qreal span)
+    {
+        QPainterPath path(disc.center());
+        path.arcTo(disc, start, span);
+        path.closeSubpath();
+        return path;
+    }
+
+    // The stretch of the slice's edge in the lower half of the disc, drawn down by `drop`.
+    // Painter angles run counter-clockwise from three o'clock; a slice's lie between -270 and
+    // 90, where the lower half is -180 to 0.
+    static QPainterPath side(const QRectF& disc, int drop, qreal start, qreal span)
+    {
+        const qreal from = std::max(start, -180.0), to = std::min(start + span, 0.0);
+        QPainterPath path;
+        if (to <= from)
+            return path;
+        path.arcMoveTo(disc, from);
+        path.arcTo(disc, from, to - from);
+        path.arcTo(disc.translated(0, drop), to, from - to);
+        path.closeSubpath();
+        return path;
     }
 
     StatisticheChart* m_chart;
