@@ -1,5 +1,6 @@
 #include "Formats.h"
 
+#include "Cp1252.h"
 #include "Text.h"
 
 #include <QLocale>
@@ -42,36 +43,64 @@ QDate parseDate(const QString& text)
     return QDate::fromString(text, u"dd/MM/yyyy"_s);
 }
 
-QDate parseLenientDate(const QString& text, const QDate& today, TwoDigitYears years)
+namespace {
+char16_t unitAt(QStringView text, qsizetype i)
 {
-    // Read in place, with no list of parts made: passes read dates by the ten thousand.
-    const QStringView trimmed = Text::trimmedView(text);
-    const qsizetype first = trimmed.indexOf(u'/');
-    const qsizetype second = first < 0 ? -1 : trimmed.indexOf(u'/', first + 1);
-    if (second < 0 || trimmed.indexOf(u'/', second + 1) >= 0)
+    return text[i].unicode();
+}
+char16_t unitAt(QByteArrayView bytes, qsizetype i)
+{
+    return static_cast<unsigned char>(bytes[i]); // only digits and '/' count: all ASCII
+}
+
+// The reading of parseLenientDate over text already trimmed, decoded or as stored; in place,
+// with no list of parts made: passes read dates by the ten thousand.
+template <typename View> QDate lenientDate(View text, const QDate& today, Formats::TwoDigitYears years)
+{
+    qsizetype slashes[2] = {-1, -1};
+    int count = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (unitAt(text, i) == u'/' && count++ < 2)
+            slashes[count - 1] = i;
+    }
+    if (count != 2)
         return {};
-    const QStringView dayPart = trimmed.first(first), monthPart = trimmed.sliced(first + 1, second - first - 1),
-                      yearPart = trimmed.sliced(second + 1);
-    auto digits = [](QStringView part, int minimum, int maximum) {
-        if (part.size() < minimum || part.size() > maximum)
+    // A number of `minimum` to `maximum` digits, or -1.
+    auto digits = [&](qsizetype from, qsizetype to, int minimum, int maximum) {
+        if (to - from < minimum || to - from > maximum)
             return -1;
-        for (QChar c : part) {
+        int value = 0;
+        for (qsizetype i = from; i < to; ++i) {
+            const char16_t c = unitAt(text, i);
             if (c < u'0' || c > u'9')
                 return -1;
+            value = value * 10 + (c - u'0');
         }
-        return part.toInt();
+        return value;
     };
-    const int day = digits(dayPart, 1, 2), month = digits(monthPart, 1, 2);
-    int year = yearPart.size() == 2 ? digits(yearPart, 2, 2) : digits(yearPart, 4, 4);
+    const qsizetype yearSize = text.size() - slashes[1] - 1;
+    const int day = digits(0, slashes[0], 1, 2), month = digits(slashes[0] + 1, slashes[1], 1, 2);
+    int year = yearSize == 2 ? digits(slashes[1] + 1, text.size(), 2, 2) : digits(slashes[1] + 1, text.size(), 4, 4);
     if (day < 0 || month < 0 || year < 0)
         return {};
-    if (yearPart.size() == 2) {
-        const int first = today.year() - (years == TwoDigitYears::UpToToday ? 99 : 50);
+    if (yearSize == 2) {
+        const int first = today.year() - (years == Formats::TwoDigitYears::UpToToday ? 99 : 50);
         year += first - first % 100;
         if (year < first)
             year += 100;
     }
     return QDate(year, month, day); // invalid for an impossible day
+}
+} // namespace
+
+QDate parseLenientDate(const QString& text, const QDate& today, TwoDigitYears years)
+{
+    return lenientDate(Text::trimmedView(text), today, years);
+}
+
+QDate parseLenientDate(QByteArrayView stored, const QDate& today, TwoDigitYears years)
+{
+    return lenientDate(Cp1252::trimmed(stored), today, years);
 }
 
 QString year(const QDate& date)

@@ -2,6 +2,7 @@
 
 #include "immobili/SchedaImmobile.h"
 #include "platform/Clock.h"
+#include "platform/Cp1252.h"
 #include "platform/Formats.h"
 #include "platform/ProfileFile.h"
 #include "platform/Text.h"
@@ -15,10 +16,11 @@ namespace DeadlineRules {
 
 std::optional<QDate> cardDate(const Record& card, const QString& field, const QDate& today)
 {
-    const QString text = Text::trimmed(card.text(field));
-    if (text.isEmpty())
+    // Read from the stored bytes, as the decoded text would be read.
+    const QByteArrayView stored = Cp1252::trimmed(card.rawAt(card.layout().indexOf(field)));
+    if (stored.isEmpty())
         return std::nullopt;
-    return Formats::parseLenientDate(text, today);
+    return Formats::parseLenientDate(stored, today);
 }
 
 QString fieldCaption(const QString& field)

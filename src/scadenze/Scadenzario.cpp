@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QHash>
 #include <algorithm>
+#include <tuple>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -119,6 +120,17 @@ struct Sources {
     // The instalments of a year for each frequency and due day: most cards share them.
     QHash<std::pair<int, int>, QList<Instalments::Instalment>> instalmentsOfYear[3];
 
+    // Each Periodicita text read once: cards repeat the same few.
+    QHash<QString, std::optional<Instalments::Frequency>> frequencies;
+
+    std::optional<Instalments::Frequency> frequency(const QString& periodicita)
+    {
+        auto it = frequencies.constFind(periodicita);
+        if (it == frequencies.cend())
+            it = frequencies.insert(periodicita, Instalments::frequency(periodicita));
+        return *it;
+    }
+
     const QList<Instalments::Instalment>& instalments(Instalments::Frequency frequency, int day, int year)
     {
         auto& ofYear = instalmentsOfYear[int(frequency)];
@@ -160,6 +172,7 @@ public:
     QList<Deadline> all(const QDate& from, const QDate& to)
     {
         QList<Deadline> found;
+        found.reserve(8);
         m_from = from;
         m_to = to;
         registration(found);
@@ -174,7 +187,7 @@ public:
                 parts.append(u"date non leggibili: "_s + m_unreadable.join(u", "_s));
             parts.append(m_problems);
             check.state = parts.join(u"; "_s);
-            check.detail = u"Correggere la scheda: "_s + check.state + u'.';
+            check.detailText = u"Correggere la scheda: "_s + check.state + u'.';
             found.append(std::move(check));
         }
         return found;
@@ -217,26 +230,26 @@ private:
                 QString::number(year.number) + (year.extension ? u"° anno della proroga"_s : u"° anno del contratto"_s);
             if (cedolare) {
                 d.state = u"cedolare secca: imposta non dovuta"_s;
-                d.detail =
+                d.detailText =
                     u"Contratto in cedolare secca: l'imposta di registro non è dovuta ("_s + which + u")."_s;
                 found.append(std::move(d));
                 continue;
             }
-            d.detail = which + u" dal "_s + Formats::date(year.start) + u", da versare entro il "_s +
+            d.detailText = which + u" dal "_s + Formats::date(year.start) + u", da versare entro il "_s +
                        Formats::date(year.due) + u". "_s;
             QStringList state;
             if (!year.tax) {
                 state.append(u"canone annuo non indicato"_s);
-                d.detail += u"Il canone annuo non è indicato nella scheda: importo non calcolabile."_s;
+                d.detailText += u"Il canone annuo non è indicato nella scheda: importo non calcolabile."_s;
             } else {
                 d.amount = year.tax;
                 d.tax = year;
                 const Money twoPercent = DeadlineRules::yearlyTax(*rent);
                 const auto [landlord, tenant] = DeadlineRules::halves(*year.tax);
-                d.detail += u"2% del canone annuo "_s + money(*rent) + u" = "_s + money(twoPercent);
+                d.detailText += u"2% del canone annuo "_s + money(*rent) + u" = "_s + money(twoPercent);
                 if (*year.tax != twoPercent)
-                    d.detail += u", portato al minimo di 67,00"_s;
-                d.detail += u"; metà a carico del locatore "_s + money(landlord) +
+                    d.detailText += u", portato al minimo di 67,00"_s;
+                d.detailText += u"; metà a carico del locatore "_s + money(landlord) +
                             u", metà a carico del conduttore "_s + money(tenant) + u"; codice tributo "_s +
                             year.taxCode + u", anno di riferimento "_s + QString::number(year.referenceYear) +
                             u'.';
@@ -244,7 +257,7 @@ private:
                              money(tenant));
                 if (onCard && *onCard != *year.tax) {
                     state.append(u"scheda "_s + money(*onCard) + u": diverso"_s);
-                    d.detail +=
+                    d.detailText +=
                         u" Nella scheda: "_s + money(*onCard) + u", diverso dall'importo calcolato."_s;
                 }
             }
@@ -269,7 +282,7 @@ private:
             last.kind = Kind::FineLocazione;
             last.date = end;
             last.state = extended ? u"fine della proroga"_s : u"fine del contratto"_s;
-            last.detail = u"Fine locazione: "_s + Formats::date(end) + (extended ? u" (proroga)."_s : u"."_s);
+            last.detailText = u"Fine locazione: "_s + Formats::date(end) + (extended ? u" (proroga)."_s : u"."_s);
             found.append(std::move(last));
         }
 
@@ -285,7 +298,7 @@ private:
         notice.state = u"preavviso di "_s + QString::number(months) + u" mesi ("_s +
                        (home ? u"uso abitativo"_s : (use.isEmpty() ? u"utilizzo non indicato"_s : u"altri usi"_s)) +
                        u')';
-        notice.detail = u"La disdetta va comunicata almeno "_s + QString::number(months) +
+        notice.detailText = u"La disdetta va comunicata almeno "_s + QString::number(months) +
                         u" mesi prima della fine della locazione ("_s + Formats::date(end) + u")."_s;
         found.append(std::move(notice));
     }
@@ -299,7 +312,7 @@ private:
         d.date = *m_reminder;
         d.amount = DeadlineRules::cardAmount(m_card, u"ImpRegistro"_s, u"CentRegistro"_s);
         d.state = u"promemoria della scheda"_s;
-        d.detail = u"Scadenza dell'imposta di registro annotata nella scheda."_s;
+        d.detailText = u"Scadenza dell'imposta di registro annotata nella scheda."_s;
         found.append(std::move(d));
     }
 
@@ -308,7 +321,7 @@ private:
         const QString periodicita = Text::trimmed(m_card.text(u"Periodicita"_s));
         if (periodicita.isEmpty())
             return;
-        const auto frequency = Instalments::frequency(periodicita);
+        const auto frequency = m_sources.frequency(periodicita);
         const auto day = Instalments::dueDay(m_card.text(u"ScadeRata"_s));
         if (!frequency)
             m_problems.append(u"periodicità non riconosciuta"_s);
@@ -335,11 +348,7 @@ private:
                 d.state = state == Instalments::State::Paid     ? u"pagata"_s
                           : state == Instalments::State::Unpaid ? u"emessa, non saldata"_s
                                                                 : u"non emessa"_s;
-                // Written by concatenation: a long archive has a line like this per instalment.
-                d.detail = u"Rata "_s + QString::number(instalment.number) + u" del "_s + QString::number(year) +
-                           u" (dal "_s + Formats::date(instalment.periodStart) + u" al "_s +
-                           Formats::date(instalment.periodEnd) + u"): "_s + d.state +
-                           u"; ricevute cercate per codice fiscale del conduttore e codice del contratto."_s;
+                d.instalment = instalment;
                 found.append(std::move(d));
             }
         }
@@ -400,18 +409,24 @@ QList<Deadline> collect(const QString& folder, const Period& period, const QDate
     // Sorted by small keys, then each deadline moved once to its place: moving the deadlines
     // themselves through a sort of a large archive's list was a third of the work.
     struct Key {
-        int rank;
-        qint64 day;
-        qint64 position;
-        int kind;
+        quint64 rankAndDay; // the rank above the day, so one comparison orders both
+        quint64 positionAndKind;
         qsizetype index; // equal deadlines keep their order
-        auto operator<=>(const Key&) const = default;
+        bool operator<(const Key& other) const
+        {
+            return std::tie(rankAndDay, positionAndKind, index) <
+                   std::tie(other.rankAndDay, other.positionAndKind, other.index);
+        }
     };
     std::vector<Key> keys;
     keys.reserve(size_t(deadlines.size()));
     for (qsizetype i = 0; i < deadlines.size(); ++i) {
         const Deadline& d = deadlines[i];
-        keys.push_back({rank(d), d.date.toJulianDay(), d.position, int(d.kind), i});
+        // Dates of years 1 to 9999 have Julian days far inside 55 bits; an invalid date (the
+        // lowest day) comes first, as QDate orders it.
+        const quint64 day =
+            d.date.isValid() ? quint64(std::clamp<qint64>(d.date.toJulianDay(), 0, qint64(1) << 54)) + 1 : 0;
+        keys.push_back({quint64(rank(d)) << 56 | day, quint64(d.position) << 8 | quint64(d.kind), i});
     }
     std::sort(keys.begin(), keys.end());
     QList<Deadline> sorted;
@@ -419,6 +434,16 @@ QList<Deadline> collect(const QString& folder, const Period& period, const QDate
     for (const Key& key : keys)
         sorted.append(std::move(deadlines[key.index]));
     return sorted;
+}
+
+QString detail(const Deadline& d)
+{
+    if (!d.instalment)
+        return d.detailText;
+    const Instalments::Instalment& instalment = *d.instalment;
+    return u"Rata "_s + QString::number(instalment.number) + u" del "_s + QString::number(instalment.due.year()) +
+           u" (dal "_s + Formats::date(instalment.periodStart) + u" al "_s + Formats::date(instalment.periodEnd) +
+           u"): "_s + d.state + u"; ricevute cercate per codice fiscale del conduttore e codice del contratto."_s;
 }
 
 QStringList filterNames()

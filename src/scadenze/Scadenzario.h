@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DeadlineRules.h"
+#include "Instalments.h"
 #include "platform/Money.h"
 
 #include <QDate>
@@ -24,12 +25,18 @@ struct Deadline {
     QString contractCode; // CodContratto
     std::optional<Money> amount;
     QString state;        // the last column of the line
-    QString detail;       // how the date and the amount were found, in words
+    // How the date and the amount were found, in words (detail() gives it): written here, or
+    // for a rent instalment written from it when asked, since a long list has thousands.
+    QString detailText;
+    std::optional<Instalments::Instalment> instalment;
     bool open = false;    // still to be done: a tax not yet prepared, an instalment not paid
     bool overdue = false; // open and its date is past
     // A registration tax that is owed: what the F24 ELIDE form needs.
     std::optional<DeadlineRules::TaxYear> tax;
 };
+
+// How the deadline's date and amount were found, in words.
+QString detail(const Deadline& deadline);
 
 struct Period {
     QDate from;

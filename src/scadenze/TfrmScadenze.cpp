@@ -236,7 +236,7 @@ void TfrmScadenze::showLines()
 void TfrmScadenze::showDetail()
 {
     const int row = m_results->currentRow();
-    lblDettaglio->setText(row >= 0 && row < m_shown.size() ? m_shown[row].detail : QString());
+    lblDettaglio->setText(row >= 0 && row < m_shown.size() ? Scadenzario::detail(m_shown[row]) : QString());
 }
 
 void TfrmScadenze::lstRecordsDblClick(int row)

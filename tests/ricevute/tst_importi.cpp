@@ -1,4 +1,5 @@
 #include "immobili/SchedaImmobile.h"
+#include "platform/Cp1252.h"
 #include "platform/Formats.h"
 #include "platform/Money.h"
 #include "ricevute/ImportoInLettere.h"
@@ -367,6 +368,8 @@ void TestImporti::lenientDates()
     QFETCH(QString, stored);
     const QDate date = Formats::parseLenientDate(typed, QDate(2024, 3, 15));
     QCOMPARE(date.isValid(), !stored.isEmpty());
+    // Read from a record's stored bytes, the same date.
+    QCOMPARE(Formats::parseLenientDate(QByteArrayView(Cp1252::encode(typed)), QDate(2024, 3, 15)), date);
     if (date.isValid())
         QCOMPARE(Formats::date(date), stored);
 }
