@@ -20,8 +20,8 @@ const QStringList& surnames()
 
 const QStringList& towns()
 {
-    static const QStringList list = {u"Milano"_s,  u"Roma"_s,    u"Napoli"_s,
-                                     u"Torino"_s,  u"Bologna"_s, u"Firenze"_s};
+    static const QStringList list = {u"Milano"_s, u"Roma"_s,    u"Napoli"_s,
+                                     u"Torino"_s, u"Bologna"_s, u"Firenze"_s};
     return list;
 }
 
@@ -131,7 +131,9 @@ namespace BenchArchives {
 bool makeCards(const QString& path, int count, Cards kind)
 {
     return make(path, SchedaImmobile::layout(), count, [kind](Record& r, int i) {
-        kind == Cards::Full ? fillFull(r, i) : kind == Cards::Landlord ? fillLandlord(r, i) : fillSparse(r, i);
+        kind == Cards::Full       ? fillFull(r, i)
+        : kind == Cards::Landlord ? fillLandlord(r, i)
+                                  : fillSparse(r, i);
     });
 }
 
@@ -149,7 +151,8 @@ bool makeReceipts(const QString& path, int count, int cards)
         r.setText(u"NomeCon01"_s, u"Anna"_s);
         r.setText(u"CodFiscCon01"_s, tenantCode(card));
         r.setText(u"CodContratto"_s, contractCode(card));
-        r.setText(u"Immobile"_s, u"Appartamento n. "_s + QString::number(card) + u" con cantina e posto auto"_s);
+        r.setText(u"Immobile"_s,
+                  u"Appartamento n. "_s + QString::number(card) + u" con cantina e posto auto"_s);
         r.setText(u"Causale01"_s, u"Canone di locazione del mese"_s);
         r.setText(u"Importo01"_s, amount);
         r.setText(u"TotRicevuta"_s, amount);

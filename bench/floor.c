@@ -84,7 +84,8 @@ static int exportFloor(const char* archive, const char* made, const char* path)
     if (out < 0)
         return fail(temporary);
     /* Each block read brings its share of the export's bytes, as a pass writing rows does. */
-    const double perByte = (double)madeSize.st_size / (double)(archiveSize.st_size > 0 ? archiveSize.st_size : 1);
+    const double perByte =
+        (double)madeSize.st_size / (double)(archiveSize.st_size > 0 ? archiveSize.st_size : 1);
     long long readSoFar = 0, written = 0;
     ssize_t n;
     while ((n = read(in, block, kBlock)) > 0) {

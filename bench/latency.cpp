@@ -231,11 +231,12 @@ void closeScreen(const QString& screen)
 void search(const QString& click, QWidget* screen, const char* criterion, const QString& word,
             const QString& dialog)
 {
-    timeModal(u"open the search: "_s + click, [&] { press(child(screen, "cmdTrova")); }, dialog,
-              [&](QWidget* found) {
-                  type(child(found, criterion), word);
-                  timeClick(u"search, one word: "_s + click, child(found, "btnCerca"), dialog);
-              });
+    timeModal(
+        u"open the search: "_s + click, [&] { press(child(screen, "cmdTrova")); }, dialog,
+        [&](QWidget* found) {
+            type(child(found, criterion), word);
+            timeClick(u"search, one word: "_s + click, child(found, "btnCerca"), dialog);
+        });
 }
 
 void propertyCards(QWidget* menu, const QString& opening)
@@ -244,8 +245,10 @@ void propertyCards(QWidget* menu, const QString& opening)
     QWidget* card = topLevel(u"frmImmobili"_s);
     if (opening == u"first"_s) {
         timeClick(u"property card: last card"_s, child(card, "cmdUltimo"), u"frmImmobili"_s);
-        timeModal(u"property card: preview"_s, [&] { press(child(card, "cmdAnteprima")); }, u"frmAnteprima"_s);
-        timeCall(u"property card: PDF"_s, [&] { press(child(card, "cmdPDF")); }, u"frmImmobili"_s);
+        timeModal(
+            u"property card: preview"_s, [&] { press(child(card, "cmdAnteprima")); }, u"frmAnteprima"_s);
+        timeCall(
+            u"property card: PDF"_s, [&] { press(child(card, "cmdPDF")); }, u"frmImmobili"_s);
         search(u"property cards"_s, card, "txtCognomeLoc01", u"ross"_s, u"frmTrovaImmobili"_s);
     }
     closeScreen(u"frmImmobili"_s);
@@ -257,7 +260,8 @@ void openReceiptsMenu(QWidget* menu, const QString& opening)
         press(child(menu, "imgRicevute"));
         settle(u"frmMenuRicevute"_s);
     } else {
-        timeClick(u"open Ricevute di affitto, "_s + opening, child(menu, "imgRicevute"), u"frmMenuRicevute"_s);
+        timeClick(u"open Ricevute di affitto, "_s + opening, child(menu, "imgRicevute"),
+                  u"frmMenuRicevute"_s);
     }
 }
 
@@ -272,28 +276,38 @@ void receipts(QWidget* menu, const QString& opening)
     if (opening == u"first"_s) {
         timeClick(u"receipt: last receipt"_s, child(receipt, "cmdUltimo"), u"frmRicevute"_s);
         timeClick(u"receipt: Calcola totale"_s, child(receipt, "cmdCalcola"), u"frmRicevute"_s);
-        timeModal({}, [&] { press(child(receipt, "cmdAnteprima")); }, u"frmAnteprimaRic"_s, [](QWidget* dialog) {
-            timeModal(u"receipt: preview, one large receipt"_s, [&] { press(child(dialog, "btnStampa")); },
-                      u"frmAnteprima"_s);
-        });
+        timeModal(
+            {}, [&] { press(child(receipt, "cmdAnteprima")); }, u"frmAnteprimaRic"_s,
+            [](QWidget* dialog) {
+                timeModal(
+                    u"receipt: preview, one large receipt"_s, [&] { press(child(dialog, "btnStampa")); },
+                    u"frmAnteprima"_s);
+            });
         // The two small copies and the receipt's PDF have no button yet: the same work, called.
         const auto receiptOf = ReceiptOutputScreen::controlsOf(receipt);
         ReportDocument copies = RicevutaReport::createCopies();
-        timeModal(u"receipt: preview, two small copies"_s, [&] {
-            RicevutaReport::fillCopies(copies, receiptOf, ReceiptLogo::current());
-            ReportOutput::ShowReport(copies, receipt);
-        }, u"frmAnteprima"_s);
+        timeModal(
+            u"receipt: preview, two small copies"_s,
+            [&] {
+                RicevutaReport::fillCopies(copies, receiptOf, ReceiptLogo::current());
+                ReportOutput::ShowReport(copies, receipt);
+            },
+            u"frmAnteprima"_s);
         ReportDocument large = RicevutaReport::createLarge();
-        timeCall(u"receipt: PDF"_s, [&] {
-            RicevutaReport::fillLarge(large, receiptOf, ReceiptLogo::current());
-            ReportPdf::Export(large, ExeFolder::file(u"Ricevuta.pdf"_s));
-        }, u"frmRicevute"_s);
+        timeCall(
+            u"receipt: PDF"_s,
+            [&] {
+                RicevutaReport::fillLarge(large, receiptOf, ReceiptLogo::current());
+                ReportPdf::Export(large, ExeFolder::file(u"Ricevuta.pdf"_s));
+            },
+            u"frmRicevute"_s);
         search(u"receipts"_s, receipt, "txtCognomeCon01", u"ross"_s, u"frmTrovaRicevute"_s);
     }
     closeScreen(u"frmRicevute"_s);
     openReceiptsMenu(menu, {});
     receiptsMenu = topLevel(u"frmMenuRicevute"_s);
-    timeClick(u"open Statistiche, "_s + opening, child(receiptsMenu, "btnApriRiepStats"), u"frmStatisticheRic"_s);
+    timeClick(u"open Statistiche, "_s + opening, child(receiptsMenu, "btnApriRiepStats"),
+              u"frmStatisticheRic"_s);
     QWidget* statistics = topLevel(u"frmStatisticheRic"_s);
     if (opening == u"first"_s) {
         type(child(statistics, "txtAnno"), u"2024"_s);
@@ -308,16 +322,23 @@ void receipts(QWidget* menu, const QString& opening)
 
 void forms(QWidget* menu, const QString& opening)
 {
-    timeClick(u"open Modello F24 ELIDE, "_s + opening, child(menu, "imgModelloF24"), u"frmModello_F24_Elide"_s);
+    timeClick(u"open Modello F24 ELIDE, "_s + opening, child(menu, "imgModelloF24"),
+              u"frmModello_F24_Elide"_s);
     QWidget* form = topLevel(u"frmModello_F24_Elide"_s);
     if (opening == u"first"_s) {
         timeClick(u"F24: last form"_s, child(form, "cmdUltimo"), u"frmModello_F24_Elide"_s);
-        timeModal({}, [&] { press(child(form, "cmdAnteprima")); }, u"frmAnteprimaF24"_s, [](QWidget* dialog) {
-            timeModal(u"F24: preview"_s, [&] { press(child(dialog, "btnStampa")); }, u"frmAnteprima"_s);
-        });
-        timeModal({}, [&] { press(child(form, "cmdPDF")); }, u"frmCrea_PDF_F24"_s, [](QWidget* dialog) {
-            timeCall(u"F24: PDF"_s, [&] { press(child(dialog, "btnStampa")); }, u"frmCrea_PDF_F24"_s);
-        });
+        timeModal(
+            {}, [&] { press(child(form, "cmdAnteprima")); }, u"frmAnteprimaF24"_s,
+            [](QWidget* dialog) {
+                timeModal(
+                    u"F24: preview"_s, [&] { press(child(dialog, "btnStampa")); }, u"frmAnteprima"_s);
+            });
+        timeModal(
+            {}, [&] { press(child(form, "cmdPDF")); }, u"frmCrea_PDF_F24"_s,
+            [](QWidget* dialog) {
+                timeCall(
+                    u"F24: PDF"_s, [&] { press(child(dialog, "btnStampa")); }, u"frmCrea_PDF_F24"_s);
+            });
         search(u"F24 forms"_s, form, "txtCognomeCont", u"ROSS"_s, u"frmTrovaF24"_s);
     }
     closeScreen(u"frmModello_F24_Elide"_s);
@@ -400,10 +421,11 @@ int drive(int runs)
             }
         }
     }
-    std::printf("Tarvento bench, latency of a click: the real screens offscreen, from the click to the end of the "
-                "first painting of what it shows (or of the work, for a file); median of %d runs, each size in "
-                "fresh processes\n",
-                runs);
+    std::printf(
+        "Tarvento bench, latency of a click: the real screens offscreen, from the click to the end of the "
+        "first painting of what it shows (or of the work, for a file); median of %d runs, each size in "
+        "fresh processes\n",
+        runs);
     std::printf("archives: %s (%d cards, %d receipts in a year, %d F24 forms) and %s (%d of each)\n\n",
                 qPrintable(sizes[0].name), sizes[0].cards, sizes[0].receipts, sizes[0].forms,
                 qPrintable(sizes[1].name), sizes[1].cards);
@@ -416,17 +438,20 @@ int drive(int runs)
         const double large = median(times[1].value(click, {0}));
         const bool met = small < sizes[0].goal && large < sizes[1].goal;
         missed += met ? 0 : 1;
-        std::printf("| %-58s | %19.1f | %14.1f | %-6s |\n", qPrintable(click), small, large, met ? "met" : "MISSED");
+        std::printf("| %-58s | %19.1f | %14.1f | %-6s |\n", qPrintable(click), small, large,
+                    met ? "met" : "MISSED");
         slowest[0].append({small, click});
         slowest[1].append({large, click});
     }
-    std::printf("\ngoals: under %.0f ms on the landlord's archives, under %.0f ms on 20 000 records; %d missed\n",
-                sizes[0].goal, sizes[1].goal, missed);
+    std::printf(
+        "\ngoals: under %.0f ms on the landlord's archives, under %.0f ms on 20 000 records; %d missed\n",
+        sizes[0].goal, sizes[1].goal, missed);
     for (int s = 0; s < 2; ++s) {
         std::sort(slowest[s].begin(), slowest[s].end(), std::greater<>());
         std::printf("slowest five, %s:", qPrintable(sizes[s].name));
         for (qsizetype i = 0; i < 5 && i < slowest[s].size(); ++i)
-            std::printf("%s %s %.1f ms", i == 0 ? "" : ";", qPrintable(slowest[s][i].second), slowest[s][i].first);
+            std::printf("%s %s %.1f ms", i == 0 ? "" : ";", qPrintable(slowest[s][i].second),
+                        slowest[s][i].first);
         std::printf("\n");
     }
     return 0;
@@ -452,8 +477,8 @@ int main(int argc, char** argv)
     }
     qputenv("QT_QPA_PLATFORM", screen);
     // The offscreen windows cannot pass size hints on: said for every window, and nothing to act on.
-    static const QtMessageHandler previous = qInstallMessageHandler(
-        [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    static const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& message) {
             if (!message.contains(u"propagateSizeHints"_s))
                 previous(type, context, message);
         });
@@ -463,7 +488,8 @@ int main(int argc, char** argv)
     Application::prepareEnvironment();
     app.setQuitOnLastWindowClosed(false);
     Clock::setFixedForTests(QDateTime(QDate(2024, 3, 15), QTime(10, 0)));
-    ChartModule::setFileForTests(QStringLiteral(BENCH_CHART_MODULE)); // the build's, as the program's beside it
+    ChartModule::setFileForTests(
+        QStringLiteral(BENCH_CHART_MODULE)); // the build's, as the program's beside it
     Paints counter;
     paints = &counter;
     app.installEventFilter(&counter);

@@ -19,7 +19,8 @@ int main(int argc, char** argv)
     const QString what = arg(1);
     try {
         if (what == u"make"_s && (argc == 4 || argc == 5))
-            return BenchArchives::makeReceipts(arg(2), arg(3).toInt(), argc > 4 ? arg(4).toInt() : 12) ? 0 : 1;
+            return BenchArchives::makeReceipts(arg(2), arg(3).toInt(), argc > 4 ? arg(4).toInt() : 12) ? 0
+                                                                                                       : 1;
         if (what == u"search"_s && argc == 4) {
             QStringList criteria(RicercaRic::criteria().size());
             criteria[6] = arg(3); // Cognome Conduttore

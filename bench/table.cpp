@@ -15,12 +15,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
-#include <tuple>
 #include <fcntl.h>
 #include <spawn.h>
 #include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <tuple>
 #include <vector>
 
 extern char** environ;
@@ -119,7 +119,8 @@ Pair measure(const std::vector<std::string>& ours, const std::vector<std::string
             *std::max_element(bm.begin(), bm.end())};
 }
 
-void row(const std::string& work, double ours, double floor, double goal, const char* unit, double peakMib = 0)
+void row(const std::string& work, double ours, double floor, double goal, const char* unit,
+         double peakMib = 0)
 {
     const double ratio = ours / floor;
     const char* verdict = goal <= 0 ? "" : ratio <= goal ? "met" : "MISSED";
@@ -129,8 +130,8 @@ void row(const std::string& work, double ours, double floor, double goal, const 
     char peak[32] = "";
     if (peakMib > 0)
         std::snprintf(peak, sizeof peak, "%.0f", peakMib);
-    std::printf("| %-46s | %9.1f %-3s | %9.1f %-3s | %6.2f | %-7s %-6s | %8s |\n", work.c_str(), ours, unit, floor,
-                unit, ratio, goalText, verdict, peak);
+    std::printf("| %-46s | %9.1f %-3s | %9.1f %-3s | %6.2f | %-7s %-6s | %8s |\n", work.c_str(), ours, unit,
+                floor, unit, ratio, goalText, verdict, peak);
 }
 
 std::string s(const QString& text)
@@ -172,14 +173,18 @@ int main(int argc, char** argv)
     spawn({"sync"});
 
     const std::string word = "ross";
-    const auto read = [&](const QString& archive) { return std::vector<std::string>{floor, "read", s(archive)}; };
+    const auto read = [&](const QString& archive) {
+        return std::vector<std::string>{floor, "read", s(archive)};
+    };
 
-    std::printf("Tarvento bench, floors: %d records per archive (property cards %.1f MB), median of %d whole-process "
-                "runs, alternating with the floor\n",
-                cards, QFileInfo(sparse).size() / 1e6, runs);
-    std::printf("floors: a pass against one plain read of the archive in 128 KiB blocks (C); the export file "
-                "against the same read while as many bytes are written to a new file, fdatasync, rename over "
-                "the old one (C); the start against a bare Qt window with a label, a text box and a button\n\n");
+    std::printf(
+        "Tarvento bench, floors: %d records per archive (property cards %.1f MB), median of %d whole-process "
+        "runs, alternating with the floor\n",
+        cards, QFileInfo(sparse).size() / 1e6, runs);
+    std::printf(
+        "floors: a pass against one plain read of the archive in 128 KiB blocks (C); the export file "
+        "against the same read while as many bytes are written to a new file, fdatasync, rename over "
+        "the old one (C); the start against a bare Qt window with a label, a text box and a button\n\n");
     std::printf("| %-46s | %13s | %13s | %6s | %-14s | %8s |\n", "work", "Tarvento", "floor", "ratio", "goal",
                 "peak MiB");
     std::printf("|---|---|---|---|---|---|\n");
@@ -195,9 +200,11 @@ int main(int argc, char** argv)
         const Pair list = measure({data, "list", s(archive)}, read(archive), runs);
         row(n + "the list of all cards", list.ours, list.reference, 1.5, "ms", list.oursMib);
         spawn({data, "export", s(archive), file}); // the bytes the floor writes as many of
-        const std::vector<std::string> exportFloor = {floor, "export", s(archive), file, s(folder + u"/Copia.xls"_s)};
+        const std::vector<std::string> exportFloor = {floor, "export", s(archive), file,
+                                                      s(folder + u"/Copia.xls"_s)};
         const Pair exported = measure({data, "export", s(archive), file}, exportFloor, runs);
-        row(n + "Immobili.xls export, file alone", exported.ours, exported.reference, 1.25, "ms", exported.oursMib);
+        row(n + "Immobili.xls export, file alone", exported.ours, exported.reference, 1.25, "ms",
+            exported.oursMib);
         const Pair shown = measure({grid, s(folder)}, exportFloor, runs);
         row(n + "export through the grid screen", shown.ours, shown.reference, 0, "ms", shown.oursMib);
         exportMb[k++] = QFileInfo(folder + u"/Immobili.xls"_s).size() / 1e6;
@@ -205,7 +212,8 @@ int main(int argc, char** argv)
     const Pair found = measure({receipts, "search", s(year), word}, read(year), runs);
     row("receipts: search by tenant, one word", found.ours, found.reference, 0, "ms", found.oursMib);
     const Pair summary = measure({receipts, "summary", s(year), "2024"}, read(year), runs);
-    row("receipts: annual summary, first lines shown", summary.ours, summary.reference, 0, "ms", summary.oursMib);
+    row("receipts: annual summary, first lines shown", summary.ours, summary.reference, 0, "ms",
+        summary.oursMib);
     const Pair months = measure({receipts, "months", s(year), "2024"}, read(year), runs);
     row("receipts: the chart's month totals", months.ours, months.reference, 0, "ms", months.oursMib);
     const Pair f24Found = measure({f24, "search", s(forms), word}, read(forms), runs);
@@ -220,10 +228,11 @@ int main(int argc, char** argv)
                               {data, "export", s(small), s(smallDir + u"/Immobili.xls"_s)}, 1);
     row("export peak memory, 20 000 vs 5 000 cards", flat.oursMib, flat.referenceMib, 0, "MiB");
     const Pair qtStart = measure({data, "start"}, {floor, "read", "/dev/null"}, runs);
-    std::printf("\nexport files: sparse %.1f MB, full %.1f MB; receipts %.1f MB, F24 forms %.1f MB\n", exportMb[0],
-                exportMb[1], QFileInfo(year).size() / 1e6, QFileInfo(forms).size() / 1e6);
-    std::printf("starting a process: %.1f ms for one on Qt that loads our data code and ends, %.1f ms for the plain "
-                "C floor reading nothing\n",
-                qtStart.ours, qtStart.reference);
+    std::printf("\nexport files: sparse %.1f MB, full %.1f MB; receipts %.1f MB, F24 forms %.1f MB\n",
+                exportMb[0], exportMb[1], QFileInfo(year).size() / 1e6, QFileInfo(forms).size() / 1e6);
+    std::printf(
+        "starting a process: %.1f ms for one on Qt that loads our data code and ends, %.1f ms for the plain "
+        "C floor reading nothing\n",
+        qtStart.ours, qtStart.reference);
     return 0;
 }

@@ -31,10 +31,11 @@ QString date(const QDate& date)
     if (!date.isValid() || year < 1000 || year > 9999)
         return date.toString(u"dd/MM/yyyy"_s);
     // Written by hand: the locale's formatter was most of the time of a long list of dates.
-    const char16_t text[10] = {char16_t(u'0' + day / 10),   char16_t(u'0' + day % 10),    u'/',
-                               char16_t(u'0' + month / 10), char16_t(u'0' + month % 10),  u'/',
-                               char16_t(u'0' + year / 1000), char16_t(u'0' + year / 100 % 10),
-                               char16_t(u'0' + year / 10 % 10), char16_t(u'0' + year % 10)};
+    const char16_t text[10] = {
+        char16_t(u'0' + day / 10),    char16_t(u'0' + day % 10),        u'/',
+        char16_t(u'0' + month / 10),  char16_t(u'0' + month % 10),      u'/',
+        char16_t(u'0' + year / 1000), char16_t(u'0' + year / 100 % 10), char16_t(u'0' + year / 10 % 10),
+        char16_t(u'0' + year % 10)};
     return QString(reinterpret_cast<const QChar*>(text), 10);
 }
 
@@ -80,7 +81,8 @@ template <typename View> QDate lenientDate(View text, const QDate& today, Format
     };
     const qsizetype yearSize = text.size() - slashes[1] - 1;
     const int day = digits(0, slashes[0], 1, 2), month = digits(slashes[0] + 1, slashes[1], 1, 2);
-    int year = yearSize == 2 ? digits(slashes[1] + 1, text.size(), 2, 2) : digits(slashes[1] + 1, text.size(), 4, 4);
+    int year =
+        yearSize == 2 ? digits(slashes[1] + 1, text.size(), 2, 2) : digits(slashes[1] + 1, text.size(), 4, 4);
     if (day < 0 || month < 0 || year < 0)
         return {};
     if (yearSize == 2) {

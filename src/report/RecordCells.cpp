@@ -56,7 +56,8 @@ bool RecordCells::writeRow(Spreadsheet::Writer& writer, const Record& record) co
         QVarLengthArray<QByteArrayView, 8> parts;
         qsizetype size = 0;
         for (const Piece& piece : pieces) {
-            parts.append(piece.field >= 0 ? Cp1252::trimmed(record.rawAt(piece.field)) : QByteArrayView(piece.encoded));
+            parts.append(piece.field >= 0 ? Cp1252::trimmed(record.rawAt(piece.field))
+                                          : QByteArrayView(piece.encoded));
             size += parts.back().size();
         }
         cell.resize(size);

@@ -16,7 +16,7 @@ class QWidget;
 class MonthChart {
 public:
     struct Months {
-        QStringList names;  // January first
+        QStringList names; // January first
         QList<QRgb> colours;
     };
 

@@ -167,7 +167,8 @@ QWidget* TfrmStatisticheRic::buildChartPanel()
     column->addWidget(band);
 
     try {
-        m_chart = ChartModule::make(panContainer, {StatisticheRic::monthNames(), StatisticheRic::monthColours()});
+        m_chart =
+            ChartModule::make(panContainer, {StatisticheRic::monthNames(), StatisticheRic::monthColours()});
         ChartStats = m_chart->view();
     } catch (const std::exception& failure) {
         // The screen still opens; "Apri" says why no chart can be shown.

@@ -60,7 +60,8 @@ public:
         const QString& code = byTenant ? contract.tenantCode : contract.contractCode;
         if (code.isEmpty())
             return nullptr;
-        const auto it = m_first.constFind(Key{year.taxCode, QString::number(year.referenceYear), byTenant, code});
+        const auto it =
+            m_first.constFind(Key{year.taxCode, QString::number(year.referenceYear), byTenant, code});
         return it == m_first.cend() ? nullptr : &m_all[*it];
     }
 
@@ -155,8 +156,7 @@ QString money(const Money& amount)
 // Everything one card gives, before the period is applied.
 class CardDeadlines {
 public:
-    CardDeadlines(const Record& card, qint64 position, Sources& sources)
-        : m_card(card), m_sources(sources)
+    CardDeadlines(const Record& card, qint64 position, Sources& sources) : m_card(card), m_sources(sources)
     {
         m_base.position = position;
         m_base.property = Text::trimmed(card.text(u"Immobile"_s));
@@ -232,8 +232,8 @@ private:
             Deadline d = m_base;
             d.kind = Kind::Registro;
             d.date = year.due;
-            const QString which =
-                QString::number(year.number) + (year.extension ? u"° anno della proroga"_s : u"° anno del contratto"_s);
+            const QString which = QString::number(year.number) +
+                                  (year.extension ? u"° anno della proroga"_s : u"° anno del contratto"_s);
             if (cedolare) {
                 d.state = u"cedolare secca: imposta non dovuta"_s;
                 d.detailText =
@@ -242,7 +242,7 @@ private:
                 continue;
             }
             d.detailText = which + u" dal "_s + Formats::date(year.start) + u", da versare entro il "_s +
-                       Formats::date(year.due) + u". "_s;
+                           Formats::date(year.due) + u". "_s;
             QStringList state;
             if (!year.tax) {
                 state.append(u"canone annuo non indicato"_s);
@@ -256,9 +256,9 @@ private:
                 if (*year.tax != twoPercent)
                     d.detailText += u", portato al minimo di 67,00"_s;
                 d.detailText += u"; metà a carico del locatore "_s + money(landlord) +
-                            u", metà a carico del conduttore "_s + money(tenant) + u"; codice tributo "_s +
-                            year.taxCode + u", anno di riferimento "_s + QString::number(year.referenceYear) +
-                            u'.';
+                                u", metà a carico del conduttore "_s + money(tenant) +
+                                u"; codice tributo "_s + year.taxCode + u", anno di riferimento "_s +
+                                QString::number(year.referenceYear) + u'.';
                 state.append(u"cod. "_s + year.taxCode + u", metà "_s + money(landlord) + u" + "_s +
                              money(tenant));
                 if (onCard && *onCard != *year.tax) {
@@ -288,7 +288,8 @@ private:
             last.kind = Kind::FineLocazione;
             last.date = end;
             last.state = extended ? u"fine della proroga"_s : u"fine del contratto"_s;
-            last.detailText = u"Fine locazione: "_s + Formats::date(end) + (extended ? u" (proroga)."_s : u"."_s);
+            last.detailText =
+                u"Fine locazione: "_s + Formats::date(end) + (extended ? u" (proroga)."_s : u"."_s);
             found.append(std::move(last));
         }
 
@@ -301,11 +302,12 @@ private:
         Deadline notice = m_base;
         notice.kind = Kind::Disdetta;
         notice.date = noticeDate;
-        notice.state = u"preavviso di "_s + QString::number(months) + u" mesi ("_s +
-                       (home ? u"uso abitativo"_s : (use.isEmpty() ? u"utilizzo non indicato"_s : u"altri usi"_s)) +
-                       u')';
+        notice.state =
+            u"preavviso di "_s + QString::number(months) + u" mesi ("_s +
+            (home ? u"uso abitativo"_s : (use.isEmpty() ? u"utilizzo non indicato"_s : u"altri usi"_s)) +
+            u')';
         notice.detailText = u"La disdetta va comunicata almeno "_s + QString::number(months) +
-                        u" mesi prima della fine della locazione ("_s + Formats::date(end) + u")."_s;
+                            u" mesi prima della fine della locazione ("_s + Formats::date(end) + u")."_s;
         found.append(std::move(notice));
     }
 
@@ -349,7 +351,8 @@ private:
                 d.kind = Kind::Canone;
                 d.date = instalment.due;
                 d.amount = amount;
-                const Instalments::State state = Instalments::stateOf(instalment, m_contract, contractReceipts);
+                const Instalments::State state =
+                    Instalments::stateOf(instalment, m_contract, contractReceipts);
                 d.open = state != Instalments::State::Paid;
                 d.state = state == Instalments::State::Paid     ? u"pagata"_s
                           : state == Instalments::State::Unpaid ? u"emessa, non saldata"_s
@@ -488,8 +491,11 @@ QList<Deadline> collect(const QString& folder, const Period& period, const QDate
     for (int year = from.year() - 1; year <= period.to.year() + 1; ++year)
         receipts +=
             Instalments::readReceipts(dir.filePath(SchedaRicevuta::archiveName(QString::number(year))));
-    Sources sources{today, DeadlineRules::noticeMonths(dir.filePath(u"Affitti.ini"_s)), byContract(receipts),
-                    readSavedPayments(dir.filePath(SchedaF24::archiveName())), {}};
+    Sources sources{today,
+                    DeadlineRules::noticeMonths(dir.filePath(u"Affitti.ini"_s)),
+                    byContract(receipts),
+                    readSavedPayments(dir.filePath(SchedaF24::archiveName())),
+                    {}};
 
     // The deadlines of one card that the list keeps.
     const auto keep = [&](const Record& card, qint64 position, Sources& own, QList<Deadline>& kept) {
@@ -554,9 +560,10 @@ QString detail(const Deadline& d)
     if (!d.instalment)
         return d.detailText;
     const Instalments::Instalment& instalment = *d.instalment;
-    return u"Rata "_s + QString::number(instalment.number) + u" del "_s + QString::number(instalment.due.year()) +
-           u" (dal "_s + Formats::date(instalment.periodStart) + u" al "_s + Formats::date(instalment.periodEnd) +
-           u"): "_s + d.state + u"; ricevute cercate per codice fiscale del conduttore e codice del contratto."_s;
+    return u"Rata "_s + QString::number(instalment.number) + u" del "_s +
+           QString::number(instalment.due.year()) + u" (dal "_s + Formats::date(instalment.periodStart) +
+           u" al "_s + Formats::date(instalment.periodEnd) + u"): "_s + d.state +
+           u"; ricevute cercate per codice fiscale del conduttore e codice del contratto."_s;
 }
 
 QStringList filterNames()

@@ -482,13 +482,18 @@ void TestReport::longCellsEscapedAnywhere_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("cell");
     const QString sixteen = u"0123456789abcdef"_s;
-    QTest::newRow("plain") << sixteen + sixteen + u"xyz"_s << QByteArray("0123456789abcdef0123456789abcdefxyz");
-    QTest::newRow("first") << u"&"_s + sixteen + sixteen << QByteArray("&amp;0123456789abcdef0123456789abcdef");
-    QTest::newRow("last of a block") << u"0123456789abcde<"_s + sixteen << QByteArray("0123456789abcde&lt;0123456789abcdef");
-    QTest::newRow("first of a block") << sixteen + u">"_s + sixteen << QByteArray("0123456789abcdef&gt;0123456789abcdef");
-    QTest::newRow("CR LF across a boundary") << u"0123456789abcde\r\n"_s + sixteen
-                                             << QByteArray("0123456789abcde 0123456789abcdef");
-    QTest::newRow("in the tail") << sixteen + u"ab\"c\nd&e"_s << QByteArray("0123456789abcdefab&quot;c d&amp;e");
+    QTest::newRow("plain") << sixteen + sixteen + u"xyz"_s
+                           << QByteArray("0123456789abcdef0123456789abcdefxyz");
+    QTest::newRow("first") << u"&"_s + sixteen + sixteen
+                           << QByteArray("&amp;0123456789abcdef0123456789abcdef");
+    QTest::newRow("last of a block") << u"0123456789abcde<"_s + sixteen
+                                     << QByteArray("0123456789abcde&lt;0123456789abcdef");
+    QTest::newRow("first of a block")
+        << sixteen + u">"_s + sixteen << QByteArray("0123456789abcdef&gt;0123456789abcdef");
+    QTest::newRow("CR LF across a boundary")
+        << u"0123456789abcde\r\n"_s + sixteen << QByteArray("0123456789abcde 0123456789abcdef");
+    QTest::newRow("in the tail") << sixteen + u"ab\"c\nd&e"_s
+                                 << QByteArray("0123456789abcdefab&quot;c d&amp;e");
     QTest::newRow("one in every block") << u"a<cdefghijklmnop"_s + u"&bcdefghijklmno\""_s + u"zz"_s
                                         << QByteArray("a&lt;cdefghijklmnop&amp;bcdefghijklmno&quot;zz");
 }

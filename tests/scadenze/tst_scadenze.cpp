@@ -340,7 +340,8 @@ void TestScadenze::longArchiveGivesEveryCardItsDeadlines()
         return d.kind == Scadenzario::Kind::DaVerificare ? 0 : (d.overdue ? 1 : 2);
     };
     std::stable_sort(expected.begin(), expected.end(), [&](const auto& a, const auto& b) {
-        return std::tuple(rank(a), a.date, a.position, int(a.kind)) < std::tuple(rank(b), b.date, b.position, int(b.kind));
+        return std::tuple(rank(a), a.date, a.position, int(a.kind)) <
+               std::tuple(rank(b), b.date, b.position, int(b.kind));
     });
     const QList<Scadenzario::Deadline> all = Scadenzario::collect(many.path(), year, kToday);
     QCOMPARE(projected(all), projected(expected));
