@@ -27,6 +27,10 @@ public:
     }
     std::optional<QString> inputBox(const QString&, const QString&, const QString&) override { return {}; }
     QString openFileName(const QString&, const QStringList&, const QString&) override { return {}; }
+    QString saveFileName(const QString&, const QString&, const QStringList&, const QString&) override
+    {
+        return {};
+    }
     void openUrl(const QUrl&) override {}
     void terminate() override {}
 };

@@ -1,10 +1,13 @@
 #include "CommandLine.h"
 
 #include "Startup.h"
+#include "backup/RestoreJournal.h"
 #include "platform/Application.h"
+#include "platform/ExeFolder.h"
 #include "platform/Failure.h"
 #include "platform/Product.h"
 
+#include <QScopeGuard>
 #include <cstdio>
 
 using namespace Qt::StringLiterals;
@@ -44,6 +47,21 @@ void keepQtNotesQuiet(QtMsgType type, const QMessageLogContext&, const QString& 
         print(stderr, text);
 }
 
+// A restore a kill or a power cut interrupted is finished before any option reads or writes
+// the data. The running program holding the folder is in the middle of one, or could not finish
+// it: nothing is done on a folder holding a mix.
+void finishInterruptedRestore()
+{
+    const QString folder = ExeFolder::path();
+    if (!Backup::interruptedRestoreFound(folder))
+        return;
+    if (!Startup::claimDataFolder(Startup::Notice::Silent))
+        throw Failure(u"Il programma aperto su questi dati sta ripristinando una copia di sicurezza: riprovare quando "
+                      u"il ripristino è finito."_s);
+    const auto release = qScopeGuard([] { Startup::releaseDataFolder(); });
+    printError(Backup::recoveredMessage(Backup::finishInterruptedRestore(folder)));
+}
+
 } // namespace
 
 void printLine(const QString& text)
@@ -78,6 +96,7 @@ int run(int argc, char** argv)
         return Done;
     }
     try {
+        finishInterruptedRestore();
         for (const Command& command : commands()) {
             if (command.option == option)
                 return command.run(words);

@@ -2,12 +2,16 @@
 
 #include "Screens.h"
 #include "TfrmPassword.h"
+#include "backup/Leftovers.h"
+#include "backup/RestoreJournal.h"
 #include "platform/Application.h"
 #include "platform/Desktop.h"
 #include "platform/ExeFolder.h"
+#include "platform/Failure.h"
 #include "platform/FolderLock.h"
 #include "platform/QtDesktop.h"
 
+#include <QDir>
 #include <QIcon>
 #include <memory>
 
@@ -35,7 +39,10 @@ bool claimDataFolder(Notice notice)
     // locks keep each write whole, but not a card loaded in one copy and saved in the other.
     // A folder where no lock can be made (read-only) lets no copy write; the program still
     // starts, and what cannot be saved says so when it is tried.
-    auto lock = std::make_unique<FolderLock>(ExeFolder::file(u"Tarvento.lock"_s));
+    const QString path = ExeFolder::file(u"Tarvento.lock"_s);
+    if (dataFolderLock() && dataFolderLock()->path() == path)
+        return true; // held already by this copy
+    auto lock = std::make_unique<FolderLock>(path);
     const FolderLock::Result result = lock->tryLock();
     if (result == FolderLock::Result::HeldElsewhere) {
         if (notice == Notice::Shown)
@@ -52,12 +59,29 @@ void releaseDataFolder()
     dataFolderLock().reset();
 }
 
+bool tidyDataFolder()
+{
+    const QString folder = ExeFolder::path();
+    // The data folder and the home folder, where a copy is proposed.
+    Leftovers::removeCopyTemporaries(folder);
+    Leftovers::removeCopyTemporaries(QDir::homePath());
+    try {
+        const QString notice = Backup::recoveredMessage(Backup::finishInterruptedRestore(folder));
+        if (!notice.isEmpty())
+            Desktop::plain(notice);
+        return true;
+    } catch (const Failure& failure) {
+        Desktop::error(failure.message());
+        return false;
+    }
+}
+
 bool prepare(Application& app)
 {
     static QtDesktop desktop;
     Desktop::setBackend(&desktop);
     Application::prepareEnvironment();
-    if (!claimDataFolder())
+    if (!claimDataFolder() || !tidyDataFolder())
         return false;
     app.setWindowIcon(QIcon(u":/pictures/app_icon.svg"_s));
     // Screens hand over to one another by hiding; the program ends only when it is told to.

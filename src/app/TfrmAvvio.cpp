@@ -1,6 +1,9 @@
 #include "TfrmAvvio.h"
 
 #include "Screens.h"
+#include "Startup.h"
+#include "TfrmPassword.h"
+#include "backup/BackupBar.h"
 #include "TfrmInfo.h"
 #include "TfrmSplash.h"
 #include "platform/Desktop.h"
@@ -12,6 +15,7 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QVBoxLayout>
@@ -91,6 +95,14 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : ApplicationScreen(u' ' + Product::fullNa
                                imgScadenze, btnScadenze, infScadenze, &TfrmAvvio::imgScadenzeClick));
     column->addLayout(tiles);
     column->addStretch();
+
+    panCopia = new BackupBar(panel);
+    panCopia->claimDataFolder = [] { return Startup::claimDataFolder(Startup::Notice::Silent); };
+    panCopia->restored = [this] { // the password file may have changed: ask for it again
+        frmPassword->txtPassword->clear();
+        handOverTo(frmPassword);
+    };
+    column->addWidget(panCopia);
 
     // Footer: about, web site, exit.
     QWidget* footer = whiteBand(panel, 84);

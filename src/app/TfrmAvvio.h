@@ -4,8 +4,10 @@
 #include "platform/Screen.h"
 
 class Picture;
+class BackupBar;
 
-// The main menu: the three applications, information, help, about, the web site and exit.
+// The main menu: the three applications, information, help, about, the web site and exit,
+// and the bar of the data's backup copies.
 class TfrmAvvio : public ApplicationScreen {
     Q_OBJECT
 public:
@@ -16,6 +18,7 @@ public:
     Picture *imgModelloF24, *btnModelloF24, *infModelloF24;
     Picture *imgScadenze, *btnScadenze, *infScadenze;
     Picture *imgInfo, *imgGuida, *imgCopyright, *imgSito, *imgEsci, *imgLogo;
+    BackupBar* panCopia; // copies of the data and the reminder, above the footer
 
     void imgImmobiliClick();
     void imgRicevuteClick();

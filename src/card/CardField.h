@@ -13,6 +13,7 @@ struct CardField {
     enum class Entry {
         Text,     // plain text
         Digits,   // only 0 to 9
+        Euros,    // only 0 to 9: the euros of an amount whose cents are the next field (a decimal separator moves there)
         Upper,    // trimmed and in capitals after each key release
         Capitals, // in capitals while typing (codes, province letters)
         Trim,     // trimmed after each key release

@@ -1,6 +1,7 @@
 #include "CardForm.h"
 
 #include "FieldBehaviour.h"
+#include "platform/Desktop.h"
 #include "platform/Failure.h"
 #include "storage/RecordLayout.h"
 
@@ -40,7 +41,7 @@ int shortFieldTextWidth(const CardField& f, const QFontMetrics& own, const QFont
     const int chars = std::min(std::max(f.capacity, 2), kShortMaximumChars);
     if (f.entry == Entry::Upper || f.entry == Entry::Capitals)
         return own.horizontalAdvance(QString(chars, u'W')) + own.averageCharWidth();
-    if (f.entry == Entry::Digits || f.entry == Entry::Amount)
+    if (f.entry == Entry::Digits || f.entry == Entry::Euros || f.entry == Entry::Amount)
         return own.horizontalAdvance(QString(chars + 1, u'0'));
     static const QString capitalsAndDigits = u"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789"_s;
     const double mean = own.horizontalAdvance(capitalsAndDigits) / double(capitalsAndDigits.size());
@@ -253,11 +254,19 @@ void CardForm::applyBehaviour(const CardField& f, QWidget* successor)
     FieldBehaviour::highlight(field, f.entry == Entry::Trim);
     if (f.entry == Entry::Digits) {
         FieldBehaviour::digitsOnly(field, successor);
+    } else if (f.entry == Entry::Euros) {
+        const qsizetype at = &f - m_fields.constData();
+        if (at + 1 >= m_fields.size())
+            throw Failure(u"Campo dei centesimi mancante dopo "_s + f.name);
+        FieldBehaviour::digitsOnly(field, successor, m_controls.value(m_fields[at + 1].name));
     } else if (f.entry == Entry::Amount) {
         std::function<void(int)> beforeKey;
         if (m_amountKey)
             beforeKey = [handler = m_amountKey, name = f.name](int key) { handler(name, key); };
-        FieldBehaviour::amountField(field, successor, m_amountRule, beforeKey);
+        QString name = m_amountNames.value(f.name, f.caption);
+        if (name.endsWith(u':'))
+            name.chop(1);
+        FieldBehaviour::amountField(field, successor, m_amountRule, name, m_infoBar, beforeKey);
     } else {
         FieldBehaviour::enterMovesTo(field, successor);
     }
@@ -312,6 +321,27 @@ void CardForm::applyBehaviours()
                 chain(m_controls.value(f.name));
         }
     }
+}
+
+bool CardForm::checkAmounts(const QStringList& fieldNames)
+{
+    QStringList order = m_ringOrder;
+    if (order.isEmpty()) {
+        for (const CardField& f : m_fields)
+            order.append(f.name);
+    }
+    for (const QString& name : std::as_const(order)) {
+        const CardField& f = fieldOf(m_controls.value(name));
+        if (f.entry != Entry::Amount || (!fieldNames.isEmpty() && !fieldNames.contains(name)))
+            continue;
+        QWidget* control = m_controls.value(name);
+        if (FieldBehaviour::checkAmount(control) != FieldBehaviour::AmountProblem::None) {
+            Desktop::warning(FieldBehaviour::amountWarning(control));
+            control->setFocus(Qt::OtherFocusReason);
+            return false;
+        }
+    }
+    return true;
 }
 
 void CardForm::fillRecord(Record& record) const

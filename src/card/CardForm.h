@@ -45,6 +45,10 @@ public:
     // screen has its own rule), and what runs on every key pressed in one of them, before
     // the key is handled (a screen empties its computed total there).
     void setAmountRule(const FieldBehaviour::AmountRule& rule) { m_amountRule = rule; }
+    // Before applyBehaviours: the names amount fields go by in messages (by default their
+    // captions), and the information bar that says why an amount is refused.
+    void setAmountNames(const QHash<QString, QString>& names) { m_amountNames = names; }
+    void setInfoBar(QLabel* infoBar) { m_infoBar = infoBar; }
     void onAmountKey(std::function<void(const QString& field, int key)> handler)
     {
         m_amountKey = std::move(handler);
@@ -58,6 +62,10 @@ public:
     // drop-downs that select nothing on focus; Tab follows the ring or the record order.
     void applyBehaviours();
     QList<QWidget*> ring(int section) const;
+
+    // Whether the amount fields (these, or all of them) hold amounts they can store; at the
+    // first that does not, in Enter order, a warning names it, marks it and takes the focus.
+    bool checkAmounts(const QStringList& fieldNames = {});
 
     void fillRecord(Record& record) const; // every field from its control, in record order
     void showRecord(const Record& record); // every control from its field; unknown flags change nothing
@@ -75,6 +83,8 @@ private:
     QHash<QString, QWidget*> m_extras;
     FieldBehaviour::AmountRule m_amountRule;
     std::function<void(const QString&, int)> m_amountKey;
+    QHash<QString, QString> m_amountNames;
+    QLabel* m_infoBar = nullptr;
     QStringList m_ringOrder;
     QStringList m_placed;
 };

@@ -86,15 +86,62 @@ bool CardProtocol::save()
         done = position ? u"Le modifiche apportate alla scheda corrente sono state salvate in archivio."_s
                         : u"La scheda corrente è stata inserita in archivio."_s;
     });
-    if (saved)
+    if (saved) {
+        markUnchanged();
         Desktop::information(done);
+    }
     return saved;
+}
+
+QByteArray CardProtocol::cardBytes() const
+{
+    Record record(*m_card.layout);
+    m_card.fillRecord(record);
+    QByteArray& bytes = record.bytes();
+    for (const QString& field : m_card.computedFields) { // left out whole, stale bytes included
+        const auto start = bytes.begin() + m_card.layout->offset(field);
+        std::fill(start, start + m_card.layout->field(field).size(), '\0');
+    }
+    return bytes;
+}
+
+bool CardProtocol::isChanged() const
+{
+    return cardBytes() != m_unchanged;
+}
+
+void CardProtocol::markUnchanged()
+{
+    m_unchanged = cardBytes();
+}
+
+QString CardProtocol::unsavedChangesQuestion()
+{
+    return u"Le modifiche alla scheda corrente non sono state salvate. Salvarle adesso?"_s;
+}
+
+bool CardProtocol::mayClose(const std::function<bool()>& save)
+{
+    if (!isChanged())
+        return true;
+    switch (Desktop::backend().message(Desktop::Kind::Confirmation, unsavedChangesQuestion(),
+                                       Desktop::Buttons::YesNoCancel)) {
+    case Desktop::Answer::No:
+        return true;
+    case Desktop::Answer::Yes:
+    case Desktop::Answer::Ok:
+        return save();
+    case Desktop::Answer::Cancel:
+        break;
+    }
+    return false;
 }
 
 void CardProtocol::show(const Record& record, qint64 position)
 {
     m_card.showRecord(record);
     m_card.position->setText(QString::number(position));
+    markUnchanged();
 }
 
 void CardProtocol::navigate(NavigationButton button)

@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QLabel;
@@ -29,6 +30,8 @@ public:
         // The access message's kind of the operations whose kind differs from the two above
         // (the receipt screen's "first" warns, its other arrows show an error).
         QList<std::pair<CardOperation, Desktop::Kind>> failureKinds;
+        // Record fields worked out from the others (totals): a change there alone is no change.
+        QStringList computedFields;
     };
 
     explicit CardProtocol(Card card);
@@ -42,6 +45,17 @@ public:
     // 1-based `position`, as navigation would show it.
     void show(const Record& record, qint64 position);
 
+    // Whether the card on screen differs from what was last loaded, saved or cleared: what a
+    // save would write is compared, so a card only looked at is never changed.
+    bool isChanged() const;
+    // The card as it stands counts as unchanged (a screen calls it once it has cleared the card
+    // or prepared a new one); loading and saving do it themselves.
+    void markUnchanged();
+    // Closing the screen: unsaved changes bring a question. "Sì" runs `save`, and the screen
+    // closes only if that saved; "No" drops the changes; "Annulla" stays. True: close.
+    bool mayClose(const std::function<bool()>& save);
+    static QString unsavedChangesQuestion();
+
     // Runs an archive operation of the screen's own under the access message.
     bool guarded(Desktop::Kind failureKind, const std::function<void()>& operation);
 
@@ -53,6 +67,8 @@ public:
 
 private:
     std::optional<qint64> currentPosition() const;
+    QByteArray cardBytes() const; // what a save would write, computed fields left out
 
     Card m_card;
+    QByteArray m_unchanged;
 };

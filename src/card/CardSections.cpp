@@ -67,6 +67,8 @@ CardSections::CardSections(CardForm& form, const QList<CardSection>& sections, Q
         stack->addWidget(scroll, 0, 0);
         m_sectionPanels.append(panel);
         m_scrollAreas.append(scroll);
+        const QList<QWidget*> ring = form.ring(i);
+        m_firstFields.append(ring.isEmpty() ? nullptr : ring.front());
     }
     show(0);
 }
@@ -75,6 +77,13 @@ void CardSections::show(int section)
 {
     if (section < 0 || section >= count())
         throw Failure(u"Sezione della scheda inesistente: "_s + QString::number(section));
+    // The shown section's first field takes the focus before the others hide: a hidden field
+    // would hand the focus on to whatever comes next (a tool-bar button, a check box), where
+    // Enter or Space would act on it.
+    m_scrollAreas[section]->setVisible(true);
+    m_sectionPanels[section]->setVisible(true);
+    if (m_firstFields[section])
+        m_firstFields[section]->setFocus(Qt::OtherFocusReason);
     for (int i = 0; i < count(); ++i) {
         const bool current = i == section;
         m_scrollAreas[i]->setVisible(current);

@@ -38,7 +38,8 @@ public:
     QWidget* panel(int section) const { return m_sectionPanels[section]; }
     int count() const { return int(m_sectionPanels.size()); }
 
-    // Shows one section (its panel and its red header) and hides the others.
+    // Shows one section (its panel and its red header) and hides the others; the focus goes
+    // to the section's first field.
     void show(int section);
 
 private:
@@ -46,6 +47,7 @@ private:
     QWidget* m_panels;
     QList<QWidget*> m_sectionPanels;
     QList<QWidget*> m_scrollAreas;
+    QList<QWidget*> m_firstFields; // of each section, in Enter order
     QList<Picture*> m_blue;
     QList<Picture*> m_red;
 };

@@ -1,5 +1,6 @@
 #include "FieldBehaviour.h"
 
+#include "TypingFilter.h"
 #include "platform/Text.h"
 
 #include <QAbstractButton>
@@ -10,6 +11,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <functional>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -60,8 +63,18 @@ void rewrite(QWidget* field, const std::function<QString(const QString&)>& chang
 {
     const QString before = FieldBehaviour::textOf(field);
     const QString after = change(before);
-    if (after != before)
-        FieldBehaviour::setTextOf(field, after); // the caret ends after the text
+    if (after == before)
+        return;
+    // The caret stays where it was, less the blanks trimmed before it: typing in the middle
+    // of a text goes on there.
+    QLineEdit* edit = lineEditOf(field);
+    const int caret = edit ? edit->cursorPosition() : int(before.size());
+    int trimmedBefore = 0;
+    while (trimmedBefore < caret && before.at(trimmedBefore) <= u' ')
+        ++trimmedBefore;
+    FieldBehaviour::setTextOf(field, after);
+    if (edit)
+        edit->setCursorPosition(std::min(caret - trimmedBefore, int(after.size())));
 }
 
 QString capitalsTrimmed(const QString& text)
@@ -69,27 +82,84 @@ QString capitalsTrimmed(const QString& text)
     return Text::trimmed(Text::capitals(text));
 }
 
-// The key rule of the filtered fields: Enter moves the focus to the successor (if any);
-// Backspace, Delete, Left and Right pass; any other key passes only when its one character is
-// accepted. True when the key is swallowed.
-bool swallowsKey(const QKeyEvent* key, QWidget* successor, const std::function<bool(QChar)>& accepts)
+bool isDigit(QChar c)
 {
-    if (isEnter(key)) {
-        if (successor)
-            successor->setFocus(Qt::OtherFocusReason);
-        return true;
+    return c >= u'0' && c <= u'9';
+}
+
+const char* const kInvalidAmount = "invalidAmount";
+
+// An amount field's rule, name and information bar, kept with the field for the checks.
+class AmountFilter final : public QObject {
+public:
+    AmountFilter(QWidget* field, const FieldBehaviour::AmountRule& rule, const QString& name, QLabel* infoBar)
+        : QObject(field), rule(rule), name(name), infoBar(infoBar)
+    {
     }
-    switch (key->key()) {
-    case Qt::Key_Backspace:
-    case Qt::Key_Delete:
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-        return false;
-    default:
-        break;
+    const FieldBehaviour::AmountRule rule;
+    const QString name;
+    QLabel* const infoBar;
+};
+
+AmountFilter* amountFilterOf(const QWidget* field)
+{
+    for (QObject* child : field->children()) {
+        if (auto* amount = dynamic_cast<AmountFilter*>(child))
+            return amount;
     }
-    const QString text = key->text();
-    return !(text.size() == 1 && accepts && accepts(text.front()));
+    return nullptr;
+}
+
+int maxLengthOf(const QWidget* field)
+{
+    auto* edit = qobject_cast<const QLineEdit*>(field);
+    return edit ? edit->maxLength() : 32767;
+}
+
+FieldBehaviour::AmountProblem problemOf(const QWidget* field, const FieldBehaviour::AmountRule& rule,
+                                        QString* tidy = nullptr)
+{
+    using Problem = FieldBehaviour::AmountProblem;
+    const QString text = FieldBehaviour::textOf(field);
+    const std::optional<QString> tidied = rule.tidy ? rule.tidy(text) : std::optional<QString>(text);
+    if (!tidied)
+        return Problem::NotAnAmount;
+    if (tidied->size() > maxLengthOf(field))
+        return Problem::TooLarge; // stored it would lose its decimals or more
+    if (tidy)
+        *tidy = *tidied;
+    return Problem::None;
+}
+
+// Whole digits a field holds in the tidy form (a comma and two decimals).
+QString wholeDigits(const QWidget* field)
+{
+    return QString::number(std::max(1, maxLengthOf(field) - 3));
+}
+
+void setMarkedInvalid(QWidget* field, bool on)
+{
+    if (field->property(kInvalidAmount).toBool() == on)
+        return;
+    field->setProperty(kInvalidAmount, on);
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Text,
+                     on ? QColor(0xC0, 0x00, 0x00) : field->style()->standardPalette().color(QPalette::Text));
+    field->setPalette(palette);
+}
+
+void markInvalid(QWidget* field, const AmountFilter& amount, FieldBehaviour::AmountProblem problem)
+{
+    setMarkedInvalid(field, true);
+    if (amount.infoBar == nullptr)
+        return;
+    if (problem == FieldBehaviour::AmountProblem::TooLarge)
+        amount.infoBar->setText(u"\""_s + amount.name + u"\": importo troppo grande, al massimo "_s +
+                                wholeDigits(field) + u" cifre prima della virgola."_s);
+    else
+        amount.infoBar->setText(u"\""_s + amount.name +
+                                u"\": importo non valido. Scrivere solo le cifre e la virgola dei decimali, "
+                                u"ad esempio 650,50."_s);
 }
 
 } // namespace
@@ -154,35 +224,64 @@ void enterPresses(QWidget* field, QAbstractButton* button)
     });
 }
 
-void digitsOnly(QWidget* field, QWidget* successor)
+void digitsOnly(QWidget* field, QWidget* successor, QWidget* cents)
 {
-    new Filter(field, [successor](QEvent* event) {
-        if (event->type() != QEvent::KeyPress)
-            return false;
-        return swallowsKey(static_cast<QKeyEvent*>(event), successor,
-                           [](QChar c) { return c >= u'0' && c <= u'9'; });
-    });
+    TypingFilter::install(field, successor, {isDigit, cents != nullptr}, cents);
 }
 
-void amountField(QWidget* field, QWidget* successor, const AmountRule& rule,
-                 const std::function<void(int key)>& beforeKey)
+void amountField(QWidget* field, QWidget* successor, const AmountRule& rule, const QString& name,
+                 QLabel* infoBar, const std::function<void(int key)>& beforeKey)
 {
-    new Filter(field, [field, successor, rule, beforeKey](QEvent* event) {
+    auto* amount = new AmountFilter(field, rule, name, infoBar);
+    new Filter(field, [field](QEvent* event) {
         if (event->type() == QEvent::FocusOut) {
             const auto reason = static_cast<QFocusEvent*>(event)->reason();
-            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && rule.tidy)
-                rewrite(field, rule.tidy);
-            return false;
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+                checkAmount(field);
         }
-        if (event->type() != QEvent::KeyPress)
-            return false;
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
-            return false; // moving on with Tab is the window's, not a key typed into the field
-        if (beforeKey)
-            beforeKey(key->key());
-        return swallowsKey(key, successor, rule.accepts);
+        return false;
     });
+    TypingFilter::install(field, successor, {rule.accepts}, nullptr, beforeKey);
+    // The red mark goes as soon as the text is an amount again (typed, loaded or cleared).
+    if (QLineEdit* edit = lineEditOf(field))
+        QObject::connect(edit, &QLineEdit::textChanged, amount, [field, amount] {
+            if (isMarkedInvalid(field) && problemOf(field, amount->rule) == AmountProblem::None)
+                setMarkedInvalid(field, false);
+        });
+}
+
+AmountProblem checkAmount(QWidget* field)
+{
+    const AmountFilter* amount = amountFilterOf(field);
+    if (amount == nullptr)
+        return AmountProblem::None;
+    QString tidy;
+    const AmountProblem problem = problemOf(field, amount->rule, &tidy);
+    if (problem != AmountProblem::None) {
+        markInvalid(field, *amount, problem);
+        return problem;
+    }
+    rewrite(field, [&tidy](const QString&) { return tidy; });
+    setMarkedInvalid(field, false);
+    return AmountProblem::None;
+}
+
+bool isMarkedInvalid(const QWidget* field)
+{
+    return field->property(kInvalidAmount).toBool();
+}
+
+QString amountWarning(const QWidget* field)
+{
+    const AmountFilter* amount = amountFilterOf(field);
+    const QString name = amount ? amount->name : field->objectName();
+    if (amount && problemOf(field, amount->rule) == AmountProblem::TooLarge)
+        return u"Attenzione: l'importo indicato nel campo \""_s + name +
+               u"\" è troppo grande: l'archivio ne conserva al massimo "_s + wholeDigits(field) +
+               u" cifre prima della virgola.\n\r\n\rCorreggere l'importo e ripetere l'operazione."_s;
+    return u"Attenzione: il campo \""_s + name + u"\" non contiene un importo valido (\""_s + textOf(field) +
+           u"\").\n\r\n\rScrivere l'importo con le sole cifre e la virgola dei decimali, ad esempio 650,50, "
+           u"e ripetere l'operazione."_s;
 }
 
 void capitalsOnKeyRelease(QWidget* field)

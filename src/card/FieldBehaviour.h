@@ -3,6 +3,7 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 class QAbstractButton;
 class QComboBox;
@@ -23,20 +24,32 @@ void enterMovesTo(QWidget* field, QWidget* successor);
 // Enter presses the button when it is enabled, and does nothing else; every other key passes.
 void enterPresses(QWidget* field, QAbstractButton* button);
 
-// Only 0 to 9 are typed; Backspace, Delete, Left and Right pass; Enter moves the focus to
-// the successor (if any). Every other key is swallowed.
-void digitsOnly(QWidget* field, QWidget* successor = nullptr);
+// Only 0 to 9 are typed; Enter moves the focus to the successor (if any). With `cents` (the
+// whole part of an amount whose cents have a field of their own), "." or "," moves on to the
+// cents field. Keys that type nothing (arrows, Home, End, Backspace, Delete, Tab, Escape, the
+// Ctrl shortcuts) work as in any field, and a paste goes through the same rule as typing.
+void digitsOnly(QWidget* field, QWidget* successor = nullptr, QWidget* cents = nullptr);
 
-// An amount field. On every key pressed (Tab moves on as everywhere), before anything else, beforeKey runs
-// with the key (a total on screen is no longer valid). Enter moves the focus to the successor; Backspace,
-// Delete, Left and Right pass; any other key passes only if `accepts` takes its character. On leaving the
-// field (not when the window loses the focus) `tidy` rewrites it.
+// An amount field. On every key pressed (Tab moves on as everywhere), before anything else,
+// beforeKey runs with the key (a total on screen is no longer valid). Enter moves the focus to
+// the successor; a typed or pasted character stays only if `accepts` takes it, and a dot (the
+// numeric keypad's decimal key) is the comma; keys that type nothing work as in any field. On
+// leaving the field (not when the window loses the focus) an amount is rewritten in its tidy
+// form; a text that is not an amount, or whose tidy form the field cannot hold, stays as typed,
+// in red, and the information bar says why.
 struct AmountRule {
     std::function<bool(QChar)> accepts;
-    std::function<QString(const QString&)> tidy;
+    std::function<std::optional<QString>(const QString&)> tidy; // nothing: not an amount
 };
-void amountField(QWidget* field, QWidget* successor, const AmountRule& rule,
-                 const std::function<void(int key)>& beforeKey = {});
+void amountField(QWidget* field, QWidget* successor, const AmountRule& rule, const QString& name,
+                 QLabel* infoBar, const std::function<void(int key)>& beforeKey = {});
+
+// Why an amount field's text cannot be stored; checking marks the field as leaving it does.
+enum class AmountProblem { None, NotAnAmount, TooLarge };
+AmountProblem checkAmount(QWidget* field);
+bool isMarkedInvalid(const QWidget* field);
+// The warning that refuses to save or print the field's text, naming the field.
+QString amountWarning(const QWidget* field);
 
 // Rewrites of the whole text: after each key release, or after each change made by typing.
 void capitalsOnKeyRelease(QWidget* field);

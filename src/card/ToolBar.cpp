@@ -29,6 +29,9 @@ QToolButton* ToolBar::add(const Button& item)
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     button->setAutoRaise(true);
     button->setCursor(Qt::PointingHandCursor);
+    // A picture, as on paper: reached by the mouse, never by the keyboard's focus, so Enter
+    // meant for a field can never press it.
+    button->setFocusPolicy(Qt::NoFocus);
     button->setMinimumWidth(64);
     FieldBehaviour::hint(button, m_infoBar, item.hint);
     if (item.click)

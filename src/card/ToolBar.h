@@ -12,7 +12,8 @@ class QLabel;
 class QToolButton;
 
 // A screen's tool bar: picture buttons with a caption under the icon, in white groups, each
-// button's hint shown in the screen's information bar while the mouse is over it.
+// button's hint shown in the screen's information bar while the mouse is over it. The buttons
+// take no keyboard focus.
 class ToolBar : public QWidget {
     Q_OBJECT
 public:

@@ -12,15 +12,17 @@ bool acceptsKey(QChar c)
     return (c >= u'0' && c <= u'9') || c == u',';
 }
 
-QString tidy(const QString& text)
+std::optional<QString> tidy(const QString& text)
 {
     const QString trimmed = Text::trimmed(text);
     if (trimmed.isEmpty())
-        return {};
+        return QString();
     if (trimmed == u","_s)
         return u"0,00"_s;
     const std::optional<Money> value = Money::parse(trimmed);
-    return value ? value->toText(2) : u"0,00"_s;
+    if (!value)
+        return std::nullopt;
+    return value->toText(2);
 }
 
 std::optional<QString> balance(const QString& importo01, const QString& importo02)

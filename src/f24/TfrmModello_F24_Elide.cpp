@@ -92,6 +92,10 @@ TfrmModello_F24_Elide::TfrmModello_F24_Elide(QWidget* parent)
     layout->addWidget(panInfo);
 
     m_form->setAmountRule({F24Amounts::acceptsKey, F24Amounts::tidy});
+    m_form->setAmountNames({{u"Importo01"_s, u"Importo versato (1^ voce)"_s},
+                            {u"Importo02"_s, u"Importo versato (2^ voce)"_s},
+                            {u"Totale"_s, u"Saldo finale"_s}});
+    m_form->setInfoBar(panInfo);
     m_form->onAmountKey([this](const QString& field, int key) {
         // A changed amount makes the balance on screen stale.
         if (field != u"Totale"_s && key != Qt::Key_Return && key != Qt::Key_Enter)
@@ -110,7 +114,8 @@ TfrmModello_F24_Elide::TfrmModello_F24_Elide(QWidget* parent)
                            [this](const Record& r) { m_form->showRecord(r); },
                            Desktop::Kind::Warning,
                            Desktop::Kind::Error,
-                           {}});
+                           {},
+                           {u"Totale"_s}});
 }
 
 TfrmModello_F24_Elide::~TfrmModello_F24_Elide() = default;
@@ -306,6 +311,7 @@ void TfrmModello_F24_Elide::clearForm()
     m_form->clear();
     lblPosizione->clear();
     m_form->control(u"Delegato"_s)->setFocus(Qt::OtherFocusReason);
+    m_protocol->markUnchanged();
 }
 
 void TfrmModello_F24_Elide::FormShow()
@@ -313,11 +319,17 @@ void TfrmModello_F24_Elide::FormShow()
     clearForm();
 }
 
+bool TfrmModello_F24_Elide::FormCloseQuery()
+{
+    return m_protocol->mayClose([this] { return cmdSalvaClick(); });
+}
+
 void TfrmModello_F24_Elide::cmdNuovoClick()
 {
     clearForm();
     edit(u"Data"_s)->setText(Formats::date(Clock::today()));
     m_form->control(u"Delegato"_s)->setFocus(Qt::OtherFocusReason);
+    m_protocol->markUnchanged(); // today's date alone is nothing to save
 }
 
 void TfrmModello_F24_Elide::impDataClick()
@@ -327,19 +339,35 @@ void TfrmModello_F24_Elide::impDataClick()
 
 void TfrmModello_F24_Elide::tidyAmounts()
 {
-    for (const char* amount : {"Importo01", "Importo02"}) {
-        QLineEdit* field = edit(QString::fromLatin1(amount));
-        field->setText(F24Amounts::tidy(field->text()));
-    }
+    // An amount that is not one stays as typed, marked.
+    for (const char* amount : {"Importo01", "Importo02"})
+        FieldBehaviour::checkAmount(m_form->control(QString::fromLatin1(amount)));
 }
 
 bool TfrmModello_F24_Elide::cmdCalcolaClick()
 {
     const auto total = F24Amounts::balance(text(u"Importo01"_s), text(u"Importo02"_s));
+    if (total && total->size() > SchedaF24::field(u"Totale"_s).capacity) {
+        // Cut to the field, the balance would lose its decimals or more.
+        edit(u"Totale"_s)->clear();
+        Desktop::warning(u"Attenzione: il saldo finale è troppo grande: il modello ne conserva al massimo "_s +
+                         QString::number(SchedaF24::field(u"Totale"_s).capacity - 3) +
+                         u" cifre prima della virgola.\n\r\n\rCorreggere gli importi e ripetere l'operazione."_s);
+        m_form->control(u"Importo01"_s)->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
     edit(u"Totale"_s)->setText(total.value_or(u"0,00"_s));
     if (!total)
         m_form->control(u"Totale"_s)->setFocus(Qt::OtherFocusReason);
     return total.has_value();
+}
+
+// Saving, printing, the preview and the PDF go on only with amounts that are amounts and a
+// balance the form holds; otherwise a warning names what to correct.
+bool TfrmModello_F24_Elide::amountsReady()
+{
+    tidyAmounts();
+    return m_form->checkAmounts({u"Importo01"_s, u"Importo02"_s}) && cmdCalcolaClick();
 }
 
 namespace {
@@ -357,41 +385,40 @@ bool TfrmModello_F24_Elide::canonicalDate(const QString& field, Formats::TwoDigi
     return true;
 }
 
-void TfrmModello_F24_Elide::cmdSalvaClick()
+bool TfrmModello_F24_Elide::cmdSalvaClick()
 {
     m_form->control(u"Delegato"_s)->setFocus(Qt::OtherFocusReason);
     // Both amounts are stored tidy, even if neither was left by the focus just now.
-    tidyAmounts();
-    cmdCalcolaClick();
+    if (!amountsReady())
+        return false;
     if (Text::trimmed(text(u"CognomeCont"_s)).isEmpty()) {
         Desktop::warning(u"Attenzione: per salvare la scheda è necessario indicare il cognome o la ragione "
                          u"sociale del contribuente."_s);
         m_form->control(u"CognomeCont"_s)->setFocus(Qt::OtherFocusReason);
-        return;
+        return false;
     }
     if (Text::trimmed(text(u"Data"_s)).isEmpty()) {
         Desktop::warning(
             u"Attenzione: per salvare la scheda è necessario indicare la data del versamento."_s);
         m_form->control(u"Data"_s)->setFocus(Qt::OtherFocusReason);
-        return;
+        return false;
     }
     if (!canonicalDate(u"Data"_s)) {
         Desktop::warning(u"Attenzione: la data di versamento indicata non esiste."_s + kValidDate);
         m_form->control(u"Data"_s)->setFocus(Qt::OtherFocusReason);
-        return;
+        return false;
     }
     if (!Text::trimmed(text(u"DataNasc"_s)).isEmpty() && !canonicalDate(u"DataNasc"_s, kBirth)) {
         Desktop::warning(u"Attenzione: la data di nascita indicata non esiste."_s + kValidDate);
         m_form->control(u"DataNasc"_s)->setFocus(Qt::OtherFocusReason);
-        return;
+        return false;
     }
-    m_protocol->save();
+    return m_protocol->save();
 }
 
 QHash<QString, QString> TfrmModello_F24_Elide::formForOutput()
 {
     tidyAmounts();
-    edit(u"Totale"_s)->setText(F24Amounts::tidy(text(u"Totale"_s)));
     const auto total = F24Amounts::balance(text(u"Importo01"_s), text(u"Importo02"_s));
     edit(u"Totale"_s)->setText(total.value_or(u"0,00"_s));
     canonicalDate(u"Data"_s);
@@ -456,16 +483,22 @@ void TfrmModello_F24_Elide::cmdTrovaClick()
 
 void TfrmModello_F24_Elide::cmdStampaClick()
 {
+    if (!amountsReady())
+        return;
     openDialog<TfrmStampaElide>(this, [this](TfrmStampaElide& output) { output.setForm(formForOutput()); });
 }
 
 void TfrmModello_F24_Elide::cmdAnteprimaClick()
 {
+    if (!amountsReady())
+        return;
     openDialog<TfrmAnteprimaF24>(this, [this](TfrmAnteprimaF24& output) { output.setForm(formForOutput()); });
 }
 
 void TfrmModello_F24_Elide::cmdPDFClick()
 {
+    if (!amountsReady())
+        return;
     openDialog<TfrmCrea_PDF_F24>(this, [this](TfrmCrea_PDF_F24& output) { output.setForm(formForOutput()); });
 }
 

@@ -27,8 +27,9 @@ public:
     QLabel* panInfo;
 
     void cmdNuovoClick();
-    void cmdSalvaClick();
-    // The final balance; false when an amount is not a number (the total shows 0,00).
+    bool cmdSalvaClick(); // true when the form was saved
+    // The final balance; false when an amount is not a number (the total shows 0,00) or the
+    // balance is too large for the form (a warning says so).
     bool cmdCalcolaClick();
     void impDataClick();
     void cmdImportaClick();
@@ -54,6 +55,7 @@ public:
 
 protected:
     void FormShow() override;
+    bool FormCloseQuery() override;
 
 private:
     QWidget* buildToolBar();
@@ -61,6 +63,7 @@ private:
     QWidget* section(const QString& objectName, const QString& banner, QWidget* content);
     void addFieldHelpers();
     void tidyAmounts();
+    bool amountsReady();
     bool canonicalDate(const QString& field,
                        Formats::TwoDigitYears years = Formats::TwoDigitYears::AroundToday);
     QString text(const QString& field) const;

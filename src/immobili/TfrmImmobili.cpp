@@ -181,6 +181,7 @@ void TfrmImmobili::clearCard()
     showSection(Section::Immobile);
     m_form->clear();
     lblPosizione->clear();
+    m_protocol->markUnchanged();
 }
 
 void TfrmImmobili::FormShow()
@@ -189,22 +190,27 @@ void TfrmImmobili::FormShow()
     field("Immobile")->setFocus(Qt::OtherFocusReason);
 }
 
+bool TfrmImmobili::FormCloseQuery()
+{
+    return m_protocol->mayClose([this] { return cmdSalvaClick(); });
+}
+
 void TfrmImmobili::cmdNuovoClick()
 {
     clearCard();
     field("Immobile")->setFocus(Qt::OtherFocusReason);
 }
 
-void TfrmImmobili::cmdSalvaClick()
+bool TfrmImmobili::cmdSalvaClick()
 {
     if (Text::trimmed(FieldBehaviour::textOf(field("Immobile"))).isEmpty()) {
         Desktop::warning(
             u"Attenzione: per salvare la scheda è necessario indicare la descrizione dell'immobile."_s);
         showSection(Section::Immobile);
         field("Immobile")->setFocus(Qt::OtherFocusReason);
-        return;
+        return false;
     }
-    m_protocol->save();
+    return m_protocol->save();
 }
 
 void TfrmImmobili::cmdDuplicaClick()
@@ -228,6 +234,7 @@ void TfrmImmobili::cmdDuplicaClick()
     lblPosizione->clear();
     m_form->clearListSelections();
     field("Immobile")->setFocus(Qt::OtherFocusReason);
+    m_protocol->markUnchanged(); // a copy of a stored card: nothing typed yet
     Desktop::information(u"E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
                          u"Al termine premere Salva per inserire la scheda in archivio."_s);
 }

@@ -29,7 +29,7 @@ public:
 
     void cmdNuovoClick();
     void cmdDuplicaClick();
-    void cmdSalvaClick();
+    bool cmdSalvaClick(); // true when the card was saved
     void cmdGuidaClick();
     void cmdStampaClick();
     void cmdAnteprimaClick();
@@ -45,6 +45,7 @@ public:
 
 protected:
     void FormShow() override;
+    bool FormCloseQuery() override;
 
 private:
     QWidget* buildToolBar();

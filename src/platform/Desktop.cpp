@@ -22,6 +22,10 @@ public:
         return std::nullopt;
     }
     QString openFileName(const QString&, const QStringList&, const QString&) override { return {}; }
+    QString saveFileName(const QString&, const QString&, const QStringList&, const QString&) override
+    {
+        return {};
+    }
     void openUrl(const QUrl&) override {}
     void terminate() override { QCoreApplication::quit(); }
 };

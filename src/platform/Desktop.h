@@ -6,7 +6,7 @@
 #include <optional>
 
 // Every contact with the user and the desktop outside the screens themselves: message
-// dialogs, the input box, the file-open dialog, the shell's "open" and ending the program.
+// dialogs, the input box, the file-open and file-save dialogs, the shell's "open" and ending the program.
 // Production installs the Qt backend; tests install a scripted stand-in that records each
 // call and answers each question, so no test waits on a modal dialog.
 namespace Desktop {
@@ -24,6 +24,10 @@ public:
                                             const QString& initial) = 0;
     // The chosen file, or an empty text when the dialog was cancelled.
     virtual QString openFileName(const QString& title, const QStringList& filters,
+                                 const QString& defaultSuffix) = 0;
+    // The file to write, chosen in the save dialog that starts on `proposed` (a full path); an
+    // empty text when the dialog was cancelled. Replacing an existing file is confirmed there.
+    virtual QString saveFileName(const QString& title, const QString& proposed, const QStringList& filters,
                                  const QString& defaultSuffix) = 0;
     virtual void openUrl(const QUrl& url) = 0;
     virtual void terminate() = 0;

@@ -20,6 +20,7 @@ public:
     };
     // Creates the file when missing (an existing one is locked even when it cannot be written).
     Result tryLock();
+    const QString& path() const { return m_path; }
 
 private:
     QString m_path;

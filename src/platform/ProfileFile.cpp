@@ -120,6 +120,11 @@ void write(const QString& path, const QString& section, const QString& key, cons
         data = existing.readAll();
         existing.close();
     }
+    SafeWrite::replaceFile(path, written(data, section, key, value));
+}
+
+QByteArray written(const QByteArray& data, const QString& section, const QString& key, const QString& value)
+{
     QList<Line> lines = splitLines(data);
     const QByteArray eol = lineBreakOf(lines);
     const QByteArray newLine = Cp1252::encode(key + u'=' + value) + eol;
@@ -161,7 +166,7 @@ void write(const QString& path, const QString& section, const QString& key, cons
     QByteArray out;
     for (const Line& l : lines)
         out.append(l.bytes);
-    SafeWrite::replaceFile(path, out);
+    return out;
 }
 
 } // namespace ProfileFile

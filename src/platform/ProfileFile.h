@@ -14,5 +14,7 @@ QString read(const QString& path, const QString& section, const QString& key,
 // Creates the file and the section when missing. Throws Failure when the file cannot be
 // written; the previous file is then left intact.
 void write(const QString& path, const QString& section, const QString& key, const QString& value);
+// The bytes of a file holding `data` after that write (empty data: a file that was missing).
+QByteArray written(const QByteArray& data, const QString& section, const QString& key, const QString& value);
 
 } // namespace ProfileFile

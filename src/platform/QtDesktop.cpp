@@ -4,7 +4,9 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 using namespace Qt::StringLiterals;
@@ -80,10 +82,19 @@ Desktop::Answer QtDesktop::message(Desktop::Kind kind, const QString& text, Desk
 std::optional<QString> QtDesktop::inputBox(const QString& title, const QString& prompt,
                                            const QString& initial)
 {
-    bool ok = false;
-    const QString text =
-        QInputDialog::getText(QApplication::activeWindow(), title, prompt, QLineEdit::Normal, initial, &ok);
-    return ok ? std::optional<QString>(text) : std::nullopt;
+    QInputDialog dialog(QApplication::activeWindow());
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(initial);
+    // Wide enough for its whole title in the window's title bar, with the bar's buttons: the
+    // box takes its width from its field.
+    QFont bold = dialog.font();
+    bold.setBold(true);
+    if (auto* field = dialog.findChild<QLineEdit*>())
+        field->setMinimumWidth(QFontMetrics(bold).horizontalAdvance(title) + 140);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.textValue();
 }
 
 QString QtDesktop::openFileName(const QString& title, const QStringList& filters,
@@ -93,6 +104,21 @@ QString QtDesktop::openFileName(const QString& title, const QStringList& filters
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters(filters);
     dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QString QtDesktop::saveFileName(const QString& title, const QString& proposed, const QStringList& filters,
+                                const QString& defaultSuffix)
+{
+    QFileDialog dialog(QApplication::activeWindow(), title);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(defaultSuffix);
+    dialog.setDirectory(QFileInfo(proposed).absolutePath());
+    dialog.selectFile(QFileInfo(proposed).fileName());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();

@@ -11,6 +11,8 @@ public:
                                     const QString& initial) override;
     QString openFileName(const QString& title, const QStringList& filters,
                          const QString& defaultSuffix) override;
+    QString saveFileName(const QString& title, const QString& proposed, const QStringList& filters,
+                         const QString& defaultSuffix) override;
     void openUrl(const QUrl& url) override;
     void terminate() override;
 };

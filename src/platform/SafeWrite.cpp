@@ -2,6 +2,8 @@
 
 #include "Failure.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <cerrno>
@@ -20,15 +22,13 @@ bool& writesFail()
 
 namespace SafeWrite {
 
-namespace {
-[[noreturn]] void cannotWrite(const QString& path)
+void cannotWrite(const QString& path)
 {
     throw Failure(
         u"Impossibile scrivere il file "_s + path +
         u". Verificare che la cartella sia accessibile, che il disco non sia pieno e che il file non sia "
         u"aperto in un altro programma."_s);
 }
-} // namespace
 
 namespace {
 // A large file written to the disk piece by piece: every few megabytes the disk is asked to
@@ -85,6 +85,30 @@ void replaceFile(const QString& path, const std::function<bool(QIODevice& file)>
         cannotWrite(path);
     }
     if (!file.commit())
+        cannotWrite(path);
+}
+
+bool folderSynced(const QString& path)
+{
+    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool done = synced(fd);
+    ::close(fd);
+    return done;
+}
+
+void moveIntoPlace(const QString& temporary, const QString& path)
+{
+    const QByteArray from = QFile::encodeName(temporary);
+    const int fd = ::open(from.constData(), O_RDONLY | O_CLOEXEC);
+    const bool fileSynced = fd >= 0 && synced(fd);
+    if (fd >= 0)
+        ::close(fd);
+    if (writesFail() || !fileSynced || ::rename(from.constData(), QFile::encodeName(path).constData()) != 0)
+        cannotWrite(path);
+    if (!folderSynced(path))
         cannotWrite(path);
 }
 

@@ -27,4 +27,15 @@ bool writeAll(QIODevice& device, const QByteArray& content);
 // A seam for tests: every write fails as on a full disk until switched off.
 void failWritesForTests(bool fail);
 
+// For a file made by other means (a library writing it whole) in a temporary file beside its
+// final place: syncs it, renames it over `path` and syncs the folder. Throws Failure naming
+// `path` when the disk refuses; the temporary file is then left for the caller to remove.
+void moveIntoPlace(const QString& temporary, const QString& path);
+
+// Syncs the folder holding `path`, so a file created, renamed or removed there stays so.
+bool folderSynced(const QString& path);
+
+// The Italian message for a file that cannot be written, as a Failure.
+[[noreturn]] void cannotWrite(const QString& path);
+
 } // namespace SafeWrite

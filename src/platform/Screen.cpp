@@ -1,13 +1,17 @@
 #include "Screen.h"
 
 #include <QCloseEvent>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QLinearGradient>
 #include <QPalette>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 ApplicationScreen* (*theMainMenu)() = nullptr;
@@ -58,9 +62,13 @@ ApplicationScreen::ApplicationScreen(const QString& caption, QWidget* parent) : 
 
 void ApplicationScreen::present()
 {
-    // Without a window manager, maximising does nothing: fill the screen anyway.
+    // Without a window manager, maximising does nothing: fill the screen anyway. Under one,
+    // the geometry given is what the window goes back to when it is restored, so its frame
+    // must fit on the screen too.
     if (QScreen* screen = QGuiApplication::primaryScreen())
-        setGeometry(screen->availableGeometry());
+        setGeometry(QGuiApplication::platformName() == u"offscreen"_s
+                        ? screen->availableGeometry()
+                        : screen->availableGeometry().marginsRemoved(usualFrame()));
     showMaximized();
 }
 
@@ -104,6 +112,10 @@ void ApplicationScreen::showEvent(QShowEvent* event)
 
 void ApplicationScreen::closeEvent(QCloseEvent* event)
 {
+    if (!FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
     FormClose();
     event->accept(); // the screen ends hidden
 }
@@ -120,8 +132,26 @@ void DialogScreen::showEvent(QShowEvent* event)
     for (QPushButton* button : findChildren<QPushButton*>())
         button->setAutoDefault(false);
     QDialog::showEvent(event);
-    if (!event->spontaneous())
+    if (!event->spontaneous()) {
+        growToContents();
         fitAndCentre(this);
+    }
+}
+
+void DialogScreen::growToContents()
+{
+    // A fixed size is kept where its controls fit; where a caption needs more (a longer text,
+    // a larger font), the window grows so every caption shows whole.
+    if (layout() == nullptr || minimumSize() != maximumSize())
+        return;
+    layout()->activate();
+    const QSize least = layout()->totalMinimumSize();
+    const int width = std::max(this->width(), least.width());
+    const int height = std::max(this->height(), layout()->hasHeightForWidth()
+                                                    ? layout()->totalHeightForWidth(width)
+                                                    : least.height());
+    if (width != this->width() || height != this->height())
+        setFixedSize(width, height);
 }
 
 void DialogScreen::fixClientSize(int width, int height)
@@ -131,10 +161,47 @@ void DialogScreen::fixClientSize(int width, int height)
 
 #include "Picture.h"
 
-void fitAndCentre(QWidget* window)
+QMargins usualFrame()
+{
+    return {8, 32, 8, 8};
+}
+
+namespace {
+
+// Once the window manager has framed a window placed with a reserved frame, its real frame is
+// checked once: should it be larger than the one reserved, the window is fitted again.
+class FitWhenFramed final : public QObject {
+public:
+    explicit FitWhenFramed(QWidget* window) : QObject(window), m_window(window)
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if ((event->type() == QEvent::Move || event->type() == QEvent::Resize || event->type() == QEvent::Expose) &&
+            m_window->frameGeometry() != m_window->geometry()) {
+            const QRect area = m_window->screen()->availableGeometry();
+            QWidget* window = m_window;
+            deleteLater();
+            window->removeEventFilter(this);
+            if (!area.contains(window->frameGeometry()))
+                fitAndCentre(window);
+        }
+        return false;
+    }
+
+private:
+    QWidget* m_window;
+};
+
+} // namespace
+
+void fitAndCentre(QWidget* window, QSize size)
 {
     QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (screen == nullptr)
+    if (screen == nullptr || (window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
         return;
     const QRect area = screen->availableGeometry();
     const QRect inner = window->geometry();
@@ -142,14 +209,27 @@ void fitAndCentre(QWidget* window)
     QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
                    outer.bottom() - inner.bottom());
     // Not framed yet on a real display: reserve a usual title bar and border.
-    if (frame.isNull() && QGuiApplication::platformName() != u"offscreen")
-        frame = QMargins(4, 30, 4, 4);
+    const bool reserved = frame.isNull() && QGuiApplication::platformName() != u"offscreen"_s;
+    if (reserved)
+        frame = usualFrame();
+    // One resize to the final size: a window resized twice in a row may end at the first size
+    // once the window system has answered both.
     const QSize room = area.size().shrunkBy(frame);
-    if (window->width() > room.width() || window->height() > room.height())
-        window->resize(window->size().boundedTo(room).expandedTo(window->minimumSize()));
-    QRect framed(QPoint(0, 0), window->size().grownBy(frame));
+    const QSize wanted = (size.isValid() ? size : window->size()).boundedTo(room).expandedTo(window->minimumSize());
+    if (wanted != window->size())
+        window->resize(wanted);
+    QRect framed(QPoint(0, 0), wanted.grownBy(frame));
     framed.moveCenter(area.center());
-    window->move(framed.topLeft()); // a window's position is that of its frame
+    if (!reserved) {
+        window->move(framed.topLeft()); // a framed window's position is that of its frame
+        return;
+    }
+    // Until the window manager frames it, a window is placed by its inside.
+    window->move(framed.topLeft() + QPoint(frame.left(), frame.top()));
+    const QObjectList children = window->children();
+    if (std::none_of(children.begin(), children.end(),
+                     [](QObject* child) { return dynamic_cast<FitWhenFramed*>(child) != nullptr; }))
+        new FitWhenFramed(window);
 }
 
 #include <QHBoxLayout>

@@ -28,8 +28,10 @@ public:
 protected:
     // Runs on every show; each screen decides there what it displays.
     virtual void FormShow() {}
-    // Runs when the screen is closed (its exit button or the window's close box). By
-    // default the main menu comes back.
+    // Asked first when the screen is closed (its exit button or the window's close box): false
+    // keeps it open. By default it closes.
+    virtual bool FormCloseQuery() { return true; }
+    // Runs when the screen is closed. By default the main menu comes back.
     virtual void FormClose();
 
     void showEvent(QShowEvent* event) override;
@@ -48,6 +50,9 @@ protected:
     void fixClientSize(int width, int height);
     // Enter belongs to the fields (it moves to the next one), never to a default button.
     void showEvent(QShowEvent* event) override;
+
+private:
+    void growToContents();
 };
 
 // Opening a dialog screen, the same from every caller: a fresh instance owned by the caller,
@@ -97,9 +102,12 @@ private:
 class QPushButton;
 
 // Every window fits the available area of its screen (a larger one is made smaller) and
-// stands centred in it, its title bar included. Before the window system has framed a window,
-// a usual frame is reserved so the title bar still ends up on the screen.
-void fitAndCentre(QWidget* window);
+// stands centred in it, its title bar included; with `size`, the window takes that size as
+// far as the screen allows. Before the window system has framed a window, a usual frame is
+// reserved so the title bar still ends up on the screen. A maximised window is left alone.
+void fitAndCentre(QWidget* window, QSize size = QSize());
+// The frame a window manager usually puts around a window: reserved before it is known.
+QMargins usualFrame();
 
 // The band across the top of a screen with its title and an exit button (objectName
 // cmdEsci) that closes the screen.

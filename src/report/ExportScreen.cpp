@@ -32,7 +32,7 @@ constexpr qint64 kBlockRows = 256; // rows read together as the grid shows them
 
 // The rows of the grid over the archive: a block of records read and turned into cells when
 // a row of it is shown, the edited cells kept apart. With no records the grid shows ten empty
-// rows, every cell of which may be typed into.
+// rows, whose editable columns are those of the records'.
 class ExportRecordsModel final : public QAbstractTableModel {
 public:
     ExportRecordsModel(const ExportScreen::Setup& setup, QObject* parent)
@@ -92,10 +92,9 @@ public:
 
     Qt::ItemFlags flags(const QModelIndex& index) const override
     {
+        // The same columns are editable with an empty archive's ten rows as with records.
         if (!index.isValid())
             return Qt::NoItemFlags;
-        if (m_records == 0)
-            return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
         if (index.column() == 0)
             return Qt::ItemIsEnabled;
         return m_setup.columns[index.column() - 1].editable
@@ -232,9 +231,12 @@ ExportScreen::ExportScreen(Setup setup, QWidget* owner)
     grdRecords->setModel(m_records);
     grdRecords->setAlternatingRowColors(true);
     grdRecords->verticalHeader()->hide();
-    grdRecords->setColumnWidth(0, 50);
+    // Each column at least as wide as its whole header.
+    QHeaderView* header = grdRecords->horizontalHeader();
+    grdRecords->setColumnWidth(0, std::max(50, header->sectionSizeHint(0)));
     for (int c = 0; c < m_setup.columns.size(); ++c)
-        grdRecords->setColumnWidth(c + 1, std::max(120, m_setup.columns[c].exported.width * 2 / 3));
+        grdRecords->setColumnWidth(c + 1, std::max({120, m_setup.columns[c].exported.width * 2 / 3,
+                                                    header->sectionSizeHint(c + 1)}));
     layout->addWidget(grdRecords, 1);
     layout->addWidget(panInfo);
 

@@ -2,6 +2,7 @@
 
 #include "card/FieldBehaviour.h"
 #include "platform/Controls.h"
+#include "platform/Screen.h"
 #include "storage/ListSearch.h"
 
 #include <QAbstractListModel>
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
@@ -261,4 +263,24 @@ void ListResults::btnTrovaClick()
         return;
     }
     setCurrentRow(ListSearch::findNext(lines(), currentRow(), txtTrova->text(), *m_lastFind));
+}
+
+void ListResults::fitWindowToLines()
+{
+    if (count() == 0)
+        return;
+    line(0); // the first lines are made, so the widest of them is known
+    const QString widest = m_model->widest();
+    QWidget* window = this->window();
+    if (window->isMaximized() || window->isFullScreen())
+        return;
+    if (window->layout())
+        window->layout()->activate();
+    // The line, the item's margins, the list's frame and its vertical scroll bar.
+    const int listWidth = lstRecords->fontMetrics().horizontalAdvance(widest) + 16 + 2 * lstRecords->frameWidth() +
+                          lstRecords->verticalScrollBar()->sizeHint().width();
+    const int needed = listWidth + window->width() - lstRecords->width();
+    if (needed <= window->width())
+        return;
+    fitAndCentre(window, QSize(needed, window->height())); // as wide as the screen allows
 }

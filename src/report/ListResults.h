@@ -59,6 +59,9 @@ public:
     // The first instruction line, for a list whose lines are not records.
     void setFindInstruction(const QString& text);
     void btnTrovaClick();
+    // Widens the window, when the screen allows it, so the list shows a whole line without
+    // scrolling sideways; it never narrows it, and the window stays on the screen.
+    void fitWindowToLines();
 
 Q_SIGNALS:
     void lineDoubleClicked(int row);

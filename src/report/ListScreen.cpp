@@ -35,7 +35,8 @@ ListScreen::ListScreen(const QString& caption, const QString& printTitle, QWidge
     : DialogScreen(caption, owner), m_printTitle(printTitle)
 {
     Formats::apply();
-    setWindowFlags(windowFlags() | Qt::WindowCloseButtonHint);
+    // Resized and maximised at will: the list grows with the window.
+    setWindowFlags(windowFlags() | Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint);
     resize(1000, 640);
     auto* layout = new QVBoxLayout(this);
     auto* strip = new QHBoxLayout;
@@ -96,7 +97,7 @@ ListScreen::ListScreen(const QString& caption, const QString& printTitle, QWidge
     resultButtons->addWidget(btnChiudi);
     resultButtons->addWidget(btnStampa);
     results->addLayout(resultButtons);
-    layout->addWidget(panContainer);
+    layout->addWidget(panContainer, 1);
     panContainer->hide();
 
     lblConta = new QLabel(this);
@@ -185,10 +186,13 @@ void ListScreen::btnCercaClick()
         m_results->replaceLines(found.lines);
     lblTrovate->setText(u"Il presente riepilogo contiene "_s + QString::number(found.positions.size()) +
                         u" schede."_s);
-    panAvvio->hide();
+    // The results take the focus before the criteria hide, so it never passes through another
+    // control on the way.
     panContainer->show();
     txtTrova->clear();
     txtTrova->setFocus(Qt::OtherFocusReason);
+    panAvvio->hide();
+    results()->fitWindowToLines();
 }
 
 ListScreen::Found ListScreen::find(const QStringList& criteria)

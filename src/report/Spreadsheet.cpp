@@ -130,6 +130,25 @@ QByteArray head(const QString& worksheet, const QList<Spreadsheet::Column>& colu
 
 constexpr qsizetype kChunk = 1 << 16; // bytes gathered before each write
 
+// An amount as the records write it: an optional minus sign, digits, optionally a comma and
+// more digits, at least one digit.
+bool isAmount(QByteArrayView text)
+{
+    qsizetype i = text.startsWith('-') ? 1 : 0;
+    bool digits = false;
+    bool comma = false;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c >= '0' && c <= '9')
+            digits = true;
+        else if (c == ',' && !comma)
+            comma = true;
+        else
+            return false;
+    }
+    return digits;
+}
+
 } // namespace
 
 namespace Spreadsheet {
@@ -137,9 +156,12 @@ namespace Spreadsheet {
 Writer::Writer(QIODevice& device, const QString& worksheet, const QList<Column>& columns) : m_device(device)
 {
     for (const Column& column : columns) {
-        QByteArray start = column.number ? "<td" : "<td class=\"t\"";
-        start += column.rightAligned ? " style=\"text-align: right;\">" : " style=\"text-align: left;\">";
-        m_cellStarts.append(start);
+        const QByteArray style =
+            column.rightAligned ? " style=\"text-align: right;\">" : " style=\"text-align: left;\">";
+        m_cellStarts.append((column.number ? "<td" : "<td class=\"t\"") + style);
+        // An amount keeps its value and shows two decimals in the Italian form (650,00): the
+        // number format Calc reads from the cell, in the language (1040) it reads the text in.
+        m_amountStarts.append(column.number ? "<td sdnum=\"1040;1040;0,00\"" + style : QByteArray());
     }
     m_bytes.reserve(kChunk + 4096);
     m_bytes += head(worksheet, columns);
@@ -168,9 +190,11 @@ void Writer::encodedCell(QByteArrayView bytes)
 {
     if (m_cell >= m_cellStarts.size())
         return;
-    const QByteArray& start = m_cellStarts[m_cell++];
-    static constexpr std::string_view cellEnd = "</td>";
     const QByteArrayView text = Cp1252::trimmed(bytes);
+    const bool amount = !m_amountStarts[m_cell].isEmpty() && isAmount(text);
+    const QByteArray& start = amount ? m_amountStarts[m_cell] : m_cellStarts[m_cell];
+    ++m_cell;
+    static constexpr std::string_view cellEnd = "</td>";
     const qsizetype from = m_bytes.size();
     m_bytes.resize(from + start.size() + 6 * text.size() + qsizetype(cellEnd.size()));
     char* out = m_bytes.data() + from;

@@ -13,8 +13,9 @@ class QIODevice;
 // written as character references where they hold &, <, > or ", so every cell shows exactly
 // its text. Every cell of a column that is not a number is marked as text (class "t", whose
 // rule mso-number-format:"\@" sits in a <style> in the head: Calc ignores inline styles), so a
-// text starting with "=" never becomes a formula and a leading zero is never lost; the cells
-// of a number column (amounts) are left for the spreadsheet to read as numbers.
+// text starting with "=" never becomes a formula and a leading zero is never lost; the amounts
+// of a number column are left for the spreadsheet to read as numbers, with a two-decimal
+// number format (shown 650,00, worth 650).
 namespace Spreadsheet {
 
 struct Column {
@@ -50,7 +51,8 @@ private:
     bool flush();
 
     QIODevice& m_device;
-    QList<QByteArray> m_cellStarts; // each column's opening tag
+    QList<QByteArray> m_cellStarts;   // each column's opening tag
+    QList<QByteArray> m_amountStarts; // a number column's opening tag for an amount
     qsizetype m_cell = 0;           // cells given in the current row
     QByteArray m_encoded;           // row()'s cell in the code page
     QByteArray m_bytes;             // encoded, not yet written

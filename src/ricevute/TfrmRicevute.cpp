@@ -1,5 +1,6 @@
 #include "TfrmRicevute.h"
 
+#include "ReceiptLoad.h"
 #include "ReceiptSettings.h"
 #include "RicevuteScreens.h"
 #include "SchedaRicevuta.h"
@@ -120,6 +121,11 @@ TfrmRicevute::TfrmRicevute(QWidget* parent)
     layout->addWidget(buildStatusBar());
 
     m_form->setAmountRule({TotaliRicevuta::amountCharacter, TotaliRicevuta::tidyAmount});
+    QHash<QString, QString> amountNames{{u"PercIstat"_s, u"Percentuale ISTAT"_s}, {u"Istat"_s, u"Importo ISTAT"_s}};
+    for (int n = 1; n <= 8; ++n)
+        amountNames.insert(u"Importo"_s + line(n), u"Importo "_s + QString::number(n));
+    m_form->setAmountNames(amountNames);
+    m_form->setInfoBar(panInfo);
     m_form->onAmountKey([this](const QString& field, int) { amountKey(field); });
     m_form->setRing(enterRing());
     m_form->applyBehaviours();
@@ -135,7 +141,8 @@ TfrmRicevute::TfrmRicevute(QWidget* parent)
                                                           [this](const Record& r) { m_form->showRecord(r); },
                                                           Desktop::Kind::Warning,
                                                           Desktop::Kind::Error,
-                                                          {{CardOperation::First, Desktop::Kind::Warning}}});
+                                                          {{CardOperation::First, Desktop::Kind::Warning}},
+                                                          {u"TotRicevuta"_s, u"ImpLettere"_s, u"Cents"_s}});
 }
 
 TfrmRicevute::~TfrmRicevute() = default;
@@ -163,12 +170,15 @@ QWidget* TfrmRicevute::buildToolBar()
              openDialog<TfrmTrovaRicevute>(this, [this](TfrmTrovaRicevute& search) {
                  search.lblMemory->setText(u"ricevute"_s);
                  search.setArchive(lblFile->text());
+                 search.setChosen([this](const Record& receipt, qint64 position) { showChosen(receipt, position); });
              });
          }},
         {"cmdSospese", u"unpaid"_s, u"Sospese"_s, u"Visualizza il riepilogo delle ricevute non saldate."_s,
          [this] {
-             openDialog<TfrmSospeseRic>(
-                 this, [this](TfrmSospeseRic& unpaid) { unpaid.setArchive(lblFile->text()); });
+             openDialog<TfrmSospeseRic>(this, [this](TfrmSospeseRic& unpaid) {
+                 unpaid.setArchive(lblFile->text());
+                 unpaid.setChosen([this](const Record& receipt, qint64 position) { showChosen(receipt, position); });
+             });
          }}});
     bar->addGroup(QList<ToolBar::Button>{{"cmdImporta", u"import"_s, u"Importa"_s,
                                           u"Importa i dati dall'archivio degli immobili."_s,
@@ -443,6 +453,12 @@ void TfrmRicevute::FormShow()
 {
     clearScreen();
     m_form->control(u"NumRic"_s)->setFocus(Qt::OtherFocusReason);
+    m_protocol->markUnchanged();
+}
+
+bool TfrmRicevute::FormCloseQuery()
+{
+    return m_protocol->mayClose([this] { return cmdSalvaClick(); });
 }
 
 void TfrmRicevute::amountKey(const QString& field)
@@ -471,6 +487,7 @@ void TfrmRicevute::cmdNuovoClick()
     edit(u"NumRic"_s)->setText(QString::number(ReceiptSettings::nextReceiptNumber(count)));
     edit(u"Data"_s)->setText(Formats::date(Clock::today()));
     m_form->control(u"UfficioTer"_s)->setFocus(Qt::OtherFocusReason);
+    m_protocol->markUnchanged(); // the proposed number and date alone are nothing to save
 }
 
 void TfrmRicevute::impOggiClick()
@@ -493,6 +510,8 @@ void TfrmRicevute::cmdIstatClick()
         m_form->control(u"Importo01"_s)->setFocus(Qt::OtherFocusReason);
         return;
     }
+    if (!m_form->checkAmounts({u"Importo01"_s, u"PercIstat"_s}))
+        return;
     edit(u"Istat"_s)->setText(TotaliRicevuta::istatAmount(text(u"Importo01"_s), text(u"PercIstat"_s)));
 }
 
@@ -510,10 +529,13 @@ bool TfrmRicevute::cmdCalcolaClick()
     return true;
 }
 
-// Save, print and preview go on only with a total that was computed and that the record can
-// hold: a total of 0,00 with no words would otherwise stand for amounts that are not numbers.
+// Save, print and preview go on only with amounts that are amounts (a warning names the first
+// that is not) and a total that was computed and that the record can hold: a total of 0,00
+// with no words would otherwise stand for amounts that are not numbers.
 bool TfrmRicevute::totalReadyForOutput()
 {
+    if (!m_form->checkAmounts())
+        return false;
     if (!cmdCalcolaClick()) {
         Desktop::warning(
             u"Attenzione: il totale della ricevuta non può essere calcolato perché uno degli importi "
@@ -535,7 +557,7 @@ bool TfrmRicevute::totalReadyForOutput()
     return true;
 }
 
-void TfrmRicevute::cmdSalvaClick()
+bool TfrmRicevute::cmdSalvaClick()
 {
     cmdCalcolaClick();
     const struct {
@@ -551,7 +573,7 @@ void TfrmRicevute::cmdSalvaClick()
         if (Text::trimmed(text(QString::fromLatin1(r.field))).isEmpty()) {
             Desktop::warning(r.message);
             m_form->control(QString::fromLatin1(r.field))->setFocus(Qt::OtherFocusReason);
-            return;
+            return false;
         }
     }
     const QDate date = Formats::parseLenientDate(text(u"Data"_s), Clock::today());
@@ -560,12 +582,12 @@ void TfrmRicevute::cmdSalvaClick()
             u"Attenzione: la data indicata non esiste.\n\r\n\rPer poter salvare la scheda è necessario "
             u"indicare una data valida nel formato gg/mm/anno."_s);
         m_form->control(u"Data"_s)->setFocus(Qt::OtherFocusReason);
-        return;
+        return false;
     }
     if (!totalReadyForOutput())
-        return;
+        return false;
     edit(u"Data"_s)->setText(Formats::date(date)); // stored as dd/mm/yyyy, whatever was typed
-    m_protocol->save();
+    return m_protocol->save();
 }
 
 // What the print and preview screens print: the fields as they stand on screen, trimmed, and
@@ -608,6 +630,12 @@ void TfrmRicevute::cmdImportaClick()
         search.lblMemory->setText(u"ricevute"_s);
         search.setChosen([this](const Record& card, qint64) { importPropertyCard(card); });
     });
+}
+
+void TfrmRicevute::showChosen(const Record& receipt, qint64 position)
+{
+    ReceiptLoad::into(this, receipt, position);
+    m_protocol->markUnchanged(); // loaded, as by the arrows
 }
 
 void TfrmRicevute::importPropertyCard(const Record& card)

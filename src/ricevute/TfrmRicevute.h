@@ -33,7 +33,7 @@ public:
     QCheckBox* chkSaldata;
 
     void cmdNuovoClick();
-    void cmdSalvaClick();
+    bool cmdSalvaClick(); // true when the receipt was saved
     void cmdImportaClick();
     void cmdIstatClick();
     // The total computation; false when an amount is not a number (the total shows 0,00).
@@ -48,9 +48,12 @@ public:
 
     // The import from a property card (the property search's "ricevute" hand-over).
     void importPropertyCard(const Record& card);
+    // A receipt chosen in the receipt search or the unpaid list, shown as loaded.
+    void showChosen(const Record& receipt, qint64 position);
 
 protected:
     void FormShow() override;
+    bool FormCloseQuery() override;
 
 private:
     QWidget* buildToolBar();

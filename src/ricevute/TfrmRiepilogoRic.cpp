@@ -51,10 +51,11 @@ RiepilogoScreen::RiepilogoScreen(Period period, const QString& caption, QWidget*
 {
     // FormCreate
     Formats::apply();
+    setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint);
     setWindowState(Qt::WindowMaximized);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildSelection());
-    layout->addWidget(buildResults());
+    layout->addWidget(buildResults(), 1);
     if (period == Period::Year)
         panSelezione->hide();
     else
@@ -256,9 +257,10 @@ void RiepilogoScreen::buildList()
                          u"l'archivio ("_s +
                          m_summary.failure + u"). Il totale comprende soltanto le ricevute elencate."_s);
     }
-    panSelezione->hide();
     panContainer->show();
-    txtTrova->setFocus(Qt::OtherFocusReason);
+    txtTrova->setFocus(Qt::OtherFocusReason); // before the choice hides: see ListScreen
+    panSelezione->hide();
+    m_results->fitWindowToLines();
 }
 
 void RiepilogoScreen::btnTrovaClick()

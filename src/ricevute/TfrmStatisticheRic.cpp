@@ -250,8 +250,11 @@ void TfrmStatisticheRic::btnApriClick()
         values.append(whole.toLongLong());
     }
     m_chart->setValues(values);
-    panAvvio->hide();
+    // The chart's buttons take the focus before the year panel hides, so it never passes
+    // through another control on the way.
     panContainer->show();
+    btnBarre->setFocus(Qt::OtherFocusReason);
+    panAvvio->hide();
 }
 
 void TfrmStatisticheRic::btnBarreClick()

@@ -12,14 +12,12 @@
 #include "report/ListReport.h"
 #include "report/ReportOutput.h"
 
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QShowEvent>
 #include <QVBoxLayout>
@@ -145,13 +143,9 @@ bool TfrmVoci::isFiltered(QChar c)
 
 void TfrmVoci::showEvent(QShowEvent* event)
 {
-    DialogScreen::showEvent(event);
-    if (!event->spontaneous()) {
-        // The reasons screen sits in the middle of the screen, not of its owner.
-        if (QScreen* screen = QGuiApplication::primaryScreen())
-            move(screen->availableGeometry().center() - rect().center());
+    DialogScreen::showEvent(event); // in the middle of the screen, frame included, as every dialog
+    if (!event->spontaneous())
         FormShow();
-    }
 }
 
 void TfrmVoci::FormShow()
@@ -218,6 +212,8 @@ void TfrmVoci::btnEliminaClick()
         return;
     }
     delete selected.front();
+    // Nothing stays selected: a second press, or an import, must not act on a neighbour.
+    lstRecords->selectionModel()->clear();
 }
 
 void TfrmVoci::btnImportaClick()

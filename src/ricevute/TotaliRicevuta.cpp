@@ -25,13 +25,14 @@ QString twoDecimalForm(const QString& text)
     return t;
 }
 
-QString tidyAmount(const QString& text)
+std::optional<QString> tidyAmount(const QString& text)
 {
-    if (Text::trimmed(text).isEmpty())
-        return {};
-    if (!Money::parse(text))
-        return u"0,00"_s;
-    return twoDecimalForm(text);
+    const QString trimmed = Text::trimmed(text);
+    if (trimmed.isEmpty())
+        return QString();
+    if (trimmed != u","_s && !Money::parse(trimmed))
+        return std::nullopt;
+    return twoDecimalForm(trimmed);
 }
 
 bool amountCharacter(QChar c)

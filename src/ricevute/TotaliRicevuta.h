@@ -14,10 +14,10 @@ namespace TotaliRicevuta {
 // its zeros. Three or more decimals and leading zeros stay: 1,234 and 007,00.
 QString twoDecimalForm(const QString& text);
 
-// What an amount field holds once the user leaves it: empty stays empty, a text that is not a
-// number becomes 0,00, a number gets the two-decimal form (it is neither rounded nor
-// reformatted). Works on the trimmed text.
-QString tidyAmount(const QString& text);
+// What an amount field holds once the user leaves it: empty stays empty, a lone comma is 0,00,
+// a number gets the two-decimal form (it is neither rounded nor reformatted); a text that is
+// not a number gives nothing (the field keeps it as typed). Works on the trimmed text.
+std::optional<QString> tidyAmount(const QString& text);
 
 // Whether a typed character may enter an amount field: a digit, the comma or the minus sign.
 bool amountCharacter(QChar c);

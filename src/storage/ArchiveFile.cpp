@@ -28,18 +28,6 @@ QByteArray journalHash(QByteArrayView bytes)
 {
     return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
 }
-
-// A created or removed file is durable only once its folder's entry is.
-bool syncFolderOf(const QString& path)
-{
-    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
-    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    const bool synced = SafeWrite::synced(fd);
-    ::close(fd);
-    return synced;
-}
 } // namespace
 
 ArchiveFile::ArchiveFile(QString path, int recordSize) : m_path(std::move(path)), m_recordSize(recordSize) {}
@@ -148,7 +136,7 @@ void ArchiveFile::writeJournal(qint64 offset)
     const bool written = journal.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered) &&
                          journal.write(bytes) == bytes.size() && SafeWrite::synced(journal.handle());
     journal.close();
-    if (!written || !syncFolderOf(journalName)) {
+    if (!written || !SafeWrite::folderSynced(journalName)) {
         QFile::remove(journalName); // the archive is untouched: nothing to roll back
         fail(u"scrittura del giornale di ripristino non riuscita"_s);
     }
@@ -157,7 +145,7 @@ void ArchiveFile::writeJournal(qint64 offset)
 void ArchiveFile::removeJournal()
 {
     const QString journalName = journalPath(m_path);
-    if (!QFile::remove(journalName) || !syncFolderOf(journalName))
+    if (!QFile::remove(journalName) || !SafeWrite::folderSynced(journalName))
         fail(u"rimozione del giornale di ripristino non riuscita"_s);
 }
 
@@ -237,6 +225,24 @@ void ArchiveFile::write(const QByteArray& record)
     if (overwrite)
         removeJournal();
     ++m_index;
+}
+
+QByteArray ArchiveFile::wholeFile()
+{
+    failIfAsked(Step::Read);
+    if (!m_file.isOpen() || !m_file.seek(0))
+        fail(u"lettura non riuscita"_s);
+    const qint64 size = m_file.size();
+    QByteArray bytes(size, Qt::Uninitialized);
+    qint64 got = 0;
+    while (got < size) {
+        const qint64 n = m_file.read(bytes.data() + got, size - got);
+        if (n <= 0)
+            fail(u"lettura incompleta"_s);
+        got += n;
+    }
+    m_index = count();
+    return bytes;
 }
 
 void ArchiveFile::close()

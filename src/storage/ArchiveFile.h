@@ -43,6 +43,9 @@ public:
     // is thrown.
     void readBlock(QByteArray& block, qint64 records);
     void write(const QByteArray& record);
+    // Every byte of the open file, a partial last record included: what a copy of the
+    // archive holds, read under the lock so no save is caught halfway.
+    QByteArray wholeFile();
     qint64 currentIndex() const { return m_index; }
     bool atEnd() const { return m_index >= count(); }
     void close();

@@ -1,5 +1,6 @@
 #include "card/CardForm.h"
 #include "card/CardProtocol.h"
+#include "card/TypedText.h"
 #include "platform/Failure.h"
 #include "storage/ArchiveFile.h"
 #include "support/ScriptedDesktop.h"
@@ -72,6 +73,8 @@ class TestCardForm : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void amountFieldKeysAndTidy();
+    void typedText_data();
+    void typedText();
     void ringGivenAsData();
     void readOnlyFieldsAndStoredLabels();
     void gridColumnsLineUp();
@@ -86,9 +89,9 @@ void TestCardForm::amountFieldKeysAndTidy()
     Card card;
     QLineEdit* importo = card.edit("Importo");
     importo->setFocus();
-    QTest::keyClicks(importo, u"1a2.,5-"_s);
-    QCOMPARE(importo->text(), u"12,5"_s); // the rule takes digits and the comma only
-    QCOMPARE(card.keys.size(), 7);        // every key was announced, swallowed or not
+    QTest::keyClicks(importo, u"1a2.5-"_s);
+    QCOMPARE(importo->text(), u"12,5"_s); // the rule takes digits and the comma; the dot is the comma
+    QCOMPARE(card.keys.size(), 6);        // every key was announced, swallowed or not
     QCOMPARE(card.keys.front(), u"Importo:"_s + QString::number(Qt::Key_1));
     QTest::keyClick(importo, Qt::Key_Backspace);
     QTest::keyClick(importo, Qt::Key_Left);
@@ -101,7 +104,49 @@ void TestCardForm::amountFieldKeysAndTidy()
     QCOMPARE(card.screen.focusWidget(), card.form.control(u"Causale2"_s));
     QTest::keyClicks(card.edit("Causale2"), u"a.-"_s); // text fields are not amounts
     QCOMPARE(card.edit("Causale2")->text(), u"a.-"_s);
-    QCOMPARE(card.keys.size(), 11);
+    QCOMPARE(card.keys.size(), 10);
+}
+
+void TestCardForm::typedText_data()
+{
+    QTest::addColumn<QString>("rule"); // amount, F24 (no minus), digits, euros
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("here");
+    QTest::addColumn<QString>("next"); // "-": no separator moved on
+    QTest::newRow("a key") << u"amount"_s << u"7"_s << u"7"_s << u"-"_s;
+    QTest::newRow("the keypad's dot") << u"amount"_s << u"."_s << u","_s << u"-"_s;
+    QTest::newRow("a refused key") << u"amount"_s << u"a"_s << u""_s << u"-"_s;
+    QTest::newRow("a decimal dot pasted") << u"amount"_s << u"800.5"_s << u"800,5"_s << u"-"_s;
+    QTest::newRow("thousands and decimals") << u"amount"_s << u"1.250,50"_s << u"1250,50"_s << u"-"_s;
+    QTest::newRow("thousands only") << u"amount"_s << u"12.000"_s << u"12000"_s << u"-"_s;
+    QTest::newRow("millions") << u"amount"_s << u"-1.234.567,8"_s << u"-1234567,8"_s << u"-"_s;
+    QTest::newRow("with a euro sign") << u"amount"_s << u"€ 1.250,50"_s << u"1250,50"_s << u"-"_s;
+    QTest::newRow("three decimals, not thousands") << u"amount"_s << u"0.125"_s << u"0,125"_s << u"-"_s;
+    QTest::newRow("badly grouped") << u"amount"_s << u"1.25.000"_s << u"1,25,000"_s << u"-"_s;
+    QTest::newRow("no minus on F24") << u"F24"_s << u"-5,00"_s << u"5,00"_s << u"-"_s;
+    QTest::newRow("digits keep digits") << u"digits"_s << u"IT 0123-4"_s << u"01234"_s << u"-"_s;
+    QTest::newRow("digits drop a separator") << u"digits"_s << u"12,50"_s << u"1250"_s << u"-"_s;
+    QTest::newRow("euros, a key") << u"euros"_s << u"."_s << u""_s << u""_s;
+    QTest::newRow("euros and cents") << u"euros"_s << u"1.250,50"_s << u"1250"_s << u"50"_s;
+    QTest::newRow("euros, a second separator") << u"euros"_s << u"800,5,1"_s << u"800"_s << u"51"_s;
+}
+
+void TestCardForm::typedText()
+{
+    QFETCH(QString, rule);
+    QFETCH(QString, text);
+    QFETCH(QString, here);
+    QFETCH(QString, next);
+    const auto digit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    TypedText::Rule r{digit};
+    if (rule == u"amount"_s)
+        r.accepts = [digit](QChar c) { return digit(c) || c == u',' || c == u'-'; };
+    else if (rule == u"F24"_s)
+        r.accepts = [digit](QChar c) { return digit(c) || c == u','; };
+    r.separatorMovesOn = rule == u"euros"_s;
+    const TypedText::Typed typed = TypedText::filter(text, r);
+    QCOMPARE(typed.here, here);
+    QCOMPARE(typed.movesOn ? typed.next : u"-"_s, next);
 }
 
 void TestCardForm::ringGivenAsData()

@@ -129,6 +129,12 @@ QByteArray cell(const QByteArray& text, bool number = false)
     return QByteArray(number ? "<td" : "<td class=\"t\"") + " style=\"text-align: left;\">" + text + "</td>";
 }
 
+// An amount in a number column, shown with two decimals.
+QByteArray amount(const QByteArray& text)
+{
+    return "<td sdnum=\"1040;1040;0,00\" style=\"text-align: left;\">" + text + "</td>";
+}
+
 } // namespace
 
 void TestF24Lists::criteriaInEnterOrder()
@@ -308,8 +314,8 @@ void TestF24Lists::exportBytes()
                            cell("RSSMRA80A01H501U") + cell("ROSSI") + cell("MARIO") + cell("01/01/1980") +
                            cell("M") + cell("ROMA RM") + cell("Citt\xE0") + cell("VIA ROMA 1") +
                            cell("BNCNNA80A41F205Z") + cell("63") + cell("24071600123456789") + cell("2024") +
-                           cell("0067,00", true) + cell("") + cell("") + cell("", true) +
-                           cell("67,00", true) + "</tr>";
+                           amount("0067,00") + cell("") + cell("") + cell("", true) + amount("67,00") +
+                           "</tr>";
     QVERIFY2(bytes.contains("<x:Name>Riepilogo versamenti</x:Name>"), bytes.constData());
     QVERIFY2(bytes.endsWith(QByteArray(header + row + "</table></body></html>")),
              bytes.right(3000).constData());
@@ -338,8 +344,8 @@ void TestF24Lists::editedCellExportedAsEdited()
     QByteArray unfilled;
     for (int column = 6; column <= 15; ++column)
         unfilled += cell("");
-    QVERIFY2(bytes.contains(QByteArray(cell("ROSSI") + unfilled + cell("99,00", true) + cell("") + cell("") +
-                                       cell("", true) + cell("67,00", true) + "</tr>")),
+    QVERIFY2(bytes.contains(QByteArray(cell("ROSSI") + unfilled + amount("99,00") + cell("") + cell("") +
+                                       cell("", true) + amount("67,00") + "</tr>")),
              bytes.right(2000).constData());
     QCOMPARE(readFile(f.folder.filePath(SchedaF24::archiveName())), archived); // the archive keeps 67,00
 }

@@ -84,12 +84,17 @@ const QByteArray kTail = "</table></body></html>";
 
 QByteArray row(const QList<QByteArray>& cells)
 {
-    // Every cell is text but the rent's, the last one.
+    // Every cell is text but the rent's, the last one: a number, with two decimals when it is an
+    // amount (not when it is empty or the lone comma of an empty rent).
     QByteArray out = "<tr>";
-    for (qsizetype i = 0; i < cells.size(); ++i)
-        out += (i + 1 < cells.size() ? "<td class=\"t\" style=\"text-align: left;\">"
-                                     : "<td style=\"text-align: left;\">") +
+    for (qsizetype i = 0; i < cells.size(); ++i) {
+        const bool rent = i + 1 == cells.size();
+        const bool amount = rent && !cells[i].isEmpty() && cells[i] != ",";
+        out += (!rent     ? "<td class=\"t\" style=\"text-align: left;\">"
+                : amount ? "<td sdnum=\"1040;1040;0,00\" style=\"text-align: left;\">"
+                         : "<td style=\"text-align: left;\">") +
                cells[i] + "</td>";
+    }
     return out + "</tr>";
 }
 

@@ -9,14 +9,23 @@
 #include "report/RecordCells.h"
 #include "report/ReportTemplate.h"
 #include "report/Spreadsheet.h"
+#include "f24/F24Export.h"
+#include "f24/TfrmExpF24.h"
+#include "immobili/ImmobiliExport.h"
+#include "immobili/TfrmExpImmobili.h"
+#include "ricevute/RicevuteExport.h"
+#include "ricevute/TfrmExpRicevute.h"
 #include "support/Files.h"
 #include "support/PdfTools.h"
+#include "support/ScreenFixture.h"
 #include "support/TestMain.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QHeaderView>
+#include <QTableView>
 #include <QLineEdit>
 #include <QListView>
 #include <QPrinter>
@@ -29,6 +38,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <QXmlStreamReader>
 
 using namespace Qt::StringLiterals;
 
@@ -63,6 +73,8 @@ private Q_SLOTS:
     void linesAreCutAtTheBoxEdge();
     void pdfExport();
     void spreadsheetCellsInCalc();
+    void exportGridsShowWholeHeadersAndKeepTheirEditableColumns_data();
+    void exportGridsShowWholeHeadersAndKeepTheirEditableColumns();
     void recordRowsMatchTextRows();
     void longCellsEscapedAnywhere_data();
     void longCellsEscapedAnywhere();
@@ -95,6 +107,35 @@ QStringList csvFields(const QString& line)
         }
     }
     return fields;
+}
+
+// A cell of a flat OpenDocument sheet: its value type, its value and the text it shows.
+struct SheetCell {
+    QString type;
+    QString value;
+    QString shown;
+};
+
+QList<QList<SheetCell>> sheetCells(const QString& path)
+{
+    QFile file(path);
+    QList<QList<SheetCell>> rows;
+    if (!file.open(QIODevice::ReadOnly))
+        return rows;
+    QXmlStreamReader xml(&file);
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.qualifiedName() == u"table:table-row"_s) {
+            rows.append(QList<SheetCell>());
+        } else if (xml.qualifiedName() == u"table:table-cell"_s && !rows.isEmpty()) {
+            rows.last().append({xml.attributes().value(u"office:value-type"_s).toString(),
+                                xml.attributes().value(u"office:value"_s).toString(), QString()});
+        } else if (xml.qualifiedName() == u"text:p"_s && !rows.isEmpty() && !rows.last().isEmpty()) {
+            rows.last().last().shown += xml.readElementText(QXmlStreamReader::IncludeChildElements);
+        }
+    }
+    return rows;
 }
 } // namespace
 
@@ -281,7 +322,8 @@ void TestReport::pdfExport()
 void TestReport::spreadsheetCellsInCalc()
 {
     // The real client opens the exported file: every text cell must read back exactly as its
-    // text (no formula, no lost zero, no date), and the amounts must become numbers.
+    // text (no formula, no lost zero, no date), and the amounts must become numbers that show
+    // two decimals the Italian way (650,00, worth 650).
     const QString soffice = QStandardPaths::findExecutable(u"soffice"_s);
     QVERIFY2(!soffice.isEmpty(), "LibreOffice is missing: scripts/setup --test installs it");
     const QStringList texts = {u"=HYPERLINK(\"http://example.invalid\";\"clic\")"_s,
@@ -302,10 +344,13 @@ void TestReport::spreadsheetCellsInCalc()
     const QStringList amounts = {u"650,00"_s, u"1250,5"_s, u"0,99"_s, u"12"_s,   u"7,10"_s,
                                  u"100"_s,    u"2,00"_s,   u"3"_s,    u"4,25"_s, u"5"_s,
                                  u"6"_s,      u"8"_s,      u"9"_s,    u"10"_s,   u"11"_s};
-    // A number is written as its value, with a point: a text would keep its comma and zeros.
+    // What the sheet holds (a value) and what it shows.
     const QStringList numbers = {u"650"_s, u"1250.5"_s, u"0.99"_s, u"12"_s,   u"7.1"_s,
                                  u"100"_s, u"2"_s,      u"3"_s,    u"4.25"_s, u"5"_s,
                                  u"6"_s,   u"8"_s,      u"9"_s,    u"10"_s,   u"11"_s};
+    const QStringList shown = {u"650,00"_s, u"1250,50"_s, u"0,99"_s,  u"12,00"_s, u"7,10"_s,
+                               u"100,00"_s, u"2,00"_s,    u"3,00"_s,  u"4,25"_s,  u"5,00"_s,
+                               u"6,00"_s,   u"8,00"_s,    u"9,00"_s,  u"10,00"_s, u"11,00"_s};
     QList<QStringList> rows;
     for (qsizetype i = 0; i < texts.size(); ++i)
         rows.append({texts[i], amounts[i]});
@@ -329,7 +374,77 @@ void TestReport::spreadsheetCellsInCalc()
     QCOMPARE(lines.size(), texts.size() + 1);
     QCOMPARE(csvFields(lines[0]), (QStringList{u"Descrizione"_s, u"Importo"_s}));
     for (qsizetype i = 0; i < texts.size(); ++i)
-        QCOMPARE(csvFields(lines[i + 1]), (QStringList{texts[i], numbers[i]}));
+        QCOMPARE(csvFields(lines[i + 1]).value(0), texts[i]);
+
+    // The sheet itself, as an Italian user's Calc holds it: each amount a number with its value
+    // and the text it shows.
+    QProcess sheet;
+    sheet.setProcessChannelMode(QProcess::MergedChannels);
+    QStringList environment = QProcess::systemEnvironment();
+    environment << u"LANG=it_IT.UTF-8"_s << u"LC_ALL=it_IT.UTF-8"_s;
+    sheet.setEnvironment(environment);
+    sheet.start(soffice, {u"-env:UserInstallation=file://"_s + dir.filePath(u"profilo"_s), u"--headless"_s,
+                          u"--infilter=calc_HTML_WebQuery:1040 0"_s, u"--convert-to"_s, u"fods"_s,
+                          u"--outdir"_s, dir.path(), path});
+    QVERIFY(sheet.waitForFinished(180000));
+    const QList<QList<SheetCell>> cells = sheetCells(dir.filePath(u"Prova.fods"_s));
+    QVERIFY2(cells.size() == texts.size() + 1, sheet.readAll().constData());
+    for (qsizetype i = 0; i < amounts.size(); ++i) {
+        QCOMPARE(cells[i + 1].size(), 2);
+        QCOMPARE(cells[i + 1][0].type, u"string"_s);
+        QCOMPARE(cells[i + 1][1].type, u"float"_s);
+        QCOMPARE(cells[i + 1][1].value, numbers[i]);
+        QCOMPARE(cells[i + 1][1].shown, shown[i]);
+    }
+}
+
+void TestReport::exportGridsShowWholeHeadersAndKeepTheirEditableColumns_data()
+{
+    QTest::addColumn<QString>("archive");
+    QTest::newRow("properties") << u"Immobili"_s;
+    QTest::newRow("receipts") << u"Ricevute"_s;
+    QTest::newRow("F24") << u"Versamenti"_s;
+}
+
+void TestReport::exportGridsShowWholeHeadersAndKeepTheirEditableColumns()
+{
+    QFETCH(QString, archive);
+    ScreenFixture f;
+    std::unique_ptr<ExportScreen> exporter;
+    QList<Spreadsheet::GridColumn> columns;
+    if (archive == u"Immobili"_s) {
+        exporter = std::make_unique<TfrmExpImmobili>();
+        columns = ImmobiliExport::columns();
+    } else if (archive == u"Ricevute"_s) {
+        auto receipts = std::make_unique<TfrmExpRicevute>();
+        receipts->setArchive(f.folder.filePath(u"2024.ric"_s));
+        exporter = std::move(receipts);
+        columns = RicevuteExport::columns();
+    } else {
+        exporter = std::make_unique<TfrmExpF24>();
+        columns = F24Export::columns();
+    }
+    exporter->show();
+    QVERIFY(QTest::qWaitForWindowActive(exporter.get()));
+    QTableView* grid = exporter->grdRecords;
+    QCOMPARE(grid->model()->rowCount(), 10); // an empty archive's rows
+    const QFontMetrics header(grid->horizontalHeader()->font());
+    for (int c = 0; c <= columns.size(); ++c) {
+        const QString caption = grid->model()->headerData(c, Qt::Horizontal).toString();
+        QVERIFY2(grid->columnWidth(c) >= header.horizontalAdvance(caption) + 8, qPrintable(caption));
+        // Typing into the cell, as a person does: only the editable columns take it.
+        const bool editable = c > 0 && columns[c - 1].editable;
+        grid->scrollTo(grid->model()->index(0, c));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                          grid->visualRect(grid->model()->index(0, c)).center());
+        QTest::keyClicks(grid, u"7"_s);
+        if (auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget())) {
+            QTest::keyClick(editor, Qt::Key_Return);
+            QCoreApplication::processEvents(); // the grid takes what was typed right after the key
+        }
+        QVERIFY2(grid->model()->index(0, c).data().toString() == (editable ? u"7"_s : QString()),
+                 qPrintable(caption));
+    }
 }
 
 void TestReport::previewFitsTheScreen()

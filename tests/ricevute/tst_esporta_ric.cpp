@@ -71,9 +71,10 @@ QByteArray headerCell(const QByteArray& text, int width)
 
 QByteArray cell(const QByteArray& text, bool right = false)
 {
-    // The right-aligned amounts are numbers; every other cell is marked as text.
-    return QByteArray(right ? "<td" : "<td class=\"t\"") + " style=\"text-align: " + (right ? "right" : "left") +
-           ";\">" + text + "</td>";
+    // The right-aligned amounts are numbers shown with two decimals; every other cell is
+    // marked as text.
+    return QByteArray(right ? "<td sdnum=\"1040;1040;0,00\"" : "<td class=\"t\"") +
+           " style=\"text-align: " + (right ? "right" : "left") + ";\">" + text + "</td>";
 }
 
 } // namespace

@@ -49,6 +49,7 @@ private Q_SLOTS:
     void numberingScreenTidiesOnLeaving();
     void numberingScreenWithoutItsWordTouchesNothing();
     void reasonsScreenAddsDeletesAndSaves();
+    void reasonsDeleteLeavesNothingSelected();
     void reasonsFieldFiltersCharacters();
     void reasonsImportFillsTheNamedLine();
     void reasonsScreenNeverRewritesAnUnreadableFile();
@@ -377,6 +378,32 @@ void TestImpostazioni::reasonsScreenAddsDeletesAndSaves()
     screen->close();
     QVERIFY(QFile::exists(file(u"Causali.lst"_s)));
     QCOMPARE(readFile(file(u"Causali.lst"_s)), QByteArray());
+}
+
+void TestImpostazioni::reasonsDeleteLeavesNothingSelected()
+{
+    // A second press of "Elimina", or "Importa" right after it, must not act on a neighbour.
+    ScriptedDesktop desktop;
+    writeFile(file(u"Causali.lst"_s), "Canone\r\nSpese\r\nCauzione\r\n"_ba);
+    auto screen = shown<TfrmVoci>();
+    screen->lblMemory->setText(u"ric_art_02"_s);
+    QStringList imported;
+    screen->importTo = [&imported](int, const QString& reason) { imported.append(reason); };
+    QListWidget* list = screen->lstRecords;
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
+    QCOMPARE(list->selectedItems().size(), 1);
+    QTest::mouseClick(screen->btnElimina, Qt::LeftButton);
+    QCOMPARE(list->count(), 2);
+    QVERIFY(list->selectedItems().isEmpty());
+    QTest::mouseClick(screen->btnElimina, Qt::LeftButton);
+    QCOMPARE(desktop.lastMessage(), kNothingToDelete);
+    QCOMPARE(list->count(), 2);
+    QTest::mouseClick(screen->btnImporta, Qt::LeftButton);
+    QCOMPARE(desktop.lastMessage(), kNothingToImport);
+    QVERIFY(imported.isEmpty());
+    QVERIFY(screen->isVisible());
+    screen->close();
+    QCOMPARE(readFile(file(u"Causali.lst"_s)), "Canone\r\nCauzione\r\n"_ba);
 }
 
 void TestImpostazioni::reasonsFieldFiltersCharacters()

@@ -225,9 +225,9 @@ void TestRicevuta::saveWarningsInTheirOrder()
          u"una "
          u"data valida nel formato gg/mm/anno."_s},
         {u"Importo04"_s, u"1,00"_s,
-         u"Attenzione: il totale della ricevuta non può essere calcolato perché uno degli importi indicati "
-         u"non è "
-         u"un numero valido."_s},
+         u"Attenzione: il campo \"Importo 4\" non contiene un importo valido (\"1-2\").\n\r\n\rScrivere "
+         u"l'importo con le sole cifre e la virgola dei decimali, ad esempio 650,50, e ripetere "
+         u"l'operazione."_s},
         {u"Importo01"_s, u"1"_s,
          u"Attenzione: il totale della ricevuta supera le dieci cifre che l'archivio può contenere."_s},
     };
@@ -255,7 +255,7 @@ void TestRicevuta::totalsAndIstatOnTheScreen()
     QVERIFY(QTest::qWaitForWindowActive(screen)); // leaving a field needs an active window
     auto* importo = qobject_cast<QLineEdit*>(field(u"Importo01"_s));
     importo->setFocus();
-    QTest::keyClicks(importo, u"6a5.0"_s); // the dot and letters are swallowed
+    QTest::keyClicks(importo, u"6a5b0"_s); // letters are swallowed
     QTest::keyClick(importo, Qt::Key_Return);
     QCOMPARE(importo->text(), u"650,00"_s); // tidied on leaving
     QCOMPARE(screen->focusWidget(), field(u"PercIstat"_s));
@@ -410,6 +410,7 @@ void TestRicevuta::hintsAndHelp()
          {"cmdTrova", "cmdSospese", "cmdEsporta", "cmdRiepMensile", "cmdRiepTrimestrale", "cmdRiepAnnuale"})
         withModal([name] { press(name); }, [](QWidget*) {});
     QCOMPARE(f.desktop.messages.size(), 0);
+    f.desktop.answers.enqueue(Desktop::Answer::No); // today's date typed in: leave it unsaved
     press("cmdEsci"); // back to the main menu, not to the receipts menu
     QVERIFY(frmAvvio->isVisible());
     QVERIFY(!screen->isVisible());

@@ -58,9 +58,9 @@ void TestRicevute::yearFieldTakesDigitsOnly()
     QTest::keyClick(year, Qt::Key_Left);
     QTest::keyClick(year, Qt::Key_Backspace);
     QCOMPARE(year->text(), u"203"_s);
-    QTest::keyClick(year, Qt::Key_Home); // swallowed: its character is not a digit
+    QTest::keyClick(year, Qt::Key_Home); // keys that type nothing edit as in any field
     QTest::keyClick(year, Qt::Key_Delete);
-    QCOMPARE(year->text(), u"20"_s);
+    QCOMPARE(year->text(), u"03"_s);
 
     year->setFocus();
     QTest::keyClick(year, Qt::Key_Return); // only moves to "Apri"

@@ -26,6 +26,8 @@ public:
     QQueue<Desktop::Answer> answers;
     QQueue<std::optional<QString>> inputs;
     QQueue<QString> fileNames;
+    QQueue<QString> saveFileNames; // answers of the save dialog; cancelled when empty
+    QStringList proposedSaveNames; // what each save dialog proposed
 
     Desktop::Answer message(Desktop::Kind kind, const QString& text, Desktop::Buttons buttons) override
     {
@@ -43,6 +45,11 @@ public:
     QString openFileName(const QString&, const QStringList&, const QString&) override
     {
         return fileNames.isEmpty() ? QString() : fileNames.dequeue();
+    }
+    QString saveFileName(const QString&, const QString& proposed, const QStringList&, const QString&) override
+    {
+        proposedSaveNames.append(proposed);
+        return saveFileNames.isEmpty() ? QString() : saveFileNames.dequeue();
     }
     void openUrl(const QUrl& url) override { opened.append(url); }
     void terminate() override { ++terminations; }
