@@ -19,6 +19,7 @@
 #include "ricevute/ReceiptLogo.h"
 #include "ricevute/RicevutaReport.h"
 #include "ricevute/TfrmStampaRic.h"
+#include "support/ScriptedDesktop.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -38,26 +39,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// Answers as a landlord who only looks: No to opening a file just written, Yes to anything
-// else; any message other than a question is a failure of the run.
-class Answers final : public Desktop::Backend {
-public:
-    Desktop::Answer message(Desktop::Kind, const QString& text, Desktop::Buttons buttons) override
-    {
-        if (buttons == Desktop::Buttons::YesNo || buttons == Desktop::Buttons::YesNoCancel)
-            return text.contains(u"aprire"_s) ? Desktop::Answer::No : Desktop::Answer::Yes;
-        std::fprintf(stderr, "unexpected message: %s\n", qPrintable(text));
-        std::exit(1);
-    }
-    std::optional<QString> inputBox(const QString&, const QString&, const QString& initial) override
-    {
-        return initial;
-    }
-    QString openFileName(const QString&, const QStringList&, const QString&) override { return {}; }
-    void openUrl(const QUrl&) override {}
-    void terminate() override {}
-};
 
 // Counts the paint events of every top-level window, by its objectName.
 class Paints final : public QObject {
@@ -351,7 +332,7 @@ void deadlines(QWidget* menu, const QString& opening)
 }
 
 // One run: every click, in the order a landlord might make them.
-int runIn(const QString& folder)
+int runIn(const QString& folder, const ScriptedDesktop& desktop)
 {
     ExeFolder::setForTests(folder);
     ScreenRegistry::start();
@@ -366,6 +347,12 @@ int runIn(const QString& folder)
     }
     for (const Result& r : results)
         std::printf("%s\t%.2f\t%.2f\n", qPrintable(r.click), r.ms, r.cpuMs);
+    for (const ScriptedDesktop::Message& m : desktop.messages) {
+        if (m.kind != Desktop::Kind::Confirmation) {
+            std::fprintf(stderr, "unexpected message: %s\n", qPrintable(m.text));
+            return 1;
+        }
+    }
     ScreenRegistry::destroyAll();
     return 0;
 }
@@ -483,8 +470,7 @@ int main(int argc, char** argv)
                 previous(type, context, message);
         });
     Application app(argc, argv);
-    Answers answers;
-    Desktop::setBackend(&answers);
+    ScriptedDesktop desktop; // Yes to every question; what it opens is only noted
     Application::prepareEnvironment();
     app.setQuitOnLastWindowClosed(false);
     Clock::setFixedForTests(QDateTime(QDate(2024, 3, 15), QTime(10, 0)));
@@ -494,5 +480,5 @@ int main(int argc, char** argv)
     paints = &counter;
     app.installEventFilter(&counter);
     clock_.start();
-    return runIn(QString::fromLocal8Bit(argv[2]));
+    return runIn(QString::fromLocal8Bit(argv[2]), desktop);
 }

@@ -259,16 +259,20 @@ void TfrmStatisticheRic::btnApriClick()
 
 void TfrmStatisticheRic::btnBarreClick()
 {
-    m_chart->setPie(false);
+    if (m_chart)
+        m_chart->setPie(false);
 }
 
 void TfrmStatisticheRic::btnTortaClick()
 {
-    m_chart->setPie(true);
+    if (m_chart)
+        m_chart->setPie(true);
 }
 
 void TfrmStatisticheRic::btnStampaClick()
 {
+    if (!m_chart)
+        return; // no chart shown, nothing to print
     if (!Desktop::confirm(u"Si vuole stampare il presente grafico statistico?"_s))
         return;
     const std::optional<QString> answer =
