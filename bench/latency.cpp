@@ -474,8 +474,8 @@ int main(int argc, char** argv)
     Application::prepareEnvironment();
     app.setQuitOnLastWindowClosed(false);
     Clock::setFixedForTests(QDateTime(QDate(2024, 3, 15), QTime(10, 0)));
-    ChartModule::setFileForTests(
-        QStringLiteral(BENCH_CHART_MODULE)); // the build's, as the program's beside it
+    // The build's chart module, as the program's beside it.
+    ChartModule::setFileForTests(QStringLiteral(BENCH_CHART_MODULE));
     Paints counter;
     paints = &counter;
     app.installEventFilter(&counter);
