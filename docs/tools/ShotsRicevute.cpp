@@ -9,11 +9,15 @@
 #include "ricevute/RicevuteScreens.h"
 #include "ricevute/TfrmMenuRicevute.h"
 #include "ricevute/TfrmRiepilogoRic.h"
+#include "ricevute/TfrmGeneraRic.h"
 #include "ricevute/TfrmStatisticheRic.h"
+#include "support/ListClicks.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -31,6 +35,35 @@ void summary(Shooter& shooter, const char* button, int period)
                 }
                 shooter.shoot(dialog);
             });
+}
+
+// "Genera ricevute dell'anno": the card chosen in the property search, then the preview of the
+// year's receipts, which opens when the search has closed.
+void yearOfReceipts(Shooter& shooter)
+{
+    bool seen = false;
+    QTimer watch;
+    watch.setInterval(5);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        auto* preview = qobject_cast<TfrmGeneraRic*>(QApplication::activeModalWidget());
+        if (preview == nullptr || seen)
+            return;
+        seen = true;
+        settle();
+        shooter.shoot(preview);
+        preview->close(); // nothing is made
+    });
+    watch.start();
+    onModal([] { clickOn(frmRicevute, "cmdGenera"); },
+            [](QWidget* dialog) {
+                auto* search = static_cast<ListScreen*>(dialog);
+                static_cast<QLineEdit*>(controlOf(search, "txtCognomeCon01"))->setText(u"Ferrari"_s);
+                clickOn(search->btnCerca);
+                doubleClickLine(search->lstRecords, 0);
+            });
+    watch.stop();
+    if (!seen)
+        giveUp(u"l'anteprima delle ricevute dell'anno non si è aperta"_s);
 }
 
 } // namespace
@@ -52,6 +85,8 @@ void Shots::ricevute(Shooter& shooter)
     Shots::dialog(shooter, frmRicevute, "cmdNumerazione");
     Shots::dialog(shooter, frmRicevute, "cmdStampa");
     Shots::preview(shooter, frmRicevute, u"ricevuta"_s);
+    Shots::dialog(shooter, frmRicevute, "cmdPDF");
+    Shots::dialog(shooter, frmRicevute, "cmdEmail"); // to the address of the flat's card
 
     Shots::search(shooter, frmRicevute, "cmdTrova", "txtCognomeCon01", u"Ferrari"_s);
     Shots::dialog(shooter, frmRicevute, "cmdSospese");
@@ -59,6 +94,14 @@ void Shots::ricevute(Shooter& shooter)
     summary(shooter, "cmdRiepTrimestrale", 3);
     summary(shooter, "cmdRiepAnnuale", -1);
     Shots::dialog(shooter, frmRicevute, "cmdEsporta");
+    frmRicevute->close();
+
+    // The next year's archive, still empty: the year of receipts of the flat in via dei Mille.
+    frmAvvio->present();
+    clickOn(frmAvvio->imgRicevute);
+    frmMenuRicevute->txtAnnoFatture->setText(QString::number(DemoData::kYear + 1));
+    clickOn(frmMenuRicevute->btnApriFatture);
+    yearOfReceipts(shooter);
     frmRicevute->close();
 
     frmAvvio->present();

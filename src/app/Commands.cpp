@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 #include "backup/BackupCommands.h"
 #include "scadenze/ScadenzeCommand.h"
+#include "ricevute/ReceiptPdfCommand.h"
 
 using namespace Qt::StringLiterals;
 
@@ -20,5 +21,9 @@ QList<CommandLine::Command> CommandLine::commands()
          u"Stampa le scadenze dei contratti (dei prossimi 90 giorni, dei prossimi N giorni o del periodo "
          u"indicato) e con --ics le scrive in un file di calendario."_s,
          &ScadenzeCommand::run},
+        {u"--ricevuta-pdf"_s, u"ANNO NUMERO FILE.pdf [--due-copie]"_s,
+         u"Scrive in FILE.pdf la ricevuta con quel numero dell'archivio ANNO.ric, come il pulsante PDF della "
+         u"ricevuta; con --due-copie le due ricevute piccole su un foglio."_s,
+         &ReceiptPdfCommand::run},
     };
 }

@@ -62,6 +62,30 @@ void ToolBar::addGroup(const QList<Button>& buttons)
     addGroup(members);
 }
 
+void ToolBar::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (!m_compact)
+        m_fullWidth = m_row->minimumSize().width();
+    const bool compact = width() < m_fullWidth;
+    if (compact != m_compact)
+        setCompact(compact);
+}
+
+void ToolBar::setCompact(bool compact)
+{
+    m_compact = compact;
+    QFont small = font();
+    small.setPointSizeF(font().pointSizeF() * 0.85);
+    for (QToolButton* button : findChildren<QToolButton*>()) {
+        button->setIconSize(compact ? QSize(26, 26) : QSize(32, 32));
+        button->setFont(compact ? small : font());
+        button->setMinimumWidth(compact ? 46 : 64);
+    }
+    for (QFrame* group : findChildren<QFrame*>(u"toolGroup"_s))
+        group->layout()->setContentsMargins(compact ? 2 : 4, 2, compact ? 2 : 4, 2);
+}
+
 void ToolBar::addStretch()
 {
     m_row->addStretch();

@@ -13,7 +13,9 @@ class QToolButton;
 
 // A screen's tool bar: picture buttons with a caption under the icon, in white groups, each
 // button's hint shown in the screen's information bar while the mouse is over it. The buttons
-// take no keyboard focus.
+// take no keyboard focus. When the screen is too narrow for every button at its full size (a
+// long tool bar at 1366 pixels), the buttons are drawn smaller, icon and caption, instead of
+// cutting their captions.
 class ToolBar : public QWidget {
     Q_OBJECT
 public:
@@ -37,8 +39,15 @@ public:
     // `noun` names what the archive holds in the hints ("scheda", "ricevuta").
     QLabel* addNavigation(const QString& noun, const std::function<void(NavigationButton)>& navigate);
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    void setCompact(bool compact);
+
     QWidget* m_screen;
     QLabel* m_infoBar;
     QHBoxLayout* m_row;
+    bool m_compact = false;
+    int m_fullWidth = 0; // the least width of the full-size buttons
 };

@@ -41,12 +41,7 @@ void F24OutputScreen::build(const QString& title, const QString& instructions, c
     notice->addWidget(lblAttendere);
     layout->addLayout(notice);
     btnStampa->setText(mainButton);
-    auto* buttons = new QHBoxLayout;
-    buttons->setContentsMargins(14, 0, 14, 0);
-    buttons->addWidget(btnAnnulla);
-    buttons->addStretch();
-    buttons->addWidget(btnStampa);
-    layout->addLayout(buttons);
+    layout->addLayout(Controls::buttonRow(btnAnnulla, btnStampa));
 }
 
 void F24OutputScreen::btnStampaMouseDown()
@@ -67,12 +62,30 @@ TfrmStampaElide::TfrmStampaElide(QWidget* owner) : F24OutputScreen(u" Stampa Mod
     connect(btnStampa, &QPushButton::clicked, this, &TfrmStampaElide::btnStampaClick);
 }
 
+bool F24OutputScreen::exportPdf(ReportDocument& pdf) const
+{
+    const QString path = F24Report::pdfPath();
+    F24Report::fillPdf(pdf, form());
+    ReportPdf::Export(pdf, path);
+    lblAttendere->hide();
+    if (!Desktop::confirm(ReportPdf::doneQuestion()))
+        return false;
+    TMisc::Open(u"\""_s + path + u"\""_s);
+    return true;
+}
+
+void F24OutputScreen::exportPdfInstead() const
+{
+    ReportDocument pdf = F24Report::createPdf();
+    exportPdf(pdf);
+}
+
 void TfrmStampaElide::btnStampaClick()
 {
     lblAttendere->show();
     F24Report::fillPrint(repDocumento, form());
     lblAttendere->hide();
-    ReportOutput::Print(repDocumento);
+    ReportOutput::Print(repDocumento, 0, [this] { exportPdfInstead(); });
     accept(); // printed or cancelled, the print screen closes
 }
 
@@ -92,7 +105,7 @@ void TfrmAnteprimaF24::btnStampaClick()
     lblAttendere->show();
     F24Report::fillPrint(repDocumento, form());
     lblAttendere->hide();
-    ReportOutput::ShowReport(repDocumento, this);
+    ReportOutput::ShowReport(repDocumento, this, [this] { exportPdfInstead(); });
     accept();
 }
 
@@ -110,12 +123,6 @@ TfrmCrea_PDF_F24::TfrmCrea_PDF_F24(QWidget* owner) : F24OutputScreen(u" Esporta 
 void TfrmCrea_PDF_F24::btnStampaClick()
 {
     lblAttendere->show();
-    const QString path = F24Report::pdfPath();
-    F24Report::fillPdf(repDocumento, form());
-    ReportPdf::Export(repDocumento, path);
-    lblAttendere->hide();
-    if (!Desktop::confirm(ReportPdf::doneQuestion()))
-        return; // the dialog stays open: the user may export again or cancel
-    TMisc::Open(u"\""_s + path + u"\""_s);
-    accept();
+    if (exportPdf(repDocumento))
+        accept(); // otherwise the dialog stays open: the user may export again or cancel
 }

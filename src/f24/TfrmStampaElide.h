@@ -25,6 +25,11 @@ protected:
     // Heading picture, wait notice and the two buttons, in a window of the given client size.
     void build(const QString& title, const QString& instructions, const QString& mainButton, QSize size);
     void btnStampaMouseDown();
+    // The form's one-page PDF, filled into `pdf` (a document of F24Report::createPdf) and written
+    // to Modello_F24_ELIDE.pdf, then the question whether to open it: true when it was opened.
+    // Also what print and preview offer when the system has no printer.
+    bool exportPdf(ReportDocument& pdf) const;
+    void exportPdfInstead() const;
 
 private:
     F24Report::Texts m_form;

@@ -253,18 +253,23 @@ void TfrmImmobili::fillReport()
 void TfrmImmobili::cmdStampaClick()
 {
     fillReport();
-    ReportOutput::Print(m_repScheda);
+    ReportOutput::Print(m_repScheda, 0, [this] { exportPdf(); });
 }
 
 void TfrmImmobili::cmdAnteprimaClick()
 {
     fillReport();
-    ReportOutput::ShowReport(m_repScheda, this);
+    ReportOutput::ShowReport(m_repScheda, this, [this] { exportPdf(); });
 }
 
 void TfrmImmobili::cmdPDFClick()
 {
     fillReport();
+    exportPdf();
+}
+
+void TfrmImmobili::exportPdf()
+{
     ReportPdf::Export(m_repScheda, SchedaReport::pdfPath());
     if (Desktop::confirm(SchedaReport::pdfDoneQuestion()))
         TMisc::Open(u"\""_s + SchedaReport::pdfPath() + u"\""_s);

@@ -53,6 +53,7 @@ private:
     void addFieldHelpers();
     void clearCard();
     void fillReport();
+    void exportPdf(); // the filled report to Immobile.pdf, then the offer to open it
     QWidget* field(const char* name) const;
 
     std::unique_ptr<CardForm> m_form;

@@ -1,5 +1,6 @@
 #include "Controls.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -39,6 +40,16 @@ QWidget* titlePicture(const QString& title, const QString& instructions, QWidget
     column->addWidget(caption);
     column->addWidget(text);
     return band;
+}
+
+QHBoxLayout* buttonRow(QPushButton* left, QPushButton* right)
+{
+    auto* row = new QHBoxLayout;
+    row->setContentsMargins(14, 0, 14, 0);
+    row->addWidget(left);
+    row->addStretch();
+    row->addWidget(right);
+    return row;
 }
 
 } // namespace Controls

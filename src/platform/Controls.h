@@ -3,6 +3,7 @@
 #include <QSize>
 #include <QString>
 
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -18,5 +19,8 @@ QLabel* instruction(const QString& text, QWidget* parent);
 
 // The heading picture of the print, preview and PDF dialogs: a title and what the button does.
 QWidget* titlePicture(const QString& title, const QString& instructions, QWidget* parent);
+
+// The foot of a dialog: `left` (Annulla) at the left edge, `right` (its action) at the right.
+QHBoxLayout* buttonRow(QPushButton* left, QPushButton* right);
 
 } // namespace Controls

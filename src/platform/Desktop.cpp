@@ -40,6 +40,11 @@ Desktop::Backend*& installed()
 
 namespace Desktop {
 
+bool Backend::composeMail(const QStringList&)
+{
+    return false;
+}
+
 void setBackend(Backend* backend)
 {
     installed() = backend;
@@ -76,6 +81,11 @@ void plain(const QString& text)
 bool confirm(const QString& text)
 {
     return backend().message(Kind::Confirmation, text, Buttons::YesNo) != Answer::No;
+}
+
+bool composeMail(const QStringList& xdgEmailArguments)
+{
+    return backend().composeMail(xdgEmailArguments);
 }
 
 } // namespace Desktop

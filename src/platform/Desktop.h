@@ -31,6 +31,9 @@ public:
                                  const QString& defaultSuffix) = 0;
     virtual void openUrl(const QUrl& url) = 0;
     virtual void terminate() = 0;
+    // Opens the user's own mail program on a new message: runs xdg-email with these arguments.
+    // False when it could not run or no mail program answered (the default: no mail program).
+    virtual bool composeMail(const QStringList& xdgEmailArguments);
 };
 
 void setBackend(Backend* backend); // not owned; nullptr restores the default
@@ -45,6 +48,7 @@ void show(Kind kind, const QString& text);
 void plain(const QString& text);
 // A Yes/No confirmation: every answer other than No counts as Yes.
 bool confirm(const QString& text);
+bool composeMail(const QStringList& xdgEmailArguments);
 
 } // namespace Desktop
 

@@ -8,6 +8,7 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProcess>
 
 using namespace Qt::StringLiterals;
 
@@ -132,4 +133,23 @@ void QtDesktop::openUrl(const QUrl& url)
 void QtDesktop::terminate()
 {
     QCoreApplication::exit(0);
+}
+
+bool QtDesktop::composeMail(const QStringList& xdgEmailArguments)
+{
+    auto* process = new QProcess(qApp);
+    process->setStandardInputFile(QProcess::nullDevice());
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    process->start(u"xdg-email"_s, xdgEmailArguments);
+    bool answered = process->waitForStarted(5000);
+    // Most mail programs take the message and xdg-email ends at once, saying whether one did. One
+    // that keeps it waiting is a mail program at work: it is left running, not waited for.
+    if (answered && (process->waitForFinished(15000) || process->state() == QProcess::NotRunning))
+        answered = process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0;
+    QApplication::restoreOverrideCursor();
+    if (process->state() == QProcess::NotRunning)
+        process->deleteLater();
+    else
+        QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+    return answered;
 }

@@ -45,7 +45,7 @@ QList<int> chosenPages(const QPrinter& printer, int count, int currentPage)
 
 namespace ReportOutput {
 
-void Print(const ReportDocument& document, int currentPage)
+void Print(const ReportDocument& document, int currentPage, const PrintDialog::PdfInstead& pdfInstead)
 {
     const QList<PreparedPage>& pages = document.preparedPages();
     if (pages.isEmpty())
@@ -55,7 +55,7 @@ void Print(const ReportDocument& document, int currentPage)
     printer.setFullPage(true); // the templates place objects from the corner of the sheet
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(orientationOf(pages.front()));
-    if (!PrintDialog::ask(printer, int(pages.size())))
+    if (!PrintDialog::ask(printer, int(pages.size()), pdfInstead))
         return;
 
     const QList<int> chosen = chosenPages(printer, int(pages.size()), currentPage);
@@ -78,9 +78,9 @@ void Print(const ReportDocument& document, int currentPage)
         printerFailed(printer);
 }
 
-void ShowReport(const ReportDocument& document, QWidget* owner)
+void ShowReport(const ReportDocument& document, QWidget* owner, const PrintDialog::PdfInstead& pdfInstead)
 {
-    ReportPreview preview(document, owner);
+    ReportPreview preview(document, owner, pdfInstead);
     preview.exec();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ReportModel.h"
+#include "platform/PrintDialog.h"
 
 class QWidget;
 
@@ -9,8 +10,10 @@ class QWidget;
 namespace ReportOutput {
 // Prints the pages chosen in the print dialog; a cancelled dialog prints nothing and says
 // nothing. "Current page" is `currentPage` (0-based: the page in view in the preview, else the
-// first). Throws Failure when the printer cannot be used.
-void Print(const ReportDocument& document, int currentPage = 0);
-// Shows the pages modally in the preview window (print, zoom, full screen, close).
-void ShowReport(const ReportDocument& document, QWidget* owner);
+// first). Throws Failure when the printer cannot be used. When the system has no printer,
+// says so and offers `pdfInstead`, the screen's PDF of the same pages, where there is one.
+void Print(const ReportDocument& document, int currentPage = 0, const PrintDialog::PdfInstead& pdfInstead = {});
+// Shows the pages modally in the preview window (print, zoom, full screen, close); its print
+// offers `pdfInstead` as Print does.
+void ShowReport(const ReportDocument& document, QWidget* owner, const PrintDialog::PdfInstead& pdfInstead = {});
 } // namespace ReportOutput

@@ -70,16 +70,21 @@ namespace ReportPdf {
 
 QByteArray render(const ReportDocument& document)
 {
+    return render(document, document.name, document.name);
+}
+
+QByteArray render(const ReportDocument& document, const QString& title, const QString& subject)
+{
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
         writer.setResolution(1200);
-        writer.setTitle(document.name);
+        writer.setTitle(title);
         // Qt writes no subject entry of its own; the creator entry, whose key has the same
         // length, is turned into it below without moving a byte of the file.
-        writer.setCreator(document.name);
+        writer.setCreator(subject);
         const QList<PreparedPage>& pages = document.preparedPages();
         if (!pages.isEmpty())
             writer.setPageLayout(layoutOf(pages.front()));
@@ -100,7 +105,12 @@ QByteArray render(const ReportDocument& document)
 
 void Export(const ReportDocument& document, const QString& path)
 {
-    SafeWrite::replaceFile(path, render(document));
+    Export(document, path, document.name, document.name);
+}
+
+void Export(const ReportDocument& document, const QString& path, const QString& title, const QString& subject)
+{
+    SafeWrite::replaceFile(path, render(document, title, subject));
 }
 
 QString doneQuestion()

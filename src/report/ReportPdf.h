@@ -8,6 +8,9 @@
 namespace ReportPdf {
 QByteArray render(const ReportDocument& document);
 void Export(const ReportDocument& document, const QString& path); // throws Failure when it cannot write
+// The same with a title and a subject of the caller's (a receipt's number and tenant).
+QByteArray render(const ReportDocument& document, const QString& title, const QString& subject);
+void Export(const ReportDocument& document, const QString& path, const QString& title, const QString& subject);
 // The question asked after an export: Yes opens the file.
 QString doneQuestion();
 } // namespace ReportPdf

@@ -74,8 +74,8 @@ QToolButton* button(QWidget* parent, const char* name, const QString& icon, cons
 
 } // namespace
 
-ReportPreview::ReportPreview(const ReportDocument& document, QWidget* owner)
-    : QDialog(owner), m_document(document)
+ReportPreview::ReportPreview(const ReportDocument& document, QWidget* owner, PrintDialog::PdfInstead pdfInstead)
+    : QDialog(owner), m_document(document), m_pdfInstead(std::move(pdfInstead))
 {
     setObjectName(u"frmAnteprima"_s);
     setWindowTitle(u" Anteprima di stampa - "_s + document.name);
@@ -114,7 +114,7 @@ ReportPreview::ReportPreview(const ReportDocument& document, QWidget* owner)
     scroll->setAlignment(Qt::AlignHCenter);
     layout->addWidget(scroll);
 
-    connect(print, &QToolButton::clicked, this, [this] { ReportOutput::Print(m_document, pageInView()); });
+    connect(print, &QToolButton::clicked, this, [this] { ReportOutput::Print(m_document, pageInView(), m_pdfInstead); });
     connect(smaller, &QToolButton::clicked, this, [this] { setZoom(m_zoom / 1.25); });
     connect(larger, &QToolButton::clicked, this, [this] { setZoom(m_zoom * 1.25); });
     connect(actual, &QToolButton::clicked, this, [this] { setZoom(1.0); });

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ReportModel.h"
+#include "platform/PrintDialog.h"
 
 #include <QDialog>
 
@@ -8,11 +9,12 @@ class QLabel;
 class QScrollArea;
 
 // The preview window: the prepared pages one under the other, read-only, opening at 100 %,
-// with print, zoom, full screen and close.
+// with print, zoom, full screen and close. Its print offers `pdfInstead` when the system has no
+// printer.
 class ReportPreview : public QDialog {
     Q_OBJECT
 public:
-    ReportPreview(const ReportDocument& document, QWidget* owner);
+    ReportPreview(const ReportDocument& document, QWidget* owner, PrintDialog::PdfInstead pdfInstead = {});
 
     double zoom() const { return m_zoom; }
     void setZoom(double zoom);
@@ -25,6 +27,7 @@ protected:
 
 private:
     const ReportDocument& m_document;
+    PrintDialog::PdfInstead m_pdfInstead;
     double m_zoom = 1.0;
     QWidget* m_pages;
     QScrollArea* m_scroll;

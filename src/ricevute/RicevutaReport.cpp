@@ -76,4 +76,9 @@ void fillCopies(ReportDocument& report, const ValueOf& valueOf, const QImage& lo
     report.PrepareReport();
 }
 
+QString title(const ValueOf& valueOf)
+{
+    return u"Ricevuta d'affitto n. "_s + valueOf(u"NumRic"_s) + u" del "_s + valueOf(u"Data"_s);
+}
+
 } // namespace RicevutaReport

@@ -22,4 +22,7 @@ ReportDocument createCopies();
 void fillLarge(ReportDocument& report, const ValueOf& valueOf, const QImage& logo);
 void fillCopies(ReportDocument& report, const ValueOf& valueOf, const QImage& logo);
 
+// "Ricevuta d'affitto n. 12 del 05/03/2024": the title of its PDF and the subject of its e-mail.
+QString title(const ValueOf& valueOf);
+
 } // namespace RicevutaReport

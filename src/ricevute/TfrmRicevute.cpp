@@ -182,12 +182,21 @@ QWidget* TfrmRicevute::buildToolBar()
          }}});
     bar->addGroup(QList<ToolBar::Button>{{"cmdImporta", u"import"_s, u"Importa"_s,
                                           u"Importa i dati dall'archivio degli immobili."_s,
-                                          [this] { cmdImportaClick(); }}});
+                                          [this] { cmdImportaClick(); }},
+                                         {"cmdGenera", u"year_receipts"_s, u"Genera ricevute dell'anno"_s,
+                                          u"Genera ricevute dell'anno: tutte le rate del contratto di una scheda "
+                                          u"immobile, in un solo passo."_s,
+                                          [this] { cmdGeneraClick(); }}});
     bar->addGroup(QList<ToolBar::Button>{{"cmdAnteprima", u"preview"_s, u"Anteprima"_s,
                                           u"Visualizza l'anteprima di stampa della ricevuta corrente."_s,
                                           [this] { cmdAnteprimaClick(); }},
                                          {"cmdStampa", u"print"_s, u"Stampa"_s,
-                                          u"Stampa la ricevuta corrente."_s, [this] { cmdStampaClick(); }}});
+                                          u"Stampa la ricevuta corrente."_s, [this] { cmdStampaClick(); }},
+                                         {"cmdPDF", u"pdf"_s, u"PDF"_s,
+                                          u"Esporta la ricevuta corrente in formato PDF."_s, [this] { cmdPDFClick(); }},
+                                         {"cmdEmail", u"email"_s, u"Invia per e-mail"_s,
+                                          u"Invia per e-mail la ricevuta corrente al Conduttore, in formato PDF."_s,
+                                          [this] { cmdEmailClick(); }}});
 
     lblPosizione =
         bar->addNavigation(u"ricevuta"_s, [this](NavigationButton button) { m_protocol->navigate(button); });
@@ -537,9 +546,7 @@ bool TfrmRicevute::totalReadyForOutput()
     if (!m_form->checkAmounts())
         return false;
     if (!cmdCalcolaClick()) {
-        Desktop::warning(
-            u"Attenzione: il totale della ricevuta non può essere calcolato perché uno degli importi "
-            u"indicati non è un numero valido."_s);
+        Desktop::warning(TotaliRicevuta::notANumberWarning());
         for (const QString& field : TotaliRicevuta::amountFields()) {
             if (!Text::trimmed(text(field)).isEmpty() && !Money::parse(text(field))) {
                 m_form->control(field)->setFocus(Qt::OtherFocusReason);
@@ -549,8 +556,7 @@ bool TfrmRicevute::totalReadyForOutput()
         return false;
     }
     if (txtTotRicevuta->text().size() > SchedaRicevuta::field(u"TotRicevuta"_s).capacity) {
-        Desktop::warning(u"Attenzione: il totale della ricevuta supera le dieci cifre che l'archivio può "
-                         u"contenere."_s);
+        Desktop::warning(TotaliRicevuta::tooLongWarning());
         m_form->control(u"Importo01"_s)->setFocus(Qt::OtherFocusReason);
         return false;
     }
@@ -607,14 +613,20 @@ RicevutaReport::ValueOf TfrmRicevute::shownReceipt() const
 void TfrmRicevute::cmdStampaClick()
 {
     if (totalReadyForOutput())
-        openDialog<TfrmStampaRic>(this, [this](TfrmStampaRic& print) { print.setReceipt(shownReceipt()); });
+        openDialog<TfrmStampaRic>(this, [this](TfrmStampaRic& print) {
+            print.setReceipt(shownReceipt());
+            print.setPdfInstead([this](ReceiptPdf::Format format) { exportPdf(format); });
+        });
 }
 
 void TfrmRicevute::cmdAnteprimaClick()
 {
     if (totalReadyForOutput())
         openDialog<TfrmAnteprimaRic>(
-            this, [this](TfrmAnteprimaRic& preview) { preview.setReceipt(shownReceipt()); });
+            this, [this](TfrmAnteprimaRic& preview) {
+                preview.setReceipt(shownReceipt());
+                preview.setPdfInstead([this](ReceiptPdf::Format format) { exportPdf(format); });
+            });
 }
 
 template <typename Summary> void TfrmRicevute::openSummary()

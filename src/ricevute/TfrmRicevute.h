@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ReceiptPdf.h"
 #include "RicevutaReport.h"
 #include "card/CardForm.h"
 #include "card/CardProtocol.h"
@@ -51,6 +52,12 @@ public:
     // A receipt chosen in the receipt search or the unpaid list, shown as loaded.
     void showChosen(const Record& receipt, qint64 position);
 
+    // Beyond paper (TfrmRicevuteSending.cpp, TfrmRicevuteYear.cpp): the receipt as a PDF, sent
+    // to the tenant by e-mail, and a contract's year of receipts in one step.
+    void cmdPDFClick();
+    void cmdEmailClick();
+    void cmdGeneraClick();
+
 protected:
     void FormShow() override;
     bool FormCloseQuery() override;
@@ -68,6 +75,10 @@ private:
     bool totalReadyForOutput();
     RicevutaReport::ValueOf shownReceipt() const;
     template <typename Summary> void openSummary();
+    bool numberedForPdf();
+    void exportPdf(ReceiptPdf::Format format);
+    std::optional<std::pair<QString, QString>> mailRecipient(); // address, where it comes from
+    void sendByMail(ReceiptPdf::Format format, const QString& address);
     QLineEdit* edit(const QString& field) const;
     QString text(const QString& field) const;
 

@@ -1,5 +1,6 @@
 #include "TfrmStampaRic.h"
 
+#include "ReceiptFormatChoice.h"
 #include "ReceiptLogo.h"
 #include "RicevuteScreens.h"
 #include "SchedaRicevuta.h"
@@ -9,7 +10,6 @@
 #include "platform/Text.h"
 #include "report/ReportOutput.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -61,6 +61,13 @@ RicevutaReport::ValueOf ReceiptOutputScreen::receipt() const
     return controlsOf(parentWidget() ? parentWidget() : static_cast<QWidget*>(frmRicevute));
 }
 
+PrintDialog::PdfInstead ReceiptOutputScreen::pdfInstead(ReceiptPdf::Format format) const
+{
+    if (!m_pdf)
+        return {};
+    return [pdf = m_pdf, format] { pdf(format); };
+}
+
 void ReceiptOutputScreen::showEvent(QShowEvent* event)
 {
     // FormShow: the logo is read again at each opening.
@@ -93,35 +100,15 @@ TfrmStampaRic::TfrmStampaRic(QWidget* owner)
                      u"inseriti nei campi. Premere \"Stampa\" per stampare oppure \"Annulla\" per "
                      u"annullare l'operazione."_s));
 
-    auto* panel = new QWidget(this);
-    panel->setObjectName(u"panOpzioni"_s);
-    panel->setStyleSheet(
-        u"#panOpzioni { background: white; border: 1px solid #7FA3CC; border-radius: 6px; }"_s);
-    auto* options = new QVBoxLayout(panel);
-    options->setContentsMargins(14, 12, 14, 12);
-    optUno = new QRadioButton(u"Stampa una ricevuta grande su foglio A4."_s, panel);
-    optUno->setObjectName(u"optUno"_s);
-    optDue = new QRadioButton(u"Stampa due ricevute piccole su foglio A4."_s, panel);
-    optDue->setObjectName(u"optDue"_s);
-    for (QRadioButton* option : {optUno, optDue}) {
-        option->setFont(QFont(u"Verdana"_s, 12));
-        option->setStyleSheet(u"border: none;"_s);
-        options->addWidget(option);
-    }
-    optUno->setChecked(true);
-    auto* middle = new QHBoxLayout;
-    middle->setContentsMargins(14, 0, 14, 0);
-    middle->addWidget(panel);
-    layout->addLayout(middle);
+    auto* formato = new ReceiptFormatChoice(this, u"Stampa una ricevuta grande su foglio A4."_s,
+                                            u"Stampa due ricevute piccole su foglio A4."_s);
+    optUno = formato->optUno;
+    optDue = formato->optDue;
+    layout->addWidget(formato);
     layout->addStretch();
 
     btnStampa->setText(u"Stampa"_s);
-    auto* buttons = new QHBoxLayout;
-    buttons->setContentsMargins(14, 0, 14, 0);
-    buttons->addWidget(btnAnnulla);
-    buttons->addStretch();
-    buttons->addWidget(btnStampa);
-    layout->addLayout(buttons);
+    layout->addLayout(Controls::buttonRow(btnAnnulla, btnStampa));
 
     lblMemory = new QLabel(u"uno"_s, this);
     lblMemory->setObjectName(u"lblMemory"_s);
@@ -147,41 +134,45 @@ void TfrmStampaRic::btnStampaClick()
     const QString format = Text::trimmed(lblMemory->text());
     if (format == u"uno"_s) {
         RicevutaReport::fillLarge(repDocumento, receipt(), logo());
-        ReportOutput::Print(repDocumento);
+        ReportOutput::Print(repDocumento, 0, pdfInstead(ReceiptPdf::Format::Large));
     } else if (format == u"due"_s) {
         RicevutaReport::fillCopies(repDuplice, receipt(), logo());
-        ReportOutput::Print(repDuplice);
+        ReportOutput::Print(repDuplice, 0, pdfInstead(ReceiptPdf::Format::Copies));
     } else {
         return;
     }
     accept(); // printed or cancelled, the print screen closes
 }
 
-TfrmAnteprimaRic::TfrmAnteprimaRic(QWidget* owner) : ReceiptOutputScreen(u" Anteprima di stampa"_s, owner)
+TfrmAnteprimaRic::TfrmAnteprimaRic(QWidget* owner)
+    : ReceiptOutputScreen(u" Anteprima di stampa"_s, owner), repDuplice(RicevutaReport::createCopies())
 {
     setObjectName(u"frmAnteprimaRic"_s);
     fixClientSize(364, 287);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 14);
+    layout->setSpacing(12);
     layout->addWidget(
         titlePicture(u"Anteprima di stampa"_s,
                      u"Questa operazione consente di visualizzare in anteprima i dati che verranno "
-                     u"stampati. Fare clic su \"Mostra anteprima\" per vedere il documento a video "
-                     u"prima di stamparlo."_s));
+                     u"stampati. Scegliere il formato e fare clic su \"Mostra anteprima\" per vedere il "
+                     u"documento a video prima di stamparlo."_s));
+    formato = new ReceiptFormatChoice(this);
+    layout->addWidget(formato);
     layout->addStretch();
     btnStampa->setText(u"Mostra anteprima"_s);
-    auto* buttons = new QHBoxLayout;
-    buttons->setContentsMargins(14, 0, 14, 0);
-    buttons->addWidget(btnAnnulla);
-    buttons->addStretch();
-    buttons->addWidget(btnStampa);
-    layout->addLayout(buttons);
+    layout->addLayout(Controls::buttonRow(btnAnnulla, btnStampa));
     connect(btnStampa, &QPushButton::clicked, this, &TfrmAnteprimaRic::btnStampaClick);
 }
 
 void TfrmAnteprimaRic::btnStampaClick()
 {
-    RicevutaReport::fillLarge(repDocumento, receipt(), logo());
-    ReportOutput::ShowReport(repDocumento, this);
+    const ReceiptPdf::Format format = formato->format();
+    ReportDocument& shown = format == ReceiptPdf::Format::Large ? repDocumento : repDuplice;
+    if (format == ReceiptPdf::Format::Large)
+        RicevutaReport::fillLarge(shown, receipt(), logo());
+    else
+        RicevutaReport::fillCopies(shown, receipt(), logo());
+    ReportOutput::ShowReport(shown, this, pdfInstead(format));
     accept();
 }

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "ReceiptPdf.h"
 #include "RicevutaReport.h"
+#include "platform/PrintDialog.h"
 #include "platform/Screen.h"
 
 class QLabel;
 class QPushButton;
 class QRadioButton;
+class ReceiptFormatChoice;
 
 // The receipt's print screen and preview screen. Both read the receipt screen's
 // controls as they stand, through the hand-over their opener installs, or else from the
@@ -21,6 +24,9 @@ public:
     // The default hand-over: the controls of `screen` named after the fields (txtNumRic…,
     // the hidden txtTotImporti).
     static RicevutaReport::ValueOf controlsOf(const QWidget* screen);
+    // What printing offers when the system has no printer: the receipt's PDF in the format
+    // being printed, made by the opener.
+    void setPdfInstead(std::function<void(ReceiptPdf::Format)> pdf) { m_pdf = std::move(pdf); }
 
     QLabel* imgLogo; // hidden: the logo to print
     QPushButton* btnAnnulla;
@@ -32,9 +38,11 @@ protected:
     void showEvent(QShowEvent* event) override;
     const QImage& logo();
     RicevutaReport::ValueOf receipt() const;
+    PrintDialog::PdfInstead pdfInstead(ReceiptPdf::Format format) const;
 
 private:
     RicevutaReport::ValueOf m_valueOf;
+    std::function<void(ReceiptPdf::Format)> m_pdf;
     QImage m_logo;
     bool m_logoLoaded = false;
 };
@@ -54,9 +62,12 @@ public:
     void btnStampaClick();
 };
 
+// Shows either format, so the two-copy sheet can be seen without a printer.
 class TfrmAnteprimaRic : public ReceiptOutputScreen {
     Q_OBJECT
 public:
     explicit TfrmAnteprimaRic(QWidget* owner = nullptr);
+    ReceiptFormatChoice* formato; // optUno, optDue
+    ReportDocument repDuplice;
     void btnStampaClick();
 };

@@ -1,6 +1,7 @@
 #include "TotaliRicevuta.h"
 
 #include "ImportoInLettere.h"
+#include "SchedaRicevuta.h"
 #include "platform/Failure.h"
 #include "platform/Money.h"
 #include "platform/Text.h"
@@ -85,6 +86,26 @@ std::optional<Totals> compute(const std::function<QString(const QString& field)>
     } catch (const Failure&) {
         return std::nullopt;
     }
+}
+
+std::optional<QString> outputProblem(const std::optional<Totals>& totals)
+{
+    if (!totals)
+        return notANumberWarning();
+    if (totals->total.size() > SchedaRicevuta::field(u"TotRicevuta"_s).capacity)
+        return tooLongWarning();
+    return std::nullopt;
+}
+
+QString notANumberWarning()
+{
+    return u"Attenzione: il totale della ricevuta non può essere calcolato perché uno degli importi "
+           u"indicati non è un numero valido."_s;
+}
+
+QString tooLongWarning()
+{
+    return u"Attenzione: il totale della ricevuta supera le dieci cifre che l'archivio può contenere."_s;
 }
 
 } // namespace TotaliRicevuta

@@ -40,4 +40,10 @@ struct Totals {
 // field counts 0. Nothing when a text is not a number (a pasted "1-2").
 std::optional<Totals> compute(const std::function<QString(const QString& field)>& textOf);
 
+// Why a receipt with these totals cannot be saved, printed or written as a PDF: an amount that
+// is not a number (no totals), or a total longer than the record can hold; nothing when it can.
+std::optional<QString> outputProblem(const std::optional<Totals>& totals);
+QString notANumberWarning();
+QString tooLongWarning();
+
 } // namespace TotaliRicevuta

@@ -115,6 +115,7 @@ QList<Receipt> readReceipts(const QString& archivePath)
         receipt.date = Formats::parseLenientDate(record.rawAt(data), today);
         receipt.paid = record.flag(u"Saldata"_s).value_or(false);
         receipt.position = position;
+        receipt.number = Text::trimmed(record.text(u"NumRic"_s));
         receipts.append(receipt);
     });
     return receipts;

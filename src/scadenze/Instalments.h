@@ -57,6 +57,7 @@ struct Receipt {
     QDate date; // Data, read leniently; invalid when unreadable
     bool paid = false;
     qint64 position = 0; // 1-based in its archive
+    QString number;      // NumRic, trimmed
 };
 
 // Every receipt of a year's archive, in file order. A missing archive has none and is not

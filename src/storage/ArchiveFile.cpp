@@ -6,6 +6,7 @@
 #include <QCryptographicHash>
 #include <QFileInfo>
 #include <QtEndian>
+#include <algorithm>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -20,9 +21,22 @@ std::optional<ArchiveFile::Step>& injectedFailure()
 }
 
 constexpr char kJournalMagic[] = "TRVJRN01";
+constexpr char kAppendMagic[] = "TRVAPP01";
 constexpr qsizetype kMagicSize = 8;
 constexpr qsizetype kHeaderSize = kMagicSize + 8 + 4;
 constexpr qsizetype kHashSize = 32;
+constexpr qsizetype kAppendJournalSize = kHeaderSize + kHashSize;
+
+QByteArray journalHeader(const char* magic, qint64 number, int recordSize)
+{
+    QByteArray bytes(magic, kMagicSize);
+    char field[8];
+    qToLittleEndian<qint64>(number, field);
+    bytes.append(field, 8);
+    qToLittleEndian<quint32>(quint32(recordSize), field);
+    bytes.append(field, 4);
+    return bytes;
+}
 
 QByteArray journalHash(QByteArrayView bytes)
 {
@@ -97,11 +111,13 @@ void ArchiveFile::rollBackJournal()
     if (!journal.open(QIODevice::ReadOnly))
         fail(u"giornale di ripristino illeggibile"_s);
     // Read no more than a whole journal can hold: anything longer is not one of ours.
-    const qint64 expected = kHeaderSize + m_recordSize + kHashSize;
-    const QByteArray bytes = journal.read(expected + 1);
+    const qint64 overwriteSize = kHeaderSize + m_recordSize + kHashSize;
+    const QByteArray bytes = journal.read(std::max(overwriteSize, qint64(kAppendJournalSize)) + 1);
     journal.close();
+    const bool append = bytes.startsWith(kAppendMagic);
+    const qint64 expected = append ? kAppendJournalSize : overwriteSize;
     const bool complete =
-        bytes.size() == expected && bytes.startsWith(kJournalMagic) &&
+        bytes.size() == expected && (append || bytes.startsWith(kJournalMagic)) &&
         journalHash(QByteArrayView(bytes).first(expected - kHashSize)) == bytes.right(kHashSize);
     if (complete) {
         const auto offset = qFromLittleEndian<qint64>(bytes.constData() + kMagicSize);
@@ -110,7 +126,12 @@ void ArchiveFile::rollBackJournal()
         // archive: leave both files as they are rather than guess.
         if (size != quint32(m_recordSize) || offset < 0 || offset % m_recordSize != 0)
             fail(u"giornale di ripristino non valido"_s);
-        writeAt(offset, bytes.mid(kHeaderSize, m_recordSize));
+        if (append) {
+            if (m_file.size() > offset && !m_file.resize(offset))
+                fail(u"ripristino della lunghezza dell'archivio non riuscito"_s);
+        } else {
+            writeAt(offset, bytes.mid(kHeaderSize, m_recordSize));
+        }
         syncFile();
     }
     // An incomplete journal was cut while being written, before the archive was touched.
@@ -119,18 +140,17 @@ void ArchiveFile::rollBackJournal()
 
 void ArchiveFile::writeJournal(qint64 offset)
 {
-    QByteArray bytes(kJournalMagic, kMagicSize);
-    char number[8];
-    qToLittleEndian<qint64>(offset, number);
-    bytes.append(number, 8);
-    qToLittleEndian<quint32>(quint32(m_recordSize), number);
-    bytes.append(number, 4);
+    QByteArray bytes = journalHeader(kJournalMagic, offset, m_recordSize);
     QByteArray old(m_recordSize, '\0');
     if (!m_file.seek(offset) || m_file.read(old.data(), m_recordSize) != m_recordSize)
         fail(u"lettura della scheda da sostituire non riuscita"_s);
     bytes.append(old);
-    bytes.append(journalHash(bytes));
+    storeJournal(bytes);
+}
 
+void ArchiveFile::storeJournal(QByteArray bytes)
+{
+    bytes.append(journalHash(bytes));
     const QString journalName = journalPath(m_path);
     QFile journal(journalName);
     const bool written = journal.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered) &&
@@ -225,6 +245,50 @@ void ArchiveFile::write(const QByteArray& record)
     if (overwrite)
         removeJournal();
     ++m_index;
+}
+
+void ArchiveFile::appendAll(const QList<QByteArray>& records)
+{
+    for (const QByteArray& record : records) {
+        if (!m_file.isOpen() || record.size() != m_recordSize)
+            fail(u"scrittura non valida"_s);
+    }
+    if (records.isEmpty())
+        return;
+    const qint64 start = count() * m_recordSize;
+    storeJournal(journalHeader(kAppendMagic, start, m_recordSize));
+    const qsizetype half = (records.size() + 1) / 2;
+    const bool torn = injectedFailure() == Step::Tear;
+    try {
+        for (qsizetype i = 0; i < records.size(); ++i) {
+            if (i == half) {
+                if (torn)
+                    break;
+                failIfAsked(Step::Write);
+            }
+            writeAt(start + i * m_recordSize, records[i]);
+        }
+        syncFile();
+    } catch (...) {
+        undoAppend(start);
+        throw;
+    }
+    if (torn)
+        fail(u"aggiunta interrotta"_s); // as a kill would leave it: the journal stays
+    removeJournal();
+    m_index = count();
+}
+
+void ArchiveFile::undoAppend(qint64 length)
+{
+    try {
+        if (!m_file.resize(length))
+            fail(u"ripristino della lunghezza dell'archivio non riuscito"_s);
+        syncFile();
+        removeJournal();
+    } catch (const Failure&) {
+        // The journal stays: the next opening of the archive cuts it back.
+    }
 }
 
 QByteArray ArchiveFile::wholeFile()

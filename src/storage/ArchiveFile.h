@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QList>
 #include <QString>
 #include <optional>
 
@@ -17,12 +18,16 @@
 // archive with a journal beside it puts the old record back first, so a crash or a power cut
 // in the middle of an overwrite leaves the old record or the new one, never a mix. A journal
 // that is itself incomplete (the crash came while writing it) is discarded: the archive was
-// not touched yet. Appends need no journal: a partial last record is never counted, and the
-// next append writes over it.
+// not touched yet. A single append needs no journal: a partial last record is never counted,
+// and the next append writes over it. Several records appended together (appendAll) are all
+// or none: the journal then holds the archive's length before them, and rolling it back cuts
+// the archive to that length.
 //
-// Journal layout (all integers little-endian): "TRVJRN01" (8 bytes), the record's byte offset
-// in the archive (8 bytes), the record size (4 bytes), the old record, then the SHA-256 of
-// everything before it (32 bytes).
+// Journal layouts (all integers little-endian). Overwrite: "TRVJRN01" (8 bytes), the record's
+// byte offset in the archive (8 bytes), the record size (4 bytes), the old record, then the
+// SHA-256 of everything before it (32 bytes). Append: "TRVAPP01" (8 bytes), the archive's
+// length in bytes before the append (8 bytes), the record size (4 bytes), then the SHA-256 of
+// those 20 bytes (32 bytes).
 class ArchiveFile {
 public:
     ArchiveFile(QString path, int recordSize);
@@ -43,6 +48,11 @@ public:
     // is thrown.
     void readBlock(QByteArray& block, qint64 records);
     void write(const QByteArray& record);
+    // Appends the records after the last whole one, all or none: when a write fails the archive
+    // is cut back to its old length before the failure is thrown, and when the program dies
+    // meanwhile the next opening does it. A partial last record, which nothing counts, is not
+    // kept. The current record is then the end of the archive.
+    void appendAll(const QList<QByteArray>& records);
     // Every byte of the open file, a partial last record included: what a copy of the
     // archive holds, read under the lock so no save is caught halfway.
     QByteArray wholeFile();
@@ -56,6 +66,8 @@ public:
     // A seam for tests: the chosen step fails as the file system would. Running as root,
     // file permissions alone cannot make a file unreadable. Tear stops an overwrite halfway,
     // as a kill or a power cut would: half of the new record is on the disk, the journal stays.
+    // In appendAll both come after half of the records reached the file: Write as a full disk
+    // (the archive is cut back at once), Tear as a kill (the journal stays).
     enum class Step { Open, Read, Write, Tear };
     static void failForTests(std::optional<Step> step);
 
@@ -64,6 +76,8 @@ private:
     [[noreturn]] void fail(const QString& what) const;
     void rollBackJournal();
     void writeJournal(qint64 offset);
+    void storeJournal(QByteArray bytes);
+    void undoAppend(qint64 length);
     void removeJournal();
     void syncFile();
     void writeAt(qint64 offset, const QByteArray& bytes);

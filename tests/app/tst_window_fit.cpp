@@ -16,7 +16,9 @@
 #include "report/ListResults.h"
 #include "report/ReportPreview.h"
 #include "ricevute/RicevuteScreens.h"
+#include "ricevute/TfrmGeneraRic.h"
 #include "ricevute/TfrmMenuRicevute.h"
+#include "ricevute/TfrmPdfRic.h"
 #include "scadenze/TfrmScadenze.h"
 #include "support/Files.h"
 #include "support/Receipts.h"
@@ -24,6 +26,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QLabel>
@@ -311,6 +314,28 @@ void TestWindowFit::windowsFitTheScreen_data()
     QTest::newRow("receipt export") << dialog<TfrmExpRicevute>();
     QTest::newRow("receipt print") << dialog<TfrmStampaRic>();
     QTest::newRow("receipt preview choice") << dialog<TfrmAnteprimaRic>();
+    QTest::newRow("receipt PDF") << dialog<TfrmPdfRic>();
+    QTest::newRow("receipt by e-mail") << Opener([](ScreenFixture&) {
+        auto window = std::make_unique<TfrmEmailRic>(frmAvvio.get());
+        window->setRecipient(u"laura.bianchi@example.it"_s,
+                             u"indirizzo e-mail del Conduttore nella scheda dell'immobile del contratto"_s);
+        window->show();
+        return ownedWindow(std::move(window));
+    });
+    QTest::newRow("year of receipts") << Opener([](ScreenFixture&) {
+        auto window = std::make_unique<TfrmGeneraRic>(frmAvvio.get());
+        Record card(SchedaImmobile::layout());
+        for (const auto& [field, value] : {std::pair{"CognomeCon01", u"Bianchi"_s}, {"NomeCon01", u"Laura"_s},
+                                           {"CodFiscCon01", u"BNCLRA85M41F205K"_s},
+                                           {"CodContratto", u"TNT23T001234000AB"_s},
+                                           {"Immobile", u"Bilocale in via Roma 12, Milano"_s},
+                                           {"Periodicita", u"Ogni due mesi"_s}, {"ImpRata", u"650"_s}})
+            card.setText(QString::fromLatin1(field), value);
+        window->setContract(card, 2024, {}, 1);
+        window->cboPeriodicita->setCurrentIndex(0); // twelve lines
+        window->show();
+        return ownedWindow(std::move(window));
+    });
     QTest::newRow("F24 print") << dialog<TfrmStampaElide>();
     QTest::newRow("F24 preview choice") << dialog<TfrmAnteprimaF24>();
     QTest::newRow("F24 PDF") << dialog<TfrmCrea_PDF_F24>();

@@ -6,7 +6,9 @@
 #include "platform/Formats.h"
 #include "platform/ProfileFile.h"
 #include "platform/SafeWrite.h"
+#include "platform/QtDesktop.h"
 #include "platform/Text.h"
+#include "ricevute/ReceiptMail.h"
 #include "support/ScriptedDesktop.h"
 #include "support/TestMain.h"
 
@@ -15,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QUrlQuery>
 
 using namespace Qt::StringLiterals;
 
@@ -58,6 +61,8 @@ private Q_SLOTS:
     void profileWriteCreatesFileAndSection();
     void profileWriteFailureKeepsOldFile();
     void shellOpen();
+    void mailProgramGetsTheMessage_data();
+    void mailProgramGetsTheMessage();
     void formatsIgnoreUserLocale();
     void defaultErrorReportShowsTheFailure();
 };
@@ -186,6 +191,49 @@ void TestPlatform::profileWriteFailureKeepsOldFile()
     QVERIFY_THROWS_EXCEPTION(Failure, SafeWrite::replaceFile(path, "nuovo"));
     SafeWrite::failWritesForTests(false);
     QCOMPARE(readAll(path), QByteArray("vecchio"));
+}
+
+void TestPlatform::mailProgramGetsTheMessage_data()
+{
+    QTest::addColumn<QString>("mailer"); // what xdg-email runs as the mail program
+    QTest::addColumn<bool>("attachment");
+    QTest::addColumn<bool>("answered");
+    QTest::newRow("a mail program answers") << u"recorder"_s << true << true;
+    QTest::newRow("the mail program fails") << u"false"_s << true << false;
+    QTest::newRow("the attachment is gone") << u"recorder"_s << false << false;
+}
+
+// The production backend through the real xdg-email, whose MAILER variable names the mail
+// program: a script that keeps the message it is given.
+void TestPlatform::mailProgramGetsTheMessage()
+{
+    QFETCH(QString, mailer);
+    QFETCH(bool, attachment);
+    QFETCH(bool, answered);
+    QTemporaryDir dir;
+    const QString recorder = dir.filePath(u"posta.sh"_s);
+    const QString kept = dir.filePath(u"mailto.txt"_s);
+    writeBytes(recorder, "#!/bin/sh\nprintf '%s' \"$1\" > \"$(dirname \"$0\")/mailto.txt\"\n");
+    QFile(recorder).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QString pdf = dir.filePath(u"Ricevuta 12_2024.pdf"_s);
+    if (attachment)
+        writeBytes(pdf, "%PDF-1.4");
+    qputenv("MAILER", (mailer == u"recorder"_s ? recorder : mailer).toLocal8Bit());
+    const QString body = u"Gentile LAURA BIANCHI,\n\nin allegato la ricevuta, per un totale di € 709,75."_s;
+    QtDesktop desktop;
+    const bool result = desktop.composeMail(ReceiptMail::xdgEmailArguments(
+        u"laura.bianchi@example.it"_s, u"Ricevuta d'affitto n. 12 del 05/03/2024"_s, body, pdf));
+    qunsetenv("MAILER");
+    QCOMPARE(result, answered);
+    if (!answered)
+        return;
+    const QUrl message(QString::fromUtf8(readAll(kept)));
+    QCOMPARE(message.scheme(), u"mailto"_s);
+    QCOMPARE(message.path(), u"laura.bianchi@example.it"_s);
+    const QUrlQuery fields(message);
+    QCOMPARE(fields.queryItemValue(u"subject"_s, QUrl::FullyDecoded), u"Ricevuta d'affitto n. 12 del 05/03/2024"_s);
+    QCOMPARE(fields.queryItemValue(u"body"_s, QUrl::FullyDecoded), QString(body).replace(u"\n"_s, u"\r\n"_s));
+    QCOMPARE(fields.queryItemValue(u"attach"_s, QUrl::FullyDecoded), pdf);
 }
 
 void TestPlatform::shellOpen()

@@ -29,6 +29,25 @@ QByteArray handJournal(const QByteArray& offsetLE, const QByteArray& sizeLE, con
     return body + QCryptographicHash::hash(body, QCryptographicHash::Sha256);
 }
 
+// An append journal built by hand: "TRVAPP01", the archive's old length (8 bytes) and the
+// record size (4 bytes) little-endian, the SHA-256 of those 20 bytes.
+QByteArray handAppendJournal(const QByteArray& lengthLE, const QByteArray& sizeLE)
+{
+    const QByteArray body = "TRVAPP01" + lengthLE + sizeLE;
+    return body + QCryptographicHash::hash(body, QCryptographicHash::Sha256);
+}
+
+QList<QByteArray> numbered(const QStringList& names)
+{
+    QList<QByteArray> records;
+    for (const QString& name : names) {
+        Record r(testLayout());
+        r.setText(u"Nome"_s, name);
+        records.append(r.bytes());
+    }
+    return records;
+}
+
 QString nameIn(const QByteArray& record)
 {
     Record r(testLayout());
@@ -53,6 +72,12 @@ private Q_SLOTS:
     void archiveRollsBackJournal();
     void interruptedOverwriteLeavesOldRecord();
     void twoProcessesAppending();
+    void appendAllAddsEveryRecord();
+    void appendAllIsAllOrNone_data();
+    void appendAllIsAllOrNone();
+    void appendJournalRolledBack_data();
+    void appendJournalRolledBack();
+    void killedAppendLeavesTheArchive();
     void listMatching_data();
     void listMatching();
     void matcherReadsStoredBytes();
@@ -291,6 +316,118 @@ void TestStorage::twoProcessesAppending()
     }
     QCOMPARE(lastSeq[0], perWriter - 1);
     QCOMPARE(lastSeq[1], perWriter - 1);
+}
+
+void TestStorage::appendAllAddsEveryRecord()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"Prova.pro"_s);
+    const QByteArray first = handRecord(pascal("uno"), pascal("1"), "\x02No", pascal(""));
+    writeFile(path, first + QByteArray(20, 'z')); // a partial record, never counted, is written over
+    const QList<QByteArray> added = numbered({u"due"_s, u"tre"_s, u"quattro"_s});
+    ArchiveFile archive(path, 51);
+    archive.openOrCreate();
+    archive.appendAll(added);
+    QCOMPARE(archive.currentIndex(), 4);
+    archive.close();
+    QCOMPARE(readFile(path), first + added[0] + added[1] + added[2]);
+    QVERIFY(!QFile::exists(path + u"-journal"_s));
+}
+
+void TestStorage::appendAllIsAllOrNone_data()
+{
+    QTest::addColumn<ArchiveFile::Step>("fault");
+    QTest::addColumn<bool>("journalStays");
+    QTest::newRow("a write fails midway: cut back at once") << ArchiveFile::Step::Write << false;
+    QTest::newRow("killed midway: cut back at the next opening") << ArchiveFile::Step::Tear << true;
+}
+
+void TestStorage::appendAllIsAllOrNone()
+{
+    QFETCH(ArchiveFile::Step, fault);
+    QFETCH(bool, journalStays);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"Prova.pro"_s);
+    const QByteArray before = handRecord(pascal("uno"), pascal("1"), "\x02No", pascal("")) +
+                              handRecord(pascal("due"), pascal("2"), "\x02No", pascal(""));
+    writeFile(path, before);
+    {
+        ArchiveFile archive(path, 51);
+        archive.openOrCreate();
+        ArchiveFile::failForTests(fault);
+        QVERIFY_THROWS_EXCEPTION(Failure, archive.appendAll(numbered({u"a"_s, u"b"_s, u"c"_s, u"d"_s})));
+        ArchiveFile::failForTests(std::nullopt);
+    }
+    QCOMPARE(QFile::exists(path + u"-journal"_s), journalStays);
+    if (journalStays)
+        QCOMPARE(readFile(path).size(), before.size() + 2 * 51); // two of the four reached the file
+
+    ArchiveFile again(path, 51); // the next operation on the archive
+    again.openOrCreate();
+    QCOMPARE(again.count(), 2);
+    again.close();
+    QCOMPARE(readFile(path), before);
+    QVERIFY(!QFile::exists(path + u"-journal"_s));
+}
+
+void TestStorage::appendJournalRolledBack_data()
+{
+    QTest::addColumn<QByteArray>("journal");
+    QTest::addColumn<int>("records"); // left in the archive, or -1 when opening fails
+    const QByteArray size51("\x33\0\0\0", 4);
+    const QByteArray whole = handAppendJournal(QByteArray("\x33\0\0\0\0\0\0\0", 8), size51);
+    QTest::newRow("whole journal: cut to the old length") << whole << 1;
+    QTest::newRow("cut journal: the archive was not touched yet") << whole.left(whole.size() - 1) << 3;
+    QTest::newRow("odd length: another archive's journal")
+        << handAppendJournal(QByteArray("\x34\0\0\0\0\0\0\0", 8), size51) << -1;
+}
+
+void TestStorage::appendJournalRolledBack()
+{
+    QFETCH(QByteArray, journal);
+    QFETCH(int, records);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"Prova.pro"_s);
+    const QByteArray archiveBytes = handRecord(pascal("uno"), pascal("1"), "\x02No", pascal("")) +
+                                    handRecord(pascal("due"), pascal("2"), "\x02No", pascal("")) +
+                                    handRecord(pascal("tre"), pascal("3"), "\x02No", pascal(""));
+    writeFile(path, archiveBytes);
+    writeFile(path + u"-journal"_s, journal);
+    ArchiveFile archive(path, 51);
+    if (records < 0) {
+        QVERIFY_THROWS_EXCEPTION(Failure, archive.openOrCreate());
+        QCOMPARE(readFile(path), archiveBytes); // both files left as they are
+        QVERIFY(QFile::exists(path + u"-journal"_s));
+        return;
+    }
+    archive.openOrCreate();
+    QCOMPARE(archive.count(), records);
+    archive.close();
+    QCOMPARE(readFile(path), archiveBytes.left(records * 51));
+    QVERIFY(!QFile::exists(path + u"-journal"_s));
+}
+
+// A real kill: the kernel ends the appending program when its third record would pass the file
+// size limit it runs under.
+void TestStorage::killedAppendLeavesTheArchive()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"Prova.pro"_s);
+    const QByteArray before = handRecord(pascal("uno"), pascal("1"), "\x02No", pascal(""));
+    writeFile(path, before);
+    QProcess appender;
+    appender.start(QString::fromUtf8(APPENDER), {path, u"K"_s, u"5"_s, u"batch"_s, QString::number(3 * 51)});
+    QVERIFY(appender.waitForFinished(60000));
+    QCOMPARE(appender.exitStatus(), QProcess::CrashExit);
+    QCOMPARE(readFile(path).size(), 3 * 51); // two of the five reached the file
+    QVERIFY(QFile::exists(path + u"-journal"_s));
+
+    ArchiveFile archive(path, 51);
+    archive.openOrCreate();
+    QCOMPARE(archive.count(), 1);
+    archive.close();
+    QCOMPARE(readFile(path), before);
+    QVERIFY(!QFile::exists(path + u"-journal"_s));
 }
 
 void TestStorage::listMatching_data()

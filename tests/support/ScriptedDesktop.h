@@ -8,7 +8,7 @@
 
 // Stands in for every dialog and desktop call: records each message with its kind and exact
 // text, answers questions from a script (OK or Yes when the script is empty), records what
-// the shell was asked to open and whether the program was told to end.
+// the shell was asked to open, the mail messages prepared and whether the program was told to end.
 class ScriptedDesktop final : public Desktop::Backend {
 public:
     struct Message {
@@ -28,6 +28,8 @@ public:
     QQueue<QString> fileNames;
     QQueue<QString> saveFileNames; // answers of the save dialog; cancelled when empty
     QStringList proposedSaveNames; // what each save dialog proposed
+    QList<QStringList> mails; // the xdg-email arguments of each message prepared
+    bool mailFails = false;   // no mail program answers
 
     Desktop::Answer message(Desktop::Kind kind, const QString& text, Desktop::Buttons buttons) override
     {
@@ -53,6 +55,11 @@ public:
     }
     void openUrl(const QUrl& url) override { opened.append(url); }
     void terminate() override { ++terminations; }
+    bool composeMail(const QStringList& xdgEmailArguments) override
+    {
+        mails.append(xdgEmailArguments);
+        return !mailFails;
+    }
 
     Message lastMessage() const
     {
