@@ -13,12 +13,7 @@
 #include "platform/Clock.h"
 #include "platform/Desktop.h"
 #include "platform/ExeFolder.h"
-#include "report/ReportOutput.h"
-#include "report/ReportPdf.h"
 #include "ricevute/ChartModule.h"
-#include "ricevute/ReceiptLogo.h"
-#include "ricevute/RicevutaReport.h"
-#include "ricevute/TfrmStampaRic.h"
 #include "support/ScriptedDesktop.h"
 
 #include <QAbstractButton>
@@ -257,31 +252,23 @@ void receipts(QWidget* menu, const QString& opening)
     if (opening == u"first"_s) {
         timeClick(u"receipt: last receipt"_s, child(receipt, "cmdUltimo"), u"frmRicevute"_s);
         timeClick(u"receipt: Calcola totale"_s, child(receipt, "cmdCalcola"), u"frmRicevute"_s);
+        // The preview dialog in each format, then the PDF dialog's "Crea PDF".
+        for (const auto& [click, format] : {std::pair{u"receipt: preview, one large receipt"_s, "optUno"},
+                                            std::pair{u"receipt: preview, two small copies"_s, "optDue"}}) {
+            timeModal(
+                {}, [&] { press(child(receipt, "cmdAnteprima")); }, u"frmAnteprimaRic"_s,
+                [&](QWidget* dialog) {
+                    static_cast<QAbstractButton*>(child(dialog, format))->click();
+                    timeModal(
+                        click, [&] { press(child(dialog, "btnStampa")); }, u"frmAnteprima"_s);
+                });
+        }
         timeModal(
-            {}, [&] { press(child(receipt, "cmdAnteprima")); }, u"frmAnteprimaRic"_s,
+            {}, [&] { press(child(receipt, "cmdPDF")); }, u"frmPdfRic"_s,
             [](QWidget* dialog) {
-                timeModal(
-                    u"receipt: preview, one large receipt"_s, [&] { press(child(dialog, "btnStampa")); },
-                    u"frmAnteprima"_s);
+                timeCall(
+                    u"receipt: PDF"_s, [&] { press(child(dialog, "btnStampa")); }, u"frmRicevute"_s);
             });
-        // The two small copies and the receipt's PDF have no button yet: the same work, called.
-        const auto receiptOf = ReceiptOutputScreen::controlsOf(receipt);
-        ReportDocument copies = RicevutaReport::createCopies();
-        timeModal(
-            u"receipt: preview, two small copies"_s,
-            [&] {
-                RicevutaReport::fillCopies(copies, receiptOf, ReceiptLogo::current());
-                ReportOutput::ShowReport(copies, receipt);
-            },
-            u"frmAnteprima"_s);
-        ReportDocument large = RicevutaReport::createLarge();
-        timeCall(
-            u"receipt: PDF"_s,
-            [&] {
-                RicevutaReport::fillLarge(large, receiptOf, ReceiptLogo::current());
-                ReportPdf::Export(large, ExeFolder::file(u"Ricevuta.pdf"_s));
-            },
-            u"frmRicevute"_s);
         search(u"receipts"_s, receipt, "txtCognomeCon01", u"ross"_s, u"frmTrovaRicevute"_s);
     }
     closeScreen(u"frmRicevute"_s);
