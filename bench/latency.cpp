@@ -193,6 +193,18 @@ void timeCall(const QString& click, const std::function<void()>& work, const QSt
     record(click, start, std::max(finish, end.end()));
 }
 
+// The button `opener` of `screen` opens the dialog `dialog`, whose btnStampa writes a file:
+// that writing is timed, to the end of the repainting of the screen below it.
+void timeFileDialog(const QString& click, QWidget* screen, const char* opener, const QString& dialog)
+{
+    timeModal(
+        {}, [&] { press(child(screen, opener)); }, dialog,
+        [&](QWidget* shown) {
+            timeCall(
+                click, [&] { press(child(shown, "btnStampa")); }, screen->objectName());
+        });
+}
+
 void type(QWidget* field, const QString& text)
 {
     static_cast<QLineEdit*>(field)->setText(text);
@@ -263,12 +275,7 @@ void receipts(QWidget* menu, const QString& opening)
                         click, [&] { press(child(dialog, "btnStampa")); }, u"frmAnteprima"_s);
                 });
         }
-        timeModal(
-            {}, [&] { press(child(receipt, "cmdPDF")); }, u"frmPdfRic"_s,
-            [](QWidget* dialog) {
-                timeCall(
-                    u"receipt: PDF"_s, [&] { press(child(dialog, "btnStampa")); }, u"frmRicevute"_s);
-            });
+        timeFileDialog(u"receipt: PDF"_s, receipt, "cmdPDF", u"frmPdfRic"_s);
         search(u"receipts"_s, receipt, "txtCognomeCon01", u"ross"_s, u"frmTrovaRicevute"_s);
     }
     closeScreen(u"frmRicevute"_s);
@@ -301,12 +308,7 @@ void forms(QWidget* menu, const QString& opening)
                 timeModal(
                     u"F24: preview"_s, [&] { press(child(dialog, "btnStampa")); }, u"frmAnteprima"_s);
             });
-        timeModal(
-            {}, [&] { press(child(form, "cmdPDF")); }, u"frmCrea_PDF_F24"_s,
-            [](QWidget* dialog) {
-                timeCall(
-                    u"F24: PDF"_s, [&] { press(child(dialog, "btnStampa")); }, u"frmCrea_PDF_F24"_s);
-            });
+        timeFileDialog(u"F24: PDF"_s, form, "cmdPDF", u"frmCrea_PDF_F24"_s);
         search(u"F24 forms"_s, form, "txtCognomeCont", u"ROSS"_s, u"frmTrovaF24"_s);
     }
     closeScreen(u"frmModello_F24_Elide"_s);
