@@ -525,7 +525,7 @@ QList<Deadline> collect(const QString& folder, const Period& period, const QDate
         helper.finish();
     }
     deadlines.append(std::move(fromSecond)); // the sort below puts every deadline in its place
-    // Sorted by small keys, then each deadline moved once to its place: moving the deadlines
+    // Sorted by small keys, then each deadline moved to its place: moving the deadlines
     // themselves through a sort of a large archive's list was a third of the work.
     struct Key {
         quint64 rankAndDay; // the rank above the day, so one comparison orders both
@@ -548,11 +548,25 @@ QList<Deadline> collect(const QString& folder, const Period& period, const QDate
         keys.push_back({quint64(rank(d)) << 56 | day, quint64(d.position) << 8 | quint64(d.kind), i});
     }
     std::sort(keys.begin(), keys.end());
-    QList<Deadline> sorted;
-    sorted.reserve(deadlines.size());
-    for (const Key& key : keys)
-        sorted.append(std::move(deadlines[key.index]));
-    return sorted;
+    // Each deadline moved once to its place, along the cycles of the order: no second list of a
+    // large archive's deadlines made in new memory.
+    std::vector<bool> placed(keys.size(), false);
+    for (size_t start = 0; start < keys.size(); ++start) {
+        if (placed[start] || size_t(keys[start].index) == start)
+            continue;
+        Deadline held = std::move(deadlines[qsizetype(start)]);
+        for (size_t at = start;;) {
+            placed[at] = true;
+            const size_t from = size_t(keys[at].index);
+            if (from == start) {
+                deadlines[qsizetype(at)] = std::move(held);
+                break;
+            }
+            deadlines[qsizetype(at)] = std::move(deadlines[qsizetype(from)]);
+            at = from;
+        }
+    }
+    return deadlines;
 }
 
 QString detail(const Deadline& d)
