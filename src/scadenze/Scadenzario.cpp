@@ -12,12 +12,6 @@
 #include <QFile>
 #include <QHash>
 #include <algorithm>
-#include <condition_variable>
-#include <deque>
-#include <exception>
-#include <functional>
-#include <mutex>
-#include <thread>
 #include <tuple>
 #include <vector>
 
@@ -380,96 +374,6 @@ int rank(const Deadline& d)
     return d.kind == Kind::DaVerificare ? 0 : (d.overdue ? 1 : 2);
 }
 
-// A second thread for the cards of every other run of records: most of the work is per card,
-// and the machine has two processors. take() hands it the records of its runs; finish()
-// waits for it and passes on what it threw. Its destructor stops it, whatever happened.
-class SecondThread {
-public:
-    using Work = std::function<void(const QByteArray& records, qint64 firstPosition)>;
-    explicit SecondThread(Work work) : m_work(std::move(work)), m_thread([this] { run(); }) {}
-    ~SecondThread() { stop(); }
-
-    // Whether the record at `position` (1-based) is this thread's to make; it is kept if so.
-    bool take(const QByteArray& record, qint64 position)
-    {
-        if ((position - 1) / kRun % 2 == 0)
-            return false;
-        if (m_records.isEmpty())
-            m_first = position;
-        m_records.append(record);
-        if ((position - 1) % kRun == kRun - 1)
-            handOver();
-        return true;
-    }
-
-    void finish()
-    {
-        handOver();
-        stop();
-        if (m_failure)
-            std::rethrow_exception(m_failure);
-    }
-
-private:
-    static constexpr qint64 kRun = 64; // records
-
-    void handOver()
-    {
-        if (m_records.isEmpty())
-            return;
-        {
-            const std::lock_guard<std::mutex> lock(m_mutex);
-            m_queue.push_back({std::move(m_records), m_first});
-        }
-        m_records = QByteArray();
-        m_ready.notify_one();
-    }
-
-    void stop()
-    {
-        if (!m_thread.joinable())
-            return;
-        {
-            const std::lock_guard<std::mutex> lock(m_mutex);
-            m_done = true;
-        }
-        m_ready.notify_one();
-        m_thread.join();
-    }
-
-    void run()
-    {
-        for (;;) {
-            std::pair<QByteArray, qint64> batch;
-            {
-                std::unique_lock<std::mutex> lock(m_mutex);
-                m_ready.wait(lock, [this] { return m_done || !m_queue.empty(); });
-                if (m_queue.empty())
-                    return;
-                batch = std::move(m_queue.front());
-                m_queue.pop_front();
-            }
-            if (m_failure)
-                continue; // what is left is dropped: the pass fails anyway
-            try {
-                m_work(batch.first, batch.second);
-            } catch (...) {
-                m_failure = std::current_exception();
-            }
-        }
-    }
-
-    Work m_work;
-    QByteArray m_records; // this thread's next run, being gathered
-    qint64 m_first = 0;
-    std::mutex m_mutex;
-    std::condition_variable m_ready;
-    std::deque<std::pair<QByteArray, qint64>> m_queue;
-    bool m_done = false;
-    std::exception_ptr m_failure; // written by the thread, read after it ended
-    std::thread m_thread;
-};
-
 } // namespace
 
 Period nextDays(const QDate& today, int days)
@@ -497,34 +401,17 @@ QList<Deadline> collect(const QString& folder, const Period& period, const QDate
                     readSavedPayments(dir.filePath(SchedaF24::archiveName())),
                     {}};
 
-    // The deadlines of one card that the list keeps.
-    const auto keep = [&](const Record& card, qint64 position, Sources& own, QList<Deadline>& kept) {
-        CardDeadlines of(card, position, own);
+    QList<Deadline> deadlines;
+    ListSearch::forEachRecord(cards, SchedaImmobile::layout(), [&](const Record& card, int position) {
+        CardDeadlines of(card, position, sources);
         for (Deadline& d : of.all(from, period.to)) {
             d.overdue = d.open && d.date < today;
             const bool inPeriod = d.date >= period.from && d.date <= period.to;
             const bool overdueBefore = d.overdue && d.date >= from && d.date < period.from;
             if (d.kind == Kind::DaVerificare || inPeriod || overdueBefore)
-                kept.append(std::move(d));
+                deadlines.append(std::move(d));
         }
-    };
-    QList<Deadline> deadlines, fromSecond;
-    {
-        Sources second = sources; // its own caches; the archives' contents are only read
-        SecondThread helper([&](const QByteArray& records, qint64 first) {
-            Record card(SchedaImmobile::layout());
-            for (qsizetype at = 0; at < records.size(); at += card.layout().size(), ++first) {
-                card.view(records.constData() + at);
-                keep(card, first, second, fromSecond);
-            }
-        });
-        ListSearch::forEachRecord(cards, SchedaImmobile::layout(), [&](const Record& card, int position) {
-            if (!helper.take(card.bytes(), position))
-                keep(card, position, sources, deadlines);
-        });
-        helper.finish();
-    }
-    deadlines.append(std::move(fromSecond)); // the sort below puts every deadline in its place
+    });
     // Sorted by small keys, then each deadline moved to its place: moving the deadlines
     // themselves through a sort of a large archive's list was a third of the work.
     struct Key {

@@ -318,9 +318,9 @@ void TestScadenze::noArchiveNoFileCreated()
 
 void TestScadenze::longArchiveGivesEveryCardItsDeadlines()
 {
-    // Seventeen copies of the dozen: past the first 64 cards, so the long archive is shared
-    // between two threads. Each copy gives its dozen's deadlines, in the list's order: cards to
-    // check, then overdue lines, then by date, card and kind.
+    // Seventeen copies of the dozen, a list longer than one block of the archive read: each copy
+    // gives its dozen's deadlines, in the list's order: cards to check, then overdue lines, then
+    // by date, card and kind.
     QTemporaryDir dozen, many;
     DozenCards::write(dozen.path());
     DozenCards::write(many.path());
