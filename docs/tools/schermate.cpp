@@ -11,6 +11,7 @@
 #include "platform/Application.h"
 #include "platform/Clock.h"
 #include "platform/ExeFolder.h"
+#include "ricevute/ChartModule.h"
 #include "support/ScriptedDesktop.h"
 
 #include <QDir>
@@ -60,6 +61,7 @@ int main(int argc, char** argv)
     else if (!QDir().mkpath(data) || !QDir(data).isEmpty())
         giveUp(data + u" deve essere una cartella vuota"_s);
     ExeFolder::setForTests(data);
+    ChartModule::setFileForTests(QStringLiteral(CHART_MODULE)); // the build's, as the program's beside it
     if (!QFile::copy(QStringLiteral(SOURCE_DIR "/resources/unins000.dll"),
                      QDir(data).filePath(u"unins000.dll"_s)))
         giveUp(u"manca il file della password iniziale"_s);

@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -24,6 +23,19 @@ QList<QFileInfo> ours(const QString& folder, bool (*named)(const QString&))
     return found;
 }
 
+// Six ASCII letters or digits, as the temporary names are filled.
+bool sixLettersOrDigits(QStringView part)
+{
+    if (part.size() != 6)
+        return false;
+    for (const QChar c : part) {
+        const char16_t u = c.unicode();
+        if (!((u >= u'0' && u <= u'9') || (u >= u'A' && u <= u'Z') || (u >= u'a' && u <= u'z')))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 namespace Leftovers {
@@ -35,9 +47,15 @@ QString copyTemplate()
 
 bool isCopyTemporary(const QString& name)
 {
-    // Qt fills the X with letters, libzip its own with digits and small letters.
-    static const QRegularExpression shape(u"^\\.Tarvento_copia-[A-Za-z0-9]{6}(\\.[A-Za-z0-9]{6})?$"_s);
-    return shape.match(name).hasMatch();
+    // Qt fills the X with letters, libzip its own with digits and small letters. Checked by
+    // hand: the start checks every name of two folders, and needs no pattern engine for it.
+    static const QString prefix = u".Tarvento_copia-"_s;
+    if (!name.startsWith(prefix))
+        return false;
+    const QStringView rest = QStringView(name).sliced(prefix.size());
+    return sixLettersOrDigits(rest) ||
+           (rest.size() == 13 && rest[6] == u'.' && sixLettersOrDigits(rest.first(6)) &&
+            sixLettersOrDigits(rest.sliced(7)));
 }
 
 QString extractionTemplate()
@@ -47,8 +65,8 @@ QString extractionTemplate()
 
 bool isExtraction(const QString& name)
 {
-    static const QRegularExpression shape(u"^\\.Tarvento_ripristino-[A-Za-z0-9]{6}$"_s);
-    return shape.match(name).hasMatch();
+    static const QString prefix = u".Tarvento_ripristino-"_s;
+    return name.startsWith(prefix) && sixLettersOrDigits(QStringView(name).sliced(prefix.size()));
 }
 
 CopyFolder::CopyFolder(const QString& folder)

@@ -1,15 +1,20 @@
 #include "ZipFile.h"
 
+#include "LibZip.h"
 #include "platform/Failure.h"
 
 #include <QFile>
 #include <QScopeGuard>
 #include <sys/stat.h>
-#include <zip.h>
 
 using namespace Qt::StringLiterals;
 
 namespace {
+
+const LibZip::Functions& libzip()
+{
+    return LibZip::functions();
+}
 
 QString errorText(int code)
 {
@@ -49,7 +54,7 @@ QByteArray pathBytes(const QString& path)
 zip_t* open(const QString& path, int flags)
 {
     int code = 0;
-    zip_t* zip = zip_open(pathBytes(path).constData(), flags, &code);
+    zip_t* zip = libzip().zip_open(pathBytes(path).constData(), flags, &code);
     if (zip == nullptr)
         throw Failure(errorText(code));
     return zip;
@@ -61,25 +66,25 @@ ZipReader::ZipReader(const QString& path) : m_zip(open(path, ZIP_RDONLY | ZIP_CH
 
 ZipReader::~ZipReader()
 {
-    zip_discard(m_zip);
+    libzip().zip_discard(m_zip);
 }
 
 qint64 ZipReader::count() const
 {
-    return zip_get_num_entries(m_zip, 0);
+    return libzip().zip_get_num_entries(m_zip, 0);
 }
 
 ZipReader::Member ZipReader::member(qint64 index) const
 {
     Member m;
-    m.name = QString::fromUtf8(zip_get_name(m_zip, zip_uint64_t(index), ZIP_FL_ENC_GUESS));
+    m.name = QString::fromUtf8(libzip().zip_get_name(m_zip, zip_uint64_t(index), ZIP_FL_ENC_GUESS));
     zip_stat_t stat;
-    zip_stat_init(&stat);
-    if (zip_stat_index(m_zip, zip_uint64_t(index), 0, &stat) == 0 && (stat.valid & ZIP_STAT_SIZE))
+    libzip().zip_stat_init(&stat);
+    if (libzip().zip_stat_index(m_zip, zip_uint64_t(index), 0, &stat) == 0 && (stat.valid & ZIP_STAT_SIZE))
         m.size = qint64(stat.size);
     zip_uint8_t system = 0;
     zip_uint32_t attributes = 0;
-    zip_file_get_external_attributes(m_zip, zip_uint64_t(index), 0, &system, &attributes);
+    libzip().zip_file_get_external_attributes(m_zip, zip_uint64_t(index), 0, &system, &attributes);
     const mode_t type = system == ZIP_OPSYS_UNIX ? (attributes >> 16) & S_IFMT : 0;
     m.link = type == S_IFLNK;
     m.regular = (type == 0 || type == S_IFREG) && !m.name.endsWith(u'/');
@@ -88,13 +93,13 @@ ZipReader::Member ZipReader::member(qint64 index) const
 
 bool ZipReader::read(qint64 index, const std::function<void(QByteArrayView)>& piece) const
 {
-    zip_file_t* file = zip_fopen_index(m_zip, zip_uint64_t(index), 0);
+    zip_file_t* file = libzip().zip_fopen_index(m_zip, zip_uint64_t(index), 0);
     if (file == nullptr)
         return false;
-    const auto close = qScopeGuard([file] { zip_fclose(file); });
+    const auto close = qScopeGuard([file] { libzip().zip_fclose(file); });
     QByteArray buffer(1 << 20, Qt::Uninitialized);
     for (;;) {
-        const zip_int64_t n = zip_fread(file, buffer.data(), zip_uint64_t(buffer.size()));
+        const zip_int64_t n = libzip().zip_fread(file, buffer.data(), zip_uint64_t(buffer.size()));
         if (n < 0)
             return false;
         if (n == 0)
@@ -108,37 +113,38 @@ ZipWriter::ZipWriter(const QString& path) : m_zip(open(path, ZIP_CREATE | ZIP_TR
 ZipWriter::~ZipWriter()
 {
     if (m_zip != nullptr)
-        zip_discard(m_zip);
+        libzip().zip_discard(m_zip);
 }
 
 void ZipWriter::added(qint64 index, const QString& name)
 {
     if (index < 0)
         throw Failure(u"Impossibile aggiungere "_s + name + u" alla copia: "_s +
-                      errorText(zip_error_code_zip(zip_get_error(m_zip))));
+                      errorText(libzip().zip_error_code_zip(libzip().zip_get_error(m_zip))));
     // A plain file readable by its owner and group, as the program makes its own files.
-    zip_file_set_external_attributes(m_zip, zip_uint64_t(index), 0, ZIP_OPSYS_UNIX, (S_IFREG | 0644) << 16);
+    libzip().zip_file_set_external_attributes(m_zip, zip_uint64_t(index), 0, ZIP_OPSYS_UNIX,
+                                              (S_IFREG | 0644) << 16);
 }
 
 void ZipWriter::addBytes(const QString& name, const QByteArray& bytes, const QDateTime& modified)
 {
     const QByteArray& kept = m_kept.emplace_back(bytes);
-    zip_source_t* source = zip_source_buffer(m_zip, kept.constData(), zip_uint64_t(kept.size()), 0);
+    zip_source_t* source = libzip().zip_source_buffer(m_zip, kept.constData(), zip_uint64_t(kept.size()), 0);
     const zip_int64_t index =
-        source ? zip_file_add(m_zip, name.toUtf8().constData(), source, ZIP_FL_ENC_UTF_8) : -1;
+        source ? libzip().zip_file_add(m_zip, name.toUtf8().constData(), source, ZIP_FL_ENC_UTF_8) : -1;
     if (source != nullptr && index < 0)
-        zip_source_free(source);
+        libzip().zip_source_free(source);
     added(index, name);
-    zip_file_set_mtime(m_zip, zip_uint64_t(index), time_t(modified.toSecsSinceEpoch()), 0);
+    libzip().zip_file_set_mtime(m_zip, zip_uint64_t(index), time_t(modified.toSecsSinceEpoch()), 0);
 }
 
 void ZipWriter::addFile(const QString& name, const QString& file)
 {
-    zip_source_t* source = zip_source_file(m_zip, pathBytes(file).constData(), 0, -1);
+    zip_source_t* source = libzip().zip_source_file(m_zip, pathBytes(file).constData(), 0, -1);
     const zip_int64_t index =
-        source ? zip_file_add(m_zip, name.toUtf8().constData(), source, ZIP_FL_ENC_UTF_8) : -1;
+        source ? libzip().zip_file_add(m_zip, name.toUtf8().constData(), source, ZIP_FL_ENC_UTF_8) : -1;
     if (source != nullptr && index < 0)
-        zip_source_free(source);
+        libzip().zip_source_free(source);
     added(index, name);
 }
 
@@ -158,15 +164,15 @@ void ZipWriter::watchClosingForTests(std::function<void(double done)> watch)
 ZipWriter::Closed ZipWriter::close()
 {
     if (closingWatch()) {
-        zip_register_progress_callback_with_state(
+        libzip().zip_register_progress_callback_with_state(
             m_zip, 0.01, [](zip_t*, double done, void*) { closingWatch()(done); }, nullptr, nullptr);
     }
-    if (zip_close(m_zip) == 0) {
+    if (libzip().zip_close(m_zip) == 0) {
         m_zip = nullptr;
         return Closed::Written;
     }
-    const int code = zip_error_code_zip(zip_get_error(m_zip));
-    zip_discard(m_zip); // removes libzip's own temporary file
+    const int code = libzip().zip_error_code_zip(libzip().zip_get_error(m_zip));
+    libzip().zip_discard(m_zip); // removes libzip's own temporary file
     m_zip = nullptr;
     const bool unreadable = code == ZIP_ER_OPEN || code == ZIP_ER_READ || code == ZIP_ER_CHANGED;
     return unreadable ? Closed::SourceUnreadable : Closed::DiskRefused;

@@ -27,9 +27,9 @@ void appendText(QString& line, QLatin1StringView text)
 {
     line += text;
 }
-void appendText(QByteArray& line, QLatin1StringView text)
+void appendText(ListSearch::ByteLine& line, QLatin1StringView text)
 {
-    line += QByteArrayView(text.data(), text.size());
+    line.append(QByteArrayView(text.data(), text.size()));
 }
 
 // The line as text for the list, or as bytes in the code page for sorting: the same columns.
@@ -75,7 +75,7 @@ QList<int> search(const QString& archivePath, const QStringList& criteriaTexts)
         fields.append(c.field);
     const ListSearch::Matcher matcher(criteriaTexts, SchedaImmobile::layout(), fields);
     return ListSearch::sortedPositions(archivePath, SchedaImmobile::layout(), matcher,
-                                       appendListLine<QByteArray>);
+                                       appendListLine<ListSearch::ByteLine>);
 }
 
 QStringList lines(const QString& archivePath, const QList<int>& positions, int first, int count)

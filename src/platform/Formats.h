@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QDate>
 #include <QString>
 
@@ -20,6 +21,9 @@ enum class TwoDigitYears { AroundToday, UpToToday };
 // ignored. Invalid for an impossible day (31/02/2021) or text that is no date. Callers store it
 // back as date(): dd/mm/yyyy.
 QDate parseLenientDate(const QString& text, const QDate& today,
+                       TwoDigitYears years = TwoDigitYears::AroundToday);
+// The same for a date as a record stores it (Windows-1252 bytes), read as its decoded text.
+QDate parseLenientDate(QByteArrayView stored, const QDate& today,
                        TwoDigitYears years = TwoDigitYears::AroundToday);
 QString year(const QDate& date); // "2024"
 

@@ -3,6 +3,9 @@
 #include "Failure.h"
 #include "Text.h"
 
+#include <iterator>
+#include <limits>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -42,14 +45,21 @@ __int128 added(__int128 a, __int128 b)
 
 QString digitsOf(__int128 magnitude) // magnitude >= 0
 {
-    if (magnitude == 0)
-        return u"0"_s;
-    QString digits;
-    while (magnitude > 0) {
-        digits.prepend(QChar(u'0' + int(magnitude % 10)));
+    // Written from the end, in 64-bit arithmetic once the value fits: a 128-bit division is a
+    // library call, and a list writes its amounts by the ten thousand.
+    char16_t digits[40];
+    char16_t* const end = digits + std::size(digits);
+    char16_t* at = end;
+    while (magnitude > std::numeric_limits<quint64>::max()) {
+        *--at = char16_t(u'0' + int(magnitude % 10));
         magnitude /= 10;
     }
-    return digits;
+    quint64 rest = quint64(magnitude);
+    do {
+        *--at = char16_t(u'0' + rest % 10);
+        rest /= 10;
+    } while (rest > 0);
+    return QString(reinterpret_cast<const QChar*>(at), end - at);
 }
 
 } // namespace
@@ -191,10 +201,19 @@ QString Money::toText(int decimals) const
     QString digits = digitsOf(magnitude);
     if (digits.size() <= decimals)
         digits = QString(decimals - digits.size() + 1, u'0') + digits;
-    QString text =
-        decimals == 0 ? digits : digits.left(digits.size() - decimals) + u',' + digits.right(decimals);
+    if (decimals == 0 && r.m_units >= 0)
+        return digits;
+    // One string made once: lists write their amounts by the ten thousand.
+    const qsizetype whole = digits.size() - decimals;
+    QString text;
+    text.reserve(digits.size() + 2);
     if (r.m_units < 0)
-        text.prepend(u'-');
+        text += u'-';
+    text += QStringView(digits).first(whole);
+    if (decimals > 0) {
+        text += u',';
+        text += QStringView(digits).sliced(whole);
+    }
     return text;
 }
 

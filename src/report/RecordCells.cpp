@@ -4,6 +4,9 @@
 #include "platform/Text.h"
 #include "storage/ListSearch.h"
 
+#include <QVarLengthArray>
+#include <cstring>
+
 RecordCells::RecordCells(const RecordLayout& layout, std::initializer_list<std::initializer_list<Part>> cells)
 {
     for (const auto& parts : cells) {
@@ -49,9 +52,21 @@ bool RecordCells::writeRow(Spreadsheet::Writer& writer, const Record& record) co
             writer.encodedCell(record.rawAt(pieces.front().field));
             continue;
         }
-        cell.resize(0);
-        for (const Piece& piece : pieces)
-            cell += piece.field >= 0 ? Cp1252::trimmed(record.rawAt(piece.field)) : QByteArrayView(piece.encoded);
+        // The parts copied into the cell at once: appending them one by one cost a tenth of an export.
+        QVarLengthArray<QByteArrayView, 8> parts;
+        qsizetype size = 0;
+        for (const Piece& piece : pieces) {
+            parts.append(piece.field >= 0 ? Cp1252::trimmed(record.rawAt(piece.field))
+                                          : QByteArrayView(piece.encoded));
+            size += parts.back().size();
+        }
+        cell.resize(size);
+        char* out = cell.data();
+        for (const QByteArrayView part : parts) {
+            if (!part.isEmpty())
+                std::memcpy(out, part.data(), size_t(part.size()));
+            out += part.size();
+        }
         writer.encodedCell(cell);
     }
     return writer.endRow();

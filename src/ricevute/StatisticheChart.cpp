@@ -1,7 +1,5 @@
 #include "StatisticheChart.h"
 
-#include "StatisticheRic.h"
-
 #include <QBarCategoryAxis>
 #include <QBarSet>
 #include <QGraphicsItem>
@@ -10,6 +8,7 @@
 #include <QLegend>
 #include <QLegendMarker>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPieSeries>
 #include <QPieSlice>
 #include <QStackedBarSeries>
@@ -33,11 +32,6 @@ QFont chartFont(qreal points, bool bold = false)
     font.setPixelSize(int(std::lround(points * 96.0 / 72.0)));
     font.setBold(bold);
     return font;
-}
-
-QColor monthColour(int month)
-{
-    return QColor::fromRgb(StatisticheRic::monthColours().at(month));
 }
 
 // The pie's centre and radius in chart coordinates, as Qt Charts places it.
@@ -96,7 +90,7 @@ private:
         painter.setPen(QPen(QColor(0x40, 0x40, 0x40), 0.8));
         for (int m = 0; m < 12; ++m) {
             const QRectF f = barFront(m_chart, m);
-            const QColor colour = monthColour(m);
+            const QColor colour = m_chart->monthColour(m);
             const QPolygonF top{f.topLeft(), f.topRight(), f.topRight() + d, f.topLeft() + d};
             painter.setBrush(colour.lighter(125));
             painter.drawPolygon(top);
@@ -108,6 +102,10 @@ private:
         }
     }
 
+    // The rim is the pie's slices stacked one pixel lower each, `depth` times, the lowest
+    // darkest. Below the pie a pixel shows the slice whose edge is right above it, so each
+    // slice's side is its wedge one pixel down and the stretch of its edge in the lower half
+    // drawn down to the last layer: a few fills instead of one per layer and slice.
     void paintPie(QPainter& painter)
     {
         const QPieSeries* pie = m_chart->m_pieSeries;
@@ -116,16 +114,43 @@ private:
         const QRectF disc = pieRect(m_chart, pie);
         const int depth = std::max(4, int(disc.height() * 0.06));
         painter.setPen(Qt::NoPen);
-        for (int k = depth; k >= 1; --k) {
-            const QRectF layer = disc.translated(0, k);
-            for (const QPieSlice* slice : pie->slices()) {
+        const auto slices = pie->slices();
+        for (const bool lowest : {true, false}) {
+            for (const QPieSlice* slice : slices) {
                 if (slice->angleSpan() <= 0)
                     continue;
-                painter.setBrush(slice->brush().color().darker(k == depth ? 190 : 160));
-                painter.drawPie(layer, painterStart(slice->startAngle(), slice->angleSpan()),
-                                int(std::lround(slice->angleSpan() * 16)));
+                const qreal start = painterStart(slice->startAngle(), slice->angleSpan()) / 16.0;
+                const qreal span = std::lround(slice->angleSpan() * 16) / 16.0;
+                painter.setBrush(slice->brush().color().darker(lowest ? 190 : 160));
+                painter.drawPath(wedge(disc.translated(0, lowest ? depth : 1), start, span));
+                if (!lowest)
+                    painter.drawPath(side(disc, depth - 1, start, span));
             }
         }
+    }
+
+    static QPainterPath wedge(const QRectF& disc, qreal start, qreal span)
+    {
+        QPainterPath path(disc.center());
+        path.arcTo(disc, start, span);
+        path.closeSubpath();
+        return path;
+    }
+
+    // The stretch of the slice's edge in the lower half of the disc, drawn down by `drop`.
+    // Painter angles run counter-clockwise from three o'clock; a slice's lie between -270 and
+    // 90, where the lower half is -180 to 0.
+    static QPainterPath side(const QRectF& disc, int drop, qreal start, qreal span)
+    {
+        const qreal from = std::max(start, -180.0), to = std::min(start + span, 0.0);
+        QPainterPath path;
+        if (to <= from)
+            return path;
+        path.arcMoveTo(disc, from);
+        path.arcTo(disc, from, to - from);
+        path.arcTo(disc.translated(0, drop), to, from - to);
+        path.closeSubpath();
+        return path;
     }
 
     StatisticheChart* m_chart;
@@ -178,7 +203,7 @@ private:
     StatisticheChart* m_chart;
 };
 
-StatisticheChart::StatisticheChart()
+StatisticheChart::StatisticheChart(const MonthChart::Months& months) : m_months(months)
 {
     setTitle(u"Statistiche incassi annuali"_s);
     setTitleFont(chartFont(13, true));
@@ -196,7 +221,7 @@ StatisticheChart::StatisticheChart()
     titleSet->append(QList<qreal>(12, 0));
     m_bars->append(titleSet);
     for (int m = 0; m < 12; ++m) {
-        auto* set = new QBarSet(StatisticheRic::monthNames().at(m));
+        auto* set = new QBarSet(m_months.names.at(m));
         set->setColor(monthColour(m));
         set->setBorderColor(QColor(0x40, 0x40, 0x40));
         m_bars->append(set);
@@ -209,13 +234,13 @@ StatisticheChart::StatisticheChart()
     titleSlice->setBorderColor(Qt::transparent);
     titleSlice->setLabelVisible(false);
     for (int m = 0; m < 12; ++m) {
-        QPieSlice* slice = m_pieSeries->append(StatisticheRic::monthNames().at(m), 0);
+        QPieSlice* slice = m_pieSeries->append(m_months.names.at(m), 0);
         slice->setColor(monthColour(m));
         slice->setBorderColor(QColor(0x40, 0x40, 0x40));
         slice->setLabelFont(chartFont(9, true));
     }
     m_axisX = new QBarCategoryAxis(this);
-    m_axisX->append(StatisticheRic::monthNames());
+    m_axisX->append(m_months.names);
     m_axisY = new QValueAxis(this);
     m_axisY->setLabelFormat(u"%.0f"_s);
     m_axisX->setLabelsFont(chartFont(8));
@@ -278,7 +303,7 @@ void StatisticheChart::rebuild()
         // The slices' own labels are their values; the legend names the months.
         const QList<QLegendMarker*> markers = legend()->markers(m_pieSeries);
         for (int m = 0; m + 1 < markers.size() && m < 12; ++m)
-            markers[m + 1]->setLabel(StatisticheRic::monthNames().at(m));
+            markers[m + 1]->setLabel(m_months.names.at(m));
     } else {
         addSeries(m_bars);
         const qint64 top = *std::max_element(m_values.begin(), m_values.end());
@@ -303,6 +328,11 @@ void StatisticheChart::rebuild()
     m_marks->update();
 }
 
+QColor StatisticheChart::monthColour(int month) const
+{
+    return QColor::fromRgb(m_months.colours.at(month));
+}
+
 QBarSet* StatisticheChart::monthSet(int month) const
 {
     return m_bars->barSets().at(month + 1);
@@ -316,7 +346,7 @@ QPieSlice* StatisticheChart::monthSlice(int month) const
 void StatisticheChart::renderCopy(QPainter& painter, const QRectF& target, const QSizeF& size) const
 {
     QGraphicsScene scene;
-    auto* copy = new StatisticheChart;
+    auto* copy = new StatisticheChart(m_months);
     scene.addItem(copy);
     copy->setValues(m_values);
     copy->setPie(m_pie);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "MonthChart.h"
+
 #include <QChart>
 #include <QList>
 
@@ -20,7 +22,7 @@ class QPieSlice;
 class StatisticheChart : public QChart {
     Q_OBJECT
 public:
-    StatisticheChart();
+    explicit StatisticheChart(const MonthChart::Months& months);
 
     // Twelve whole-euro values, January first.
     void setValues(const QList<qint64>& values);
@@ -42,7 +44,9 @@ private:
     friend class ChartDepth;
     friend class ChartMarks;
     void rebuild();
+    QColor monthColour(int month) const;
 
+    MonthChart::Months m_months;
     QList<qint64> m_values = QList<qint64>(12, 0);
     bool m_pie = false;
     QStackedBarSeries* m_bars;

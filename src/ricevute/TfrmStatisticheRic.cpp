@@ -1,6 +1,6 @@
 #include "TfrmStatisticheRic.h"
 
-#include "StatisticheChart.h"
+#include "ChartModule.h"
 #include "StatisticheRic.h"
 #include "card/FieldBehaviour.h"
 #include "platform/Clock.h"
@@ -15,7 +15,6 @@
 #include "platform/Text.h"
 #include "platform/TfrmGuida.h"
 
-#include <QChartView>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -167,10 +166,16 @@ QWidget* TfrmStatisticheRic::buildChartPanel()
     }
     column->addWidget(band);
 
-    m_chart = new StatisticheChart;
-    ChartStats = new QChartView(m_chart, panContainer);
-    ChartStats->setObjectName(u"ChartStats"_s);
-    ChartStats->setRenderHint(QPainter::Antialiasing);
+    try {
+        m_chart =
+            ChartModule::make(panContainer, {StatisticheRic::monthNames(), StatisticheRic::monthColours()});
+        ChartStats = m_chart->view();
+    } catch (const std::exception& failure) {
+        // The screen still opens; "Apri" says why no chart can be shown.
+        m_chartMissing = QString::fromUtf8(failure.what());
+        ChartStats = new QLabel(m_chartMissing, panContainer);
+        ChartStats->setObjectName(u"ChartStats"_s);
+    }
     column->addWidget(ChartStats, 1);
 
     auto* buttons = new QHBoxLayout;
@@ -207,7 +212,8 @@ void TfrmStatisticheRic::FormShow()
 {
     txtAnno->setText(Formats::year(Clock::today()));
     txtAnno->setFocus(Qt::OtherFocusReason);
-    m_chart->setValues(QList<qint64>(12, 0));
+    if (m_chart)
+        m_chart->setValues(QList<qint64>(12, 0));
     panAvvio->show();
     panContainer->hide();
     txtAnno->setFocus(Qt::OtherFocusReason);
@@ -223,6 +229,10 @@ void TfrmStatisticheRic::btnApriClick()
     if (!fourDigits) {
         Desktop::warning(u"Attenzione: indicare l'anno solare utilizzando quattro cifre."_s);
         txtAnno->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    if (!m_chart) {
+        Desktop::error(m_chartMissing);
         return;
     }
     const QString year = Text::trimmed(typed);
@@ -249,16 +259,20 @@ void TfrmStatisticheRic::btnApriClick()
 
 void TfrmStatisticheRic::btnBarreClick()
 {
-    m_chart->setPie(false);
+    if (m_chart)
+        m_chart->setPie(false);
 }
 
 void TfrmStatisticheRic::btnTortaClick()
 {
-    m_chart->setPie(true);
+    if (m_chart)
+        m_chart->setPie(true);
 }
 
 void TfrmStatisticheRic::btnStampaClick()
 {
+    if (!m_chart)
+        return; // no chart shown, nothing to print
     if (!Desktop::confirm(u"Si vuole stampare il presente grafico statistico?"_s))
         return;
     const std::optional<QString> answer =

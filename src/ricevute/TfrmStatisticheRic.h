@@ -4,12 +4,11 @@
 
 #include <QList>
 
-class QChartView;
+class MonthChart;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class Picture;
-class StatisticheChart;
 
 // The statistics of the receipts: the twelve month totals of a year charted as
 // bars or as a pie, and printed. The series type chosen stays for the whole run.
@@ -27,7 +26,7 @@ public:
     // Chart panel.
     QWidget* panContainer;
     QLabel* lblTitolo;
-    QChartView* ChartStats;
+    QWidget* ChartStats; // the chart (a chart view), or why it cannot be shown
     QLabel* panInfo;
     Picture* cmdGuida;
     QPushButton* btnTorta;
@@ -38,7 +37,7 @@ public:
     QLabel* lblFile;
     QList<QLabel*> memMesi; // memGennaio … memDicembre
 
-    StatisticheChart* chart() const { return m_chart; }
+    MonthChart* chart() const { return m_chart; }
 
     void btnApriClick();
     void btnBarreClick();
@@ -57,6 +56,7 @@ private:
     QWidget* buildYearPanel();
     QWidget* buildChartPanel();
 
-    StatisticheChart* m_chart;
+    MonthChart* m_chart = nullptr; // none when the chart's module cannot be loaded
+    QString m_chartMissing;
     int m_printJobs = 0;
 };

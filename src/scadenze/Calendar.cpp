@@ -44,7 +44,7 @@ QString description(const Scadenzario::Deadline& d)
     if (!d.contractCode.isEmpty())
         lines.append(u"Codice contratto: "_s + d.contractCode);
     lines.append(u"Stato: "_s + d.state);
-    lines.append(d.detail);
+    lines.append(Scadenzario::detail(d));
     return lines.join(u'\n');
 }
 

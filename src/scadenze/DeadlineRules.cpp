@@ -2,6 +2,7 @@
 
 #include "immobili/SchedaImmobile.h"
 #include "platform/Clock.h"
+#include "platform/Cp1252.h"
 #include "platform/Formats.h"
 #include "platform/ProfileFile.h"
 #include "platform/Text.h"
@@ -13,12 +14,13 @@ using namespace Qt::StringLiterals;
 
 namespace DeadlineRules {
 
-std::optional<QDate> cardDate(const Record& card, const QString& field)
+std::optional<QDate> cardDate(const Record& card, const QString& field, const QDate& today)
 {
-    const QString text = Text::trimmed(card.text(field));
-    if (text.isEmpty())
+    // Read from the stored bytes, as the decoded text would be read.
+    const QByteArrayView stored = Cp1252::trimmed(card.rawAt(card.layout().indexOf(field)));
+    if (stored.isEmpty())
         return std::nullopt;
-    return Formats::parseLenientDate(text, Clock::today());
+    return Formats::parseLenientDate(stored, today);
 }
 
 QString fieldCaption(const QString& field)

@@ -16,8 +16,9 @@ namespace DeadlineRules {
 
 // --- Reading the card ---
 
-// A date field of the card: nothing when empty, an invalid date when it cannot be read.
-std::optional<QDate> cardDate(const Record& card, const QString& field);
+// A date field of the card: nothing when empty, an invalid date when it cannot be read (a
+// two-digit year falls around `today`).
+std::optional<QDate> cardDate(const Record& card, const QString& field, const QDate& today);
 // The card's caption of a field ("Fine locazione"), for the line that names unreadable fields.
 QString fieldCaption(const QString& field);
 // The yearly rent ImpCanone,CentCanone (or the amount of any euros/cents pair): nothing when

@@ -108,10 +108,11 @@ QList<Receipt> readReceipts(const QString& archivePath)
     if (!QFile::exists(archivePath))
         return receipts;
     const QDate today = Clock::today();
+    const int data = SchedaRicevuta::layout().indexOf(u"Data"_s);
     ListSearch::forEachRecord(archivePath, SchedaRicevuta::layout(), [&](const Record& record, int position) {
         Receipt receipt;
         receipt.contract = contractOfReceipt(record);
-        receipt.date = Formats::parseLenientDate(record.text(u"Data"_s), today);
+        receipt.date = Formats::parseLenientDate(record.rawAt(data), today);
         receipt.paid = record.flag(u"Saldata"_s).value_or(false);
         receipt.position = position;
         receipt.number = Text::trimmed(record.text(u"NumRic"_s));

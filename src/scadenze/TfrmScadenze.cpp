@@ -222,9 +222,12 @@ void TfrmScadenze::btnAggiornaClick()
 void TfrmScadenze::showLines()
 {
     m_shown = Scadenzario::filtered(m_all, Scadenzario::Filter(cboTipo->currentIndex()));
-    m_results->setLines(Scadenzario::lines(m_shown));
+    // The lines in view are made as they are shown: a year of a large archive has thousands.
+    m_results->setLines(int(m_shown.size()), [this](int first, int count) {
+        return Scadenzario::lines(m_shown.mid(first, count));
+    });
     int overdue = 0;
-    for (const Scadenzario::Deadline& d : m_shown)
+    for (const Scadenzario::Deadline& d : std::as_const(m_shown))
         overdue += d.overdue ? 1 : 0;
     lblTrovate->setText(u"Scadenze in elenco: %1, di cui scadute: %2."_s.arg(m_shown.size()).arg(overdue));
     showDetail();
@@ -233,14 +236,14 @@ void TfrmScadenze::showLines()
 void TfrmScadenze::showDetail()
 {
     const int row = m_results->currentRow();
-    lblDettaglio->setText(row >= 0 && row < m_shown.size() ? m_shown[row].detail : QString());
+    lblDettaglio->setText(row >= 0 && row < m_shown.size() ? Scadenzario::detail(m_shown.at(row)) : QString());
 }
 
 void TfrmScadenze::lstRecordsDblClick(int row)
 {
     if (row < 0 || row >= m_shown.size())
         return;
-    const qint64 position = m_shown[row].position;
+    const qint64 position = m_shown.at(row).position;
     try {
         // The card of the line, by its position: two cards can give the same line.
         const Record card = ListSearch::recordAt(ExeFolder::file(SchedaImmobile::archiveName()),
@@ -255,12 +258,12 @@ void TfrmScadenze::lstRecordsDblClick(int row)
 void TfrmScadenze::cmdPreparaF24Click()
 {
     const int row = m_results->currentRow();
-    if (row < 0 || row >= m_shown.size() || !m_shown[row].tax) {
+    if (row < 0 || row >= m_shown.size() || !m_shown.at(row).tax) {
         Desktop::information(u"Per preparare il Modello F24 ELIDE selezionare nell'elenco un versamento "
                              u"dell'imposta di registro."_s);
         return;
     }
-    const Scadenzario::Deadline deadline = m_shown[row];
+    const Scadenzario::Deadline deadline = m_shown.at(row);
     Record card(SchedaImmobile::layout());
     try {
         card = ListSearch::recordAt(ExeFolder::file(SchedaImmobile::archiveName()), SchedaImmobile::layout(),

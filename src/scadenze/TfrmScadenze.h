@@ -54,6 +54,8 @@ private:
 
     ListResults* m_results = nullptr;
     QList<Scadenzario::Deadline> m_all;
+    // Shares its deadlines with m_all when every kind is shown: read only through const access
+    // (at(), std::as_const), or the first read copies them all.
     QList<Scadenzario::Deadline> m_shown;
     Scadenzario::Period m_period;
 };

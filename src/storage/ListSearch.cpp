@@ -101,13 +101,27 @@ void fitFrom(QString& line, qsizetype start, int width)
     line.resize(start + width, u' ');
 }
 
-void appendField(QByteArray& line, const Record& record, int index, qsizetype limit)
+void ByteLine::append(QByteArrayView bytes)
+{
+    const qsizetype n = std::min(bytes.size(), qsizetype(m_bytes.size()) - m_size);
+    std::memcpy(m_bytes.data() + m_size, bytes.data(), size_t(n));
+    m_size += n;
+}
+
+void ByteLine::append(qsizetype count, char c)
+{
+    const qsizetype n = std::min(count, qsizetype(m_bytes.size()) - m_size);
+    std::memset(m_bytes.data() + m_size, c, size_t(n));
+    m_size += n;
+}
+
+void appendField(ByteLine& line, const Record& record, int index, qsizetype limit)
 {
     const QByteArrayView raw = Cp1252::trimmed(record.rawAt(index));
     line.append(raw.first(std::clamp<qsizetype>(limit - line.size(), 0, raw.size())));
 }
 
-void fitFrom(QByteArray& line, qsizetype start, int width)
+void fitFrom(ByteLine& line, qsizetype start, int width)
 {
     const qsizetype end = start + width;
     if (line.size() > end)
@@ -273,7 +287,7 @@ void forEachRecordAt(const QString& path, const RecordLayout& layout, const QLis
 }
 
 QList<int> sortedPositions(const QString& path, const RecordLayout& layout, const Matcher& matcher,
-                           const std::function<void(QByteArray& line, const Record& record)>& appendLine)
+                           const std::function<void(ByteLine& line, const Record& record)>& appendLine)
 {
     // Each byte ranks as the character it decodes to, a to z as capitals: the bytes of two
     // lines compare as compareByCapitals() compares the lines.
@@ -299,9 +313,10 @@ QList<int> sortedPositions(const QString& path, const RecordLayout& layout, cons
     forEachRecord(path, layout, [&](const Record& record, int position) {
         if (!matcher.matches(record))
             return;
-        const qsizetype at = lines.size();
-        appendLine(lines, record);
-        listed.push_back({at, int(lines.size() - at), position});
+        ByteLine line;
+        appendLine(line, record);
+        listed.push_back({lines.size(), int(line.size()), position});
+        lines.append(line.view());
     });
     const auto less = [&](const Listed& a, const Listed& b) {
         const auto* x = reinterpret_cast<const unsigned char*>(lines.constData() + a.at);

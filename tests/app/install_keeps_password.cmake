@@ -1,9 +1,9 @@
-# Installs twice into a fresh folder: the first time brings the start password file, the
-# second must leave a changed one alone.
+# Installs twice into a fresh folder: the first time brings the program, its chart module beside
+# it and the start password file, the second must leave a changed password file alone.
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND ${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${PREFIX}" RESULT_VARIABLE result OUTPUT_QUIET)
-if(NOT result EQUAL 0 OR NOT EXISTS "${PREFIX}/tarvento")
-  message(FATAL_ERROR "the program was not installed")
+if(NOT result EQUAL 0 OR NOT EXISTS "${PREFIX}/tarvento" OR NOT EXISTS "${PREFIX}/tarvento_grafico.so")
+  message(FATAL_ERROR "the program and its chart module were not installed")
 endif()
 file(SHA256 "${PREFIX}/unins000.dll" first)
 file(SHA256 "${SOURCE_DIR}/resources/unins000.dll" shipped)

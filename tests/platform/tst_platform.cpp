@@ -262,6 +262,8 @@ void TestPlatform::formatsIgnoreUserLocale()
     Formats::apply();
     QCOMPARE(QLocale().toString(1234.5, 'f', 2), u"1234,50"_s);
     QCOMPARE(Formats::date(QDate(2024, 3, 5)), u"05/03/2024"_s);
+    QCOMPARE(Formats::date(QDate(1999, 12, 31)), u"31/12/1999"_s);
+    QCOMPARE(Formats::date(QDate()), QString());
     QCOMPARE(Formats::parseDate(u"29/02/2024"_s), QDate(2024, 2, 29));
     QVERIFY(!Formats::parseDate(u"30/02/2024"_s).isValid());
     QVERIFY(!Formats::parseDate(u"02/30/2024"_s).isValid());

@@ -76,6 +76,8 @@ private Q_SLOTS:
     void exportGridsShowWholeHeadersAndKeepTheirEditableColumns_data();
     void exportGridsShowWholeHeadersAndKeepTheirEditableColumns();
     void recordRowsMatchTextRows();
+    void longCellsEscapedAnywhere_data();
+    void longCellsEscapedAnywhere();
     void listLinesMadeWhenShown();
     void everyLineShownWhole();
     void previewFitsTheScreen();
@@ -586,6 +588,38 @@ void TestReport::recordRowsMatchTextRows()
     QVERIFY(fromBytes.data().contains("<td class=\"t\" style=\"text-align: left;\">&lt;a&gt; &quot;b&quot;</td>"));
     QVERIFY(fromBytes.data().contains(" &amp; x y z  q</td>")); // CR LF is one blank, CR alone another
     QVERIFY(fromBytes.data().contains("<td style=\"text-align: left;\">n\xb0</td>"));
+}
+
+void TestReport::longCellsEscapedAnywhere_data()
+{
+    // Long texts are read sixteen bytes at a time: a character to escape first, last, on
+    // either side of a sixteen-byte boundary, a CR LF split across one, in the short tail.
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("cell");
+    const QString sixteen = u"0123456789abcdef"_s;
+    QTest::newRow("plain") << sixteen + sixteen + u"xyz"_s
+                           << QByteArray("0123456789abcdef0123456789abcdefxyz");
+    QTest::newRow("first") << u"&"_s + sixteen + sixteen
+                           << QByteArray("&amp;0123456789abcdef0123456789abcdef");
+    QTest::newRow("last of a block") << u"0123456789abcde<"_s + sixteen
+                                     << QByteArray("0123456789abcde&lt;0123456789abcdef");
+    QTest::newRow("first of a block")
+        << sixteen + u">"_s + sixteen << QByteArray("0123456789abcdef&gt;0123456789abcdef");
+    QTest::newRow("CR LF across a boundary")
+        << u"0123456789abcde\r\n"_s + sixteen << QByteArray("0123456789abcde 0123456789abcdef");
+    QTest::newRow("in the tail") << sixteen + u"ab\"c\nd&e"_s
+                                 << QByteArray("0123456789abcdefab&quot;c d&amp;e");
+    QTest::newRow("one in every block") << u"a<cdefghijklmnop"_s + u"&bcdefghijklmno\""_s + u"zz"_s
+                                        << QByteArray("a&lt;cdefghijklmnop&amp;bcdefghijklmno&quot;zz");
+}
+
+void TestReport::longCellsEscapedAnywhere()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, cell);
+    const QByteArray file = Spreadsheet::build(u"Prova"_s, {{u"a"_s, 10, false, false}}, {{text}});
+    const QByteArray expected = "<td class=\"t\" style=\"text-align: left;\">" + cell + "</td>";
+    QVERIFY2(file.contains(expected), file.constData());
 }
 
 void TestReport::listLinesMadeWhenShown()

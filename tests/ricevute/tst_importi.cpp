@@ -1,4 +1,5 @@
 #include "immobili/SchedaImmobile.h"
+#include "platform/Cp1252.h"
 #include "platform/Formats.h"
 #include "platform/Money.h"
 #include "ricevute/ImportoInLettere.h"
@@ -54,6 +55,8 @@ void TestImporti::moneyParses_data()
     QTest::newRow("negative comma") << u"-,5"_s << u"-0,5"_s;
     QTest::newRow("blanks around") << u"  12,5 \t"_s << u"12,5"_s;
     QTest::newRow("minus zero") << u"-0"_s << u"0"_s;
+    QTest::newRow("thirty digits") << u"-123456789012345678901234567,891"_s
+                                   << u"-123456789012345678901234567,891"_s;
     QTest::newRow("lone comma") << u","_s << QString();
     QTest::newRow("lone minus") << u"-"_s << QString();
     QTest::newRow("empty") << u""_s << QString();
@@ -90,6 +93,7 @@ void TestImporti::moneyRoundsHalfAwayFromZero_data()
     QTest::newRow("negative to zero") << u"-0,004"_s << u"0,00"_s;
     QTest::newRow("whole") << u"650"_s << u"650,00"_s;
     QTest::newRow("one decimal") << u"662,5"_s << u"662,50"_s;
+    QTest::newRow("beyond 64 bits") << u"-98765432109876543210,005"_s << u"-98765432109876543210,01"_s;
 }
 
 void TestImporti::moneyRoundsHalfAwayFromZero()
@@ -357,6 +361,9 @@ void TestImporti::lenientDates_data()
     QTest::newRow("three-digit year") << u"15/03/202"_s << QString();
     QTest::newRow("month 13") << u"15/13/2024"_s << QString();
     QTest::newRow("inner blank") << u"15/ 3/2024"_s << QString();
+    QTest::newRow("four parts") << u"15/03/2024/"_s << QString();
+    QTest::newRow("no day") << u"/03/2024"_s << QString();
+    QTest::newRow("end of year") << u"31/12/1999"_s << u"31/12/1999"_s;
 }
 
 void TestImporti::lenientDates()
@@ -365,6 +372,8 @@ void TestImporti::lenientDates()
     QFETCH(QString, stored);
     const QDate date = Formats::parseLenientDate(typed, QDate(2024, 3, 15));
     QCOMPARE(date.isValid(), !stored.isEmpty());
+    // Read from a record's stored bytes, the same date.
+    QCOMPARE(Formats::parseLenientDate(QByteArrayView(Cp1252::encode(typed)), QDate(2024, 3, 15)), date);
     if (date.isValid())
         QCOMPARE(Formats::date(date), stored);
 }

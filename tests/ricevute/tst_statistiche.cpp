@@ -1,5 +1,6 @@
 #include "app/TfrmAvvio.h"
 #include "platform/PrintDialog.h"
+#include "ricevute/ChartModule.h"
 #include "ricevute/StatisticheChart.h"
 #include "ricevute/StatisticheRic.h"
 #include "ricevute/TfrmMenuRicevute.h"
@@ -39,6 +40,7 @@ private Q_SLOTS:
     void tooManyCopiesAreRefused();
     void answeringNoPrintsNothing();
     void hints();
+    void missingChartModuleIsSaidOnApri();
 };
 
 namespace {
@@ -55,6 +57,13 @@ void openYear(TfrmStatisticheRic* screen, const QString& year)
 {
     screen->txtAnno->setText(year);
     click(screen->btnApri);
+}
+
+// The chart on the screen, as the chart module draws it.
+StatisticheChart* chartOf(TfrmStatisticheRic* screen)
+{
+    auto* view = qobject_cast<QChartView*>(screen->ChartStats);
+    return view ? static_cast<StatisticheChart*>(view->chart()) : nullptr;
 }
 
 QStringList monthLabels(TfrmStatisticheRic* screen)
@@ -184,8 +193,9 @@ void TestStatistiche::chartShowsTheRoundedMonthTotals()
         QTest::qWait(100);
         screen->grab().save(qEnvironmentVariable("TARVENTO_CHART_PNG") + u"-screen.png"_s);
     }
-    StatisticheChart* chart = screen->chart();
-    QCOMPARE(screen->ChartStats->chart(), chart);
+    StatisticheChart* chart = chartOf(screen);
+    QVERIFY(chart != nullptr);
+    QCOMPARE(screen->chart()->view(), screen->ChartStats);
     QCOMPARE(chart->title(), u"Statistiche incassi annuali"_s);
     QVERIFY(!chart->isPie());
     QCOMPARE(chart->series().size(), 1);
@@ -215,10 +225,10 @@ void TestStatistiche::yearWithoutReceiptsChartsTwelveZeros()
     QCOMPARE(QFileInfo(f.folder.filePath(u"2035.ric"_s)).size(), 0);
     QCOMPARE(monthLabels(screen), QStringList(12, u"0"_s));
     QCOMPARE(screen->chart()->values(), QList<qint64>(12, 0));
-    QVERIFY(!rendered(screen->chart()).isNull());
+    QVERIFY(!rendered(chartOf(screen)).isNull());
     click(screen->btnTorta);
-    QCOMPARE(screen->chart()->pieSeries()->sum(), 0.0);
-    const QImage pie = rendered(screen->chart());
+    QCOMPARE(chartOf(screen)->pieSeries()->sum(), 0.0);
+    const QImage pie = rendered(chartOf(screen));
     QVERIFY(!hasColour(pie, QColor(0xFF, 0, 0).darker(160).rgb() & 0xFFFFFF)); // no rim: nothing to divide
     QVERIFY(f.desktop.messages.isEmpty());
     click(screen->btnBarre); // leave the bars for the next test's fresh screens
@@ -232,12 +242,12 @@ void TestStatistiche::pieChoiceStaysAcrossOpenings()
     openYear(screen, u"2024"_s);
     click(screen->btnTorta);
     QVERIFY(screen->chart()->isPie());
-    QCOMPARE(screen->chart()->series().front(), screen->chart()->pieSeries());
-    QPieSlice* july = screen->chart()->monthSlice(6);
+    QCOMPARE(chartOf(screen)->series().front(), chartOf(screen)->pieSeries());
+    QPieSlice* july = chartOf(screen)->monthSlice(6);
     QCOMPARE(july->value(), 650.0);
     QCOMPARE(july->color(), QColor(0x00, 0xFF, 0x00));
     QCOMPARE(july->label(), u"650"_s);
-    QVERIFY(hasColour(rendered(screen->chart()), QColor(0x00, 0xFF, 0x00).darker(160).rgb() & 0xFFFFFF));
+    QVERIFY(hasColour(rendered(chartOf(screen)), QColor(0x00, 0xFF, 0x00).darker(160).rgb() & 0xFFFFFF));
 
     click(screen->btnEsci);
     QVERIFY(!screen->isVisible());
@@ -248,7 +258,7 @@ void TestStatistiche::pieChoiceStaysAcrossOpenings()
     QVERIFY(screen->chart()->isPie());
     click(screen->btnBarre);
     QVERIFY(!screen->chart()->isPie());
-    QCOMPARE(screen->chart()->series().front(), screen->chart()->barSeries());
+    QCOMPARE(chartOf(screen)->series().front(), chartOf(screen)->barSeries());
 }
 
 void TestStatistiche::totalThatIsNoNumberReachesTheErrorReport()
@@ -348,6 +358,24 @@ void TestStatistiche::hints()
     QTRY_COMPARE(
         screen->panInfo->text(),
         u"Visualizza le statistiche degli affitti percepiti sotto forma di grafico a torta tridimensionale."_s);
+}
+
+void TestStatistiche::missingChartModuleIsSaidOnApri()
+{
+    ScreenFixture f;
+    writeFile(f.folder.filePath(u"2024.ric"_s), receiptFixture());
+    const QString missing = f.folder.filePath(u"tarvento_grafico.so"_s);
+    ChartModule::setFileForTests(missing);
+    TfrmStatisticheRic* screen = openStatistics();
+    ChartModule::setFileForTests(QStringLiteral(TARVENTO_CHART_MODULE));
+    QVERIFY(screen->isVisible());
+    QCOMPARE(screen->chart(), nullptr);
+    openYear(screen, u"2024"_s);
+    QCOMPARE(f.desktop.lastMessage().kind, Desktop::Kind::Error);
+    QVERIFY(f.desktop.lastMessage().text.contains(missing));
+    QVERIFY(f.desktop.lastMessage().text.startsWith(u"Impossibile mostrare il grafico"_s));
+    QVERIFY(screen->panAvvio->isVisible()); // the year panel stays, nothing else happens
+    QVERIFY(!screen->panContainer->isVisible());
 }
 
 TARVENTO_GUI_TEST_MAIN(TestStatistiche)

@@ -1,3 +1,4 @@
+#include "DozenCards.h"
 #include "f24/SchedaF24.h"
 #include "immobili/SchedaImmobile.h"
 #include "platform/Clock.h"
@@ -9,6 +10,8 @@
 
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
+#include <tuple>
 
 using namespace Qt::StringLiterals;
 
@@ -67,6 +70,7 @@ private Q_SLOTS:
     void savedF24ClosesTheTax();
     void linesAreFixedWidth();
     void noArchiveNoFileCreated();
+    void longArchiveGivesEveryCardItsDeadlines();
 };
 
 void TestScadenze::rules_data()
@@ -310,6 +314,43 @@ void TestScadenze::noArchiveNoFileCreated()
     QTemporaryDir folder;
     QVERIFY(Scadenzario::collect(folder.path(), Scadenzario::nextDays(kToday, 90), kToday).isEmpty());
     QVERIFY(QDir(folder.path()).entryList(QDir::Files).isEmpty());
+}
+
+void TestScadenze::longArchiveGivesEveryCardItsDeadlines()
+{
+    // Seventeen copies of the dozen, a list longer than one block of the archive read: each copy
+    // gives its dozen's deadlines, in the list's order: cards to check, then overdue lines, then
+    // by date, card and kind.
+    QTemporaryDir dozen, many;
+    DozenCards::write(dozen.path());
+    DozenCards::write(many.path());
+    constexpr int copies = 17;
+    writeArchive(many.path(), DozenCards::cards().repeated(copies));
+    const Scadenzario::Period year = Scadenzario::nextDays(kToday, 365);
+    const QList<Scadenzario::Deadline> one = Scadenzario::collect(dozen.path(), year, kToday);
+    QVERIFY(one.size() > 12);
+    QList<Scadenzario::Deadline> expected;
+    for (int copy = 0; copy < copies; ++copy) {
+        for (Scadenzario::Deadline d : one) {
+            d.position += 12 * copy;
+            expected.append(d);
+        }
+    }
+    const auto rank = [](const Scadenzario::Deadline& d) {
+        return d.kind == Scadenzario::Kind::DaVerificare ? 0 : (d.overdue ? 1 : 2);
+    };
+    std::stable_sort(expected.begin(), expected.end(), [&](const auto& a, const auto& b) {
+        return std::tuple(rank(a), a.date, a.position, int(a.kind)) <
+               std::tuple(rank(b), b.date, b.position, int(b.kind));
+    });
+    const QList<Scadenzario::Deadline> all = Scadenzario::collect(many.path(), year, kToday);
+    QCOMPARE(projected(all), projected(expected));
+    QList<qint64> positions, expectedPositions;
+    for (qsizetype i = 0; i < all.size(); ++i) {
+        positions.append(all[i].position);
+        expectedPositions.append(expected[i].position);
+    }
+    QCOMPARE(positions, expectedPositions);
 }
 
 QTEST_GUILESS_MAIN(TestScadenze)

@@ -526,7 +526,7 @@ void TestStorage::sortedPositionsFollowTheLines()
         Record r(testLayout());
         r.bytes() = handRecord(pascal("  n\x80me  "), pascal("1"), "\x02No", pascal(" a long note, cut at ten "));
         QString text;
-        QByteArray bytes;
+        ListSearch::ByteLine bytes;
         for (const int width : {4, 12}) {
             const qsizetype t = text.size(), b = bytes.size();
             ListSearch::appendField(text, r, testLayout().indexOf(u"Nome"_s), t + width);
@@ -536,11 +536,12 @@ void TestStorage::sortedPositionsFollowTheLines()
             ListSearch::appendField(text, r, note, text.size() + 10);
             ListSearch::appendField(bytes, r, note, bytes.size() + 10);
         }
-        QCOMPARE(Cp1252::encode(text), bytes);
+        QCOMPARE(Cp1252::encode(text), bytes.view().toByteArray());
         QCOMPARE(text, u"n€mea long notn€me        a long not"_s);
     }
     const QList<int> sorted = ListSearch::sortedPositions(
-        path, testLayout(), everything, [&](QByteArray& out, const Record& r) { Cp1252::append(out, lineOf(r)); });
+        path, testLayout(), everything,
+        [&](ListSearch::ByteLine& out, const Record& r) { out.append(Cp1252::encode(lineOf(r))); });
 
     QList<ListSearch::ListLine> lines;
     ListSearch::forEachRecord(path, testLayout(),
