@@ -1,5 +1,6 @@
 #include "FieldBehaviour.h"
 
+#include "FieldControls.h"
 #include "TypingFilter.h"
 #include "platform/Text.h"
 
@@ -16,22 +17,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+using FieldControls::isEnter;
+using FieldControls::lineEditOf;
+
 const char* const kHighlighted = "highlighted";
 const QColor kHighlightColour(0xFF, 0xF3, 0x80);
-
-QLineEdit* lineEditOf(QWidget* field)
-{
-    if (auto* edit = qobject_cast<QLineEdit*>(field))
-        return edit;
-    if (auto* combo = qobject_cast<QComboBox*>(field))
-        return combo->lineEdit();
-    return nullptr;
-}
-
-bool isEnter(const QKeyEvent* key)
-{
-    return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-}
 
 // An event filter running one function for the events it is interested in; the function
 // returns true to swallow the event.

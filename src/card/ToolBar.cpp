@@ -146,3 +146,11 @@ QLabel* ToolBar::addNavigation(const QString& noun, const std::function<void(Nav
                              u"Visualizza l'ultima "_s + noun + u" in archivio."_s, to(Nav::Last)})});
     return position;
 }
+
+void ToolBar::addHelpAndExit(const std::function<void()>& help)
+{
+    addGroup(QList<Button>{{"cmdGuida", u"help"_s, u"Guida"_s,
+                            u"Visualizza la pagina della guida in linea sensibile al contesto."_s, help},
+                           {"cmdEsci", u"exit"_s, u"Esci"_s, u"Esci dalla schermata di lavoro corrente."_s,
+                            [screen = m_screen] { screen->close(); }}});
+}

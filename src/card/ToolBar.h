@@ -13,9 +13,9 @@ class QToolButton;
 
 // A screen's tool bar: picture buttons with a caption under the icon, in white groups, each
 // button's hint shown in the screen's information bar while the mouse is over it. The buttons
-// take no keyboard focus; the common ones answer their usual chords (Ctrl+S, F1...). When the screen is too narrow for every button at its full size (a
-// long tool bar at 1366 pixels), the buttons are drawn smaller, icon and caption, instead of
-// cutting their captions.
+// take no keyboard focus; the common ones answer their usual chords (Ctrl+S, F1...). When the screen is too
+// narrow for every button at its full size (a long tool bar at 1366 pixels), the buttons are drawn smaller,
+// icon and caption, instead of cutting their captions.
 class ToolBar : public QWidget {
     Q_OBJECT
 public:
@@ -38,6 +38,8 @@ public:
     // The group of the four navigation arrows around the position label, which it returns;
     // `noun` names what the archive holds in the hints ("scheda", "ricevuta").
     QLabel* addNavigation(const QString& noun, const std::function<void(NavigationButton)>& navigate);
+    // The Guida and Esci group that ends a screen's tool bar; Esci closes the screen.
+    void addHelpAndExit(const std::function<void()>& help);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -1,5 +1,7 @@
 #include "TypingFilter.h"
 
+#include "FieldControls.h"
+
 #include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -12,19 +14,8 @@
 
 namespace {
 
-QLineEdit* lineEditOf(QWidget* field)
-{
-    if (auto* edit = qobject_cast<QLineEdit*>(field))
-        return edit;
-    if (auto* combo = qobject_cast<QComboBox*>(field))
-        return combo->lineEdit();
-    return nullptr;
-}
-
-bool isEnter(const QKeyEvent* key)
-{
-    return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-}
+using FieldControls::isEnter;
+using FieldControls::lineEditOf;
 
 // A key that types a character; every other key (arrows, Home, End, Backspace, Delete, Tab,
 // Escape, shortcuts with Ctrl, Alt or Meta) edits or moves as in any field.
@@ -73,7 +64,8 @@ void showMenu(QLineEdit* edit, const QPoint& at)
 // The typing rule of the filtered fields, on the events that bring text: keys (Enter moves the
 // focus to the successor, if any; a typed character goes through the rule), the paste keys and
 // the field's menu. True when the event is swallowed.
-bool filterTyping(QWidget* field, QEvent* event, QWidget* successor, const TypedText::Rule& rule, QWidget* cents)
+bool filterTyping(QWidget* field, QEvent* event, QWidget* successor, const TypedText::Rule& rule,
+                  QWidget* cents)
 {
     QLineEdit* edit = lineEditOf(field);
     if (event->type() == QEvent::ContextMenu && edit) {
@@ -148,7 +140,6 @@ private:
     QString m_before;
     bool m_busy = false;
 };
-
 
 // The keys, the paste keys and the menu of one field.
 class KeyFilter final : public QObject {

@@ -157,11 +157,7 @@ QWidget* TfrmModello_F24_Elide::buildToolBar()
                                           u"Esporta le schede in archivio in un file di Microsoft Excel."_s,
                                           [this] { cmdExcelClick(); }}});
     bar->addStretch();
-    bar->addGroup(QList<ToolBar::Button>{
-        {"cmdGuida", u"help"_s, u"Guida"_s,
-         u"Visualizza la pagina della guida in linea sensibile al contesto."_s, [this] { cmdGuidaClick(); }},
-        {"cmdEsci", u"exit"_s, u"Esci"_s, u"Esci dalla schermata di lavoro corrente."_s,
-         [this] { close(); }}});
+    bar->addHelpAndExit([this] { cmdGuidaClick(); });
     return bar;
 }
 
@@ -350,9 +346,10 @@ bool TfrmModello_F24_Elide::cmdCalcolaClick()
     if (total && total->size() > SchedaF24::field(u"Totale"_s).capacity) {
         // Cut to the field, the balance would lose its decimals or more.
         edit(u"Totale"_s)->clear();
-        Desktop::warning(u"Attenzione: il saldo finale è troppo grande: il modello ne conserva al massimo "_s +
-                         QString::number(SchedaF24::field(u"Totale"_s).capacity - 3) +
-                         u" cifre prima della virgola.\n\r\n\rCorreggere gli importi e ripetere l'operazione."_s);
+        Desktop::warning(
+            u"Attenzione: il saldo finale è troppo grande: il modello ne conserva al massimo "_s +
+            QString::number(SchedaF24::field(u"Totale"_s).capacity - 3) +
+            u" cifre prima della virgola.\n\r\n\rCorreggere gli importi e ripetere l'operazione."_s);
         m_form->control(u"Importo01"_s)->setFocus(Qt::OtherFocusReason);
         return false;
     }
@@ -456,7 +453,8 @@ void TfrmModello_F24_Elide::importPropertyCard(const Record& card)
         edit(u"Importo01"_s)->setText(euros + u',' + cents);
 }
 
-void TfrmModello_F24_Elide::prepareNewForm(const Record& card, const QList<std::pair<QString, QString>>& fields)
+void TfrmModello_F24_Elide::prepareNewForm(const Record& card,
+                                           const QList<std::pair<QString, QString>>& fields)
 {
     clearForm();
     importPropertyCard(card);

@@ -104,11 +104,7 @@ QWidget* TfrmImmobili::buildToolBar()
                                           u"Esporta le schede in archivio in un file di Microsoft Excel."_s,
                                           [this] { cmdExcelClick(); }}});
     bar->addStretch();
-    bar->addGroup(QList<ToolBar::Button>{
-        {"cmdGuida", u"help"_s, u"Guida"_s,
-         u"Visualizza la pagina della guida in linea sensibile al contesto."_s, [this] { cmdGuidaClick(); }},
-        {"cmdEsci", u"exit"_s, u"Esci"_s, u"Esci dalla schermata di lavoro corrente."_s,
-         [this] { close(); }}});
+    bar->addHelpAndExit([this] { cmdGuidaClick(); });
     return bar;
 }
 

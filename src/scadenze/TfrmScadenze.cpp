@@ -105,11 +105,7 @@ QWidget* TfrmScadenze::buildToolBar()
          u"Esporta le scadenze in un file di calendario da importare nel computer o nel telefono."_s,
          [this] { cmdCalendarioClick(); }}});
     bar->addStretch();
-    bar->addGroup(QList<ToolBar::Button>{
-        {"cmdGuida", u"help"_s, u"Guida"_s,
-         u"Visualizza la pagina della guida in linea sensibile al contesto."_s, [this] { cmdGuidaClick(); }},
-        {"cmdEsci", u"exit"_s, u"Esci"_s, u"Esci dalla schermata di lavoro corrente."_s,
-         [this] { close(); }}});
+    bar->addHelpAndExit([this] { cmdGuidaClick(); });
     return bar;
 }
 
@@ -236,7 +232,8 @@ void TfrmScadenze::showLines()
 void TfrmScadenze::showDetail()
 {
     const int row = m_results->currentRow();
-    lblDettaglio->setText(row >= 0 && row < m_shown.size() ? Scadenzario::detail(m_shown.at(row)) : QString());
+    lblDettaglio->setText(row >= 0 && row < m_shown.size() ? Scadenzario::detail(m_shown.at(row))
+                                                           : QString());
 }
 
 void TfrmScadenze::lstRecordsDblClick(int row)
